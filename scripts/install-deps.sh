@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing need.
+# Asks apt-get only for what is missing, so a second run changes nothing.
+set -eu
+
+packages="cmake ninja-build g++ make pkgconf
+qt6-base-dev libqt6svg6 fonts-dejavu-core
+xvfb xdotool imagemagick"
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=""
+elif command -v sudo >/dev/null 2>&1; then
+    as_root="sudo"
+else
+    echo "install-deps: need root or sudo to install:$missing" >&2
+    exit 1
+fi
+
+echo "install-deps: installing$missing"
+$as_root apt-get update
+$as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing

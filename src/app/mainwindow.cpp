@@ -1,0 +1,146 @@
+#include "app/mainwindow.h"
+
+#include "app/objectlistview.h"
+#include "app/planview.h"
+#include "app/qtprompts.h"
+#include "app/twips.h"
+#include "shell/weblink.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QToolButton>
+
+namespace plandex {
+
+MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName("intr");
+    if (!prompts) {
+        m_ownPrompts = std::make_unique<QtPrompts>(this);
+        prompts = m_ownPrompts.get();
+    }
+    m_editor = std::make_unique<Editor>(*this, *prompts);
+
+    setWindowTitle(mainCaption);
+    setWindowIcon(QIcon(":/icons/plandex.svg"));
+    setFixedSize(designClientSize);
+
+    buildToolColumn();
+
+    m_L = new ObjectListView(m_editor->table(), this);
+    m_L->setObjectName("L");
+    m_L->setGeometry(twipsRect(720, 0, 1215, 5910));
+
+    m_K = new PlanView(*m_editor, this);
+    m_K->setObjectName("K");
+    m_K->placeAt(planOrigin);
+
+    m_W = new QLabel(this);
+    m_W->setObjectName("W");
+    m_W->setGeometry(twipsRect(2040, 0, 975, 255));
+    m_H = new QLabel(this);
+    m_H->setObjectName("H");
+    m_H->setGeometry(twipsRect(3000, 0, 975, 255));
+
+    m_Label1 = new QLabel(webAddress, this);
+    m_Label1->setObjectName("Label1");
+    m_Label1->setGeometry(twipsRect(4080, 0, 1575, 255));
+    QPalette linkColours = m_Label1->palette();
+    linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    m_Label1->setPalette(linkColours);
+
+    setTabOrder();
+    m_editor->load();
+}
+
+MainWindow::~MainWindow() = default;
+
+QToolButton *MainWindow::addToolButton(const char *name, int topTwips, const QString &icon,
+                                       const QString &tooltip)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setGeometry(twipsRect(120, topTwips, 495, 495));
+    button->setIcon(QIcon(":/icons/" + icon + ".svg"));
+    button->setIconSize(QSize(26, 24));
+    button->setToolTip(tooltip);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+void MainWindow::buildToolColumn()
+{
+    m_create = addToolButton("create", 120, "create", "Создание нового объекта");
+    m_selct = addToolButton("selct", 720, "selct", "Выбор и перемещение объекта.");
+    m_Rsiz = addToolButton("Rsiz", 1320, "rsiz", "Изменение размера объектов.");
+    m_DelObj = addToolButton("DelObj", 1920, "delobj", "Удалить объект.");
+    m_btnNew = addToolButton("btnNew", 2760, "btnnew", "Создать новую комнату.");
+    m_btnOpen = addToolButton("btnOpen", 3360, "btnopen", "Открыть уже созданную ранее комнату");
+    m_btnSave = addToolButton("btnSave", 3960, "btnsave", "Сохранить созданную сейчас комнату.");
+    m_btnExp = addToolButton("btnExp", 4680, "btnexp", "Экспортировать в BMP рисунок.");
+
+    m_modes = new QButtonGroup(this);
+    m_modes->setExclusive(true);
+    for (QToolButton *mode : {m_create, m_selct, m_Rsiz}) {
+        mode->setCheckable(true);
+        m_modes->addButton(mode);
+    }
+    m_create->setChecked(true);
+
+    m_Line1 = new QFrame(this);
+    m_Line1->setObjectName("Line1");
+    m_Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    m_Line1->setForegroundRole(QPalette::Dark);
+    m_Line1->setGeometry(0, px(2640), px(720), 1);
+}
+
+void MainWindow::setTabOrder()
+{
+    // L, K, then the tool buttons in their own order; labels take no focus.
+    const QList<QWidget *> chain = {m_L,      m_K,       m_create,  m_selct,  m_Rsiz,
+                                    m_DelObj, m_btnSave, m_btnExp,  m_btnOpen, m_btnNew};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MainWindow::setSizeLabels(const QString &w, const QString &h)
+{
+    m_W->setText(w);
+    m_H->setText(h);
+}
+
+void MainWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+void MainWindow::setListVisible(bool visible)
+{
+    m_L->setVisible(visible);
+}
+
+void MainWindow::setPlanCursor(PlanCursor cursor)
+{
+    switch (cursor) {
+    case PlanCursor::Arrow:
+        m_K->setCursor(Qt::ArrowCursor);
+        break;
+    case PlanCursor::Move:
+        m_K->setCursor(Qt::SizeAllCursor);
+        break;
+    case PlanCursor::SizeNWSE:
+        m_K->setCursor(Qt::SizeFDiagCursor);
+        break;
+    }
+}
+
+void MainWindow::setDeleteEnabled(bool enabled)
+{
+    m_DelObj->setEnabled(enabled);
+}
+
+} // namespace plandex

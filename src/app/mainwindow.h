@@ -1,0 +1,72 @@
+#pragma once
+
+#include "plan/editor.h"
+#include "plan/windowport.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QButtonGroup;
+class QLabel;
+class QToolButton;
+class QFrame;
+
+namespace plandex {
+
+class ObjectListView;
+class PlanView;
+class QtPrompts;
+
+// The main window intr: the tool column, the name list L, the size labels,
+// the web link and the plan K. It owns the editor and lends it the window
+// through WindowPort; questions go to the given Prompts (the desktop's
+// message boxes unless a test supplies its own).
+class MainWindow : public QWidget, public WindowPort
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Prompts *prompts = nullptr, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Editor &editor() { return *m_editor; }
+
+    // The room plan's top-left pixel in the design layout.
+    static constexpr QPoint planOrigin{136, 24};
+    static constexpr QSize designClientSize{703, 398};
+
+    // WindowPort
+    void setSizeLabels(const QString &w, const QString &h) override;
+    void setCaption(const QString &caption) override;
+    void setListVisible(bool visible) override;
+    void setPlanCursor(PlanCursor cursor) override;
+    void setDeleteEnabled(bool enabled) override;
+
+private:
+    void buildToolColumn();
+    QToolButton *addToolButton(const char *name, int topTwips, const QString &icon,
+                               const QString &tooltip);
+    void setTabOrder();
+
+    std::unique_ptr<QtPrompts> m_ownPrompts;
+    std::unique_ptr<Editor> m_editor;
+
+    ObjectListView *m_L = nullptr;
+    PlanView *m_K = nullptr;
+    QLabel *m_W = nullptr;
+    QLabel *m_H = nullptr;
+    QLabel *m_Label1 = nullptr;
+    QFrame *m_Line1 = nullptr;
+    QButtonGroup *m_modes = nullptr;
+    QToolButton *m_create = nullptr;
+    QToolButton *m_selct = nullptr;
+    QToolButton *m_Rsiz = nullptr;
+    QToolButton *m_DelObj = nullptr;
+    QToolButton *m_btnNew = nullptr;
+    QToolButton *m_btnOpen = nullptr;
+    QToolButton *m_btnSave = nullptr;
+    QToolButton *m_btnExp = nullptr;
+};
+
+} // namespace plandex

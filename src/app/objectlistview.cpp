@@ -1,0 +1,56 @@
+#include "app/objectlistview.h"
+
+#include "model/objecttable.h"
+
+namespace plandex {
+
+ObjectListView::ObjectListView(ObjectTable &table, QWidget *parent)
+    : QListView(parent)
+    , m_table(table)
+{
+    setModel(&table);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+
+    auto hold = [this] { ++m_following; };
+    auto release = [this] {
+        --m_following;
+        showTableSelection();
+    };
+    connect(&table, &QAbstractItemModel::rowsAboutToBeRemoved, this, hold);
+    connect(&table, &QAbstractItemModel::rowsRemoved, this, release);
+    connect(&table, &QAbstractItemModel::rowsAboutToBeInserted, this, hold);
+    connect(&table, &QAbstractItemModel::rowsInserted, this, release);
+    connect(&table, &QAbstractItemModel::modelAboutToBeReset, this, hold);
+    connect(&table, &QAbstractItemModel::modelReset, this, release);
+    connect(&table, &ObjectTable::selectionChanged, this, [this] { showTableSelection(); });
+    connect(&table, &ObjectTable::clicked, this, [this] { showTableSelection(); });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { userPicked(current); });
+}
+
+void ObjectListView::showTableSelection()
+{
+    if (m_following > 0)
+        return;
+    ++m_following;
+    const int row = m_table.selection();
+    if (row < 0) {
+        selectionModel()->clear();
+    } else {
+        const QModelIndex index = model()->index(row, 0);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        scrollTo(index);
+    }
+    --m_following;
+}
+
+void ObjectListView::userPicked(const QModelIndex &current)
+{
+    if (m_following > 0 || !current.isValid() || current.row() == m_table.selection())
+        return;
+    m_table.select(current.row());
+}
+
+} // namespace plandex

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QListView>
+
+namespace plandex {
+
+class ObjectTable;
+
+// The visible name list L. The table holds the one selection; this view
+// mirrors it, and a row the user picks becomes the table's selection.
+class ObjectListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit ObjectListView(ObjectTable &table, QWidget *parent = nullptr);
+
+private:
+    void showTableSelection();
+    void userPicked(const QModelIndex &current);
+
+    ObjectTable &m_table;
+    // Set while the view follows the table, or while rows come and go, so
+    // that the view's own reaction is not taken for a user's choice.
+    int m_following = 0;
+};
+
+} // namespace plandex

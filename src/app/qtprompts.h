@@ -1,0 +1,27 @@
+#pragma once
+
+#include "plan/windowport.h"
+
+class QWidget;
+
+namespace plandex {
+
+// Message boxes and the input box of the desktop, titled "Plandex".
+class QtPrompts : public Prompts
+{
+public:
+    explicit QtPrompts(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {
+    }
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    void message(const QString &text) override;
+    bool confirm(const QString &text) override;
+    QString input(const QString &prompt) override;
+
+private:
+    QWidget *m_parent;
+};
+
+} // namespace plandex

@@ -1,0 +1,61 @@
+#include "dialogs/sizedialog.h"
+
+#include "app/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace plandex {
+
+SizeDialog::SizeDialog(QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName("XY");
+    setWindowTitle("Изменение размеров объекта");
+    setFixedSize(twipsSize(4680, 1185));
+
+    m_ob = new QLabel(this);
+    m_ob->setObjectName("ob");
+    m_ob->setGeometry(twipsRect(0, 120, 3135, 255));
+
+    m_Label1 = new QLabel("Длина:", this);
+    m_Label1->setObjectName("Label1");
+    m_Label1->setGeometry(twipsRect(0, 480, 735, 255));
+    m_Label2 = new QLabel("Ширина", this);
+    m_Label2->setObjectName("Label2");
+    m_Label2->setGeometry(twipsRect(1440, 480, 735, 255));
+
+    m_W = new QLineEdit(this);
+    m_W->setObjectName("W");
+    m_W->setGeometry(twipsRect(0, 720, 1215, 285));
+    m_H = new QLineEdit(this);
+    m_H->setObjectName("H");
+    m_H->setGeometry(twipsRect(1320, 720, 1215, 285));
+
+    m_Command3 = new QPushButton(this);
+    m_Command3->setObjectName("Command3");
+    m_Command3->setGeometry(twipsRect(2640, 720, 375, 375));
+    m_Command3->setIcon(QIcon(":/icons/swap.svg"));
+    m_Command3->setIconSize(QSize(16, 14));
+    m_Command3->setToolTip("Развернуть объект (поменять местами его высоту и ширину)");
+    m_Command3->setAutoDefault(false);
+
+    m_Command1 = new QPushButton("Да", this);
+    m_Command1->setObjectName("Command1");
+    m_Command1->setGeometry(twipsRect(3360, 120, 1215, 375));
+    m_Command1->setDefault(true);
+
+    m_Command2 = new QPushButton("Нет", this);
+    m_Command2->setObjectName("Command2");
+    m_Command2->setGeometry(twipsRect(3360, 600, 1215, 375));
+    m_Command2->setAutoDefault(false);
+
+    setTabOrder(m_W, m_H);
+    setTabOrder(m_H, m_Command1);
+    setTabOrder(m_Command1, m_Command2);
+    setTabOrder(m_Command2, m_Command3);
+}
+
+} // namespace plandex

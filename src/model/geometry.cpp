@@ -1,0 +1,26 @@
+#include "model/geometry.h"
+
+#include "model/objecttable.h"
+#include "model/windowstate.h"
+
+namespace plandex {
+
+void loadRow(const ObjectTable &table, int i, WindowState &state)
+{
+    const ObjectTable::Row &row = table.row(i);
+    assignIfRead(state.objLeft, row.xValues.first);
+    assignIfRead(state.objRight, row.xValues.second);
+    assignIfRead(state.objTop, row.yValues.first);
+    assignIfRead(state.objBottom, row.yValues.second);
+}
+
+void getXY(const ObjectTable &table, WindowState &state)
+{
+    if (table.selection() < 0) {
+        state.objLeft = state.objRight = state.objTop = state.objBottom = 0;
+        return;
+    }
+    loadRow(table, table.selection(), state);
+}
+
+} // namespace plandex

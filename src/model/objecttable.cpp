@@ -1,0 +1,104 @@
+#include "model/objecttable.h"
+
+namespace plandex {
+
+ObjectTable::ObjectTable(QObject *parent)
+    : QAbstractListModel(parent)
+{
+}
+
+bool ObjectTable::select(int i)
+{
+    if (i < -1 || i >= count())
+        return false;
+    setSelectionSilently(i);
+    emit clicked(i);
+    return true;
+}
+
+QString ObjectTable::selectedName() const
+{
+    return m_selection < 0 ? QString() : name(m_selection);
+}
+
+QString ObjectTable::selectedX() const
+{
+    return m_selection < 0 ? QString() : xText(m_selection);
+}
+
+QString ObjectTable::selectedY() const
+{
+    return m_selection < 0 ? QString() : yText(m_selection);
+}
+
+ObjectTable::Row ObjectTable::makeRow(const QString &name, const QString &x, const QString &y)
+{
+    return Row{name, x, y, readPair(x), readPair(y)};
+}
+
+bool ObjectTable::append(const QString &name, const QString &x, const QString &y)
+{
+    if (count() >= maxRows)
+        return false;
+    beginInsertRows({}, count(), count());
+    m_rows.push_back(makeRow(name, x, y));
+    endInsertRows();
+    return true;
+}
+
+bool ObjectTable::rewrite(int i, const QString &name, const QString &x, const QString &y)
+{
+    if (i < 0 || i >= count())
+        return false;
+    m_rows[size_t(i)] = makeRow(name, x, y);
+    emit dataChanged(index(i), index(i));
+    if (m_selection == i)
+        setSelectionSilently(-1);
+    return true;
+}
+
+bool ObjectTable::removeAt(int i)
+{
+    if (i < 0 || i >= count())
+        return false;
+    beginRemoveRows({}, i, i);
+    m_rows.erase(m_rows.begin() + i);
+    endRemoveRows();
+    if (m_selection == i)
+        setSelectionSilently(-1);
+    else if (m_selection > i)
+        setSelectionSilently(m_selection - 1);
+    return true;
+}
+
+void ObjectTable::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+    setSelectionSilently(-1);
+}
+
+void ObjectTable::setSelectionSilently(int i)
+{
+    if (m_selection == i)
+        return;
+    m_selection = i;
+    emit selectionChanged(i);
+}
+
+int ObjectTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant ObjectTable::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    if (role == Qt::DisplayRole)
+        return name(index.row());
+    return {};
+}
+
+} // namespace plandex

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include <functional>
+
+namespace plandex {
+
+// The plan K: a persistent image exactly the room's size (1 cm = 1 px),
+// black where nothing is drawn, over an optional background picture.
+// Whatever is drawn stays until the surface is cleared.
+class PlanSurface
+{
+public:
+    explicit PlanSurface(QSize size = {553, 361});
+
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+    QSize size() const { return m_image.size(); }
+    // Keeps what is drawn at the top left; new area is background.
+    void resize(QSize size);
+
+    // Back to the background picture, or black without one.
+    void clear();
+    // Boxes between two corners, both included, in any order; clipped.
+    void fillBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb);
+    void outlineBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb);
+    // 0xRRGGBB of the pixel under a point, or -1 outside the plan.
+    int point(double x, double y) const;
+
+    // The drawn image as a picture (a copy).
+    QImage image() const { return m_image; }
+    // Makes the picture the background and shows it; the surface shows
+    // exactly the picture afterwards.
+    void setPicture(const QImage &picture);
+    void clearPicture();
+    bool hasPicture() const { return !m_picture.isNull(); }
+
+    // Called after every change, so that a view can repaint.
+    void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
+
+private:
+    void fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb);
+    void paintBackground();
+    void changed();
+
+    QImage m_image;
+    QImage m_picture;
+    std::function<void()> m_changed;
+};
+
+} // namespace plandex

@@ -1,0 +1,29 @@
+#include "model/geometry.h"
+#include "plan/colors.h"
+#include "plan/editor.h"
+
+namespace plandex {
+
+void Editor::OBNOV()
+{
+    m_K.clear();
+    m_K.clearPicture();
+    m_tmpPic = QImage();
+    m_state.listReady = false;
+    m_table.select(-1);
+    // The rows are visited in table order without moving the selection one
+    // step at a time; with listReady false that walk showed nothing, and
+    // what it left behind (the last row selected, its rectangle loaded) is
+    // set once at the end.
+    const int rows = m_table.count();
+    for (int i = 0; i < rows; ++i) {
+        loadRow(m_table, i, m_state);
+        m_K.fillBox(m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom,
+                    colors::blue);
+    }
+    if (rows > 0)
+        m_table.select(rows - 1);
+    m_state.listReady = true;
+}
+
+} // namespace plandex

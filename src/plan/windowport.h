@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace plandex {
+
+enum class PlanCursor { Arrow, Move, SizeNWSE };
+
+// What the editing logic may change in the main window. The editor never
+// touches widgets itself, so it runs headless in tests.
+class WindowPort
+{
+public:
+    virtual ~WindowPort() = default;
+    virtual void setSizeLabels(const QString &w, const QString &h) = 0;
+    virtual void setCaption(const QString &caption) = 0;
+    virtual void setListVisible(bool visible) = 0;
+    virtual void setPlanCursor(PlanCursor cursor) = 0;
+    virtual void setDeleteEnabled(bool enabled) = 0;
+};
+
+// Modal questions to the user, captioned with the application's title.
+// Tests answer them with scripted replies.
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+    // A message with an OK button.
+    virtual void message(const QString &text) = 0;
+    // Yes and No; true for Yes.
+    virtual bool confirm(const QString &text) = 0;
+    // A one-line input box; the empty text on Cancel.
+    virtual QString input(const QString &prompt) = 0;
+};
+
+} // namespace plandex

@@ -1,0 +1,144 @@
+#include "plan/colors.h"
+#include "plan/plansurface.h"
+
+#include <QTest>
+
+using namespace plandex;
+
+class TestPlanSurface : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsBlackAtTheRoomSize();
+    void boxesIncludeBothCorners();
+    void cornersInAnyOrderAndClipping();
+    void outlineLeavesTheInside();
+    void pointAnswersMinusOneOutside();
+    void pictureIsTheBackground();
+    void resizeKeepsTheTopLeft();
+    void reportsChanges();
+};
+
+void TestPlanSurface::startsBlackAtTheRoomSize()
+{
+    PlanSurface k;
+    QCOMPARE(k.size(), QSize(553, 361));
+    QCOMPARE(k.image().size(), QSize(553, 361));
+    QCOMPARE(k.point(0, 0), colors::black);
+    QCOMPARE(k.point(552, 360), colors::black);
+}
+
+void TestPlanSurface::boxesIncludeBothCorners()
+{
+    PlanSurface k({100, 100});
+    k.fillBox(10, 20, 30, 40, colors::blue);
+    QCOMPARE(k.point(10, 20), colors::blue);
+    QCOMPARE(k.point(30, 40), colors::blue);
+    QCOMPARE(k.point(30, 20), colors::blue);
+    QCOMPARE(k.point(31, 40), colors::black);
+    QCOMPARE(k.point(30, 41), colors::black);
+    QCOMPARE(k.point(9, 20), colors::black);
+    // A fractional point lies in the pixel that contains it.
+    QCOMPARE(k.point(30.9, 40.9), colors::blue);
+
+    k.fillBox(50, 50, 50, 50, colors::green); // a single pixel
+    QCOMPARE(k.point(50, 50), colors::green);
+    QCOMPARE(k.point(51, 50), colors::black);
+}
+
+void TestPlanSurface::cornersInAnyOrderAndClipping()
+{
+    PlanSurface k({100, 100});
+    k.fillBox(30, 40, 10, 20, colors::green);
+    QCOMPARE(k.point(10, 20), colors::green);
+    QCOMPARE(k.point(30, 40), colors::green);
+
+    // Far outside, with values at the ends of 32 bits: clipped, no crash.
+    k.fillBox(-2147483647 - 1, 90, 2147483647, 2147483647, colors::blue);
+    QCOMPARE(k.point(0, 99), colors::blue);
+    QCOMPARE(k.point(99, 90), colors::blue);
+    QCOMPARE(k.point(99, 89), colors::black);
+    k.fillBox(200, 200, 300, 300, colors::white); // wholly outside
+    QCOMPARE(k.image().pixel(99, 99) & 0xFFFFFF, QRgb(colors::blue));
+}
+
+void TestPlanSurface::outlineLeavesTheInside()
+{
+    PlanSurface k({100, 100});
+    k.outlineBox(10, 10, 20, 15, colors::white);
+    QCOMPARE(k.point(10, 10), colors::white);
+    QCOMPARE(k.point(20, 15), colors::white);
+    QCOMPARE(k.point(15, 10), colors::white);
+    QCOMPARE(k.point(10, 13), colors::white);
+    QCOMPARE(k.point(15, 13), colors::black);
+    QCOMPARE(k.point(21, 15), colors::black);
+
+    PlanSurface dot({10, 10});
+    dot.outlineBox(0, 0, 0, 0, colors::white);
+    QCOMPARE(dot.point(0, 0), colors::white);
+    QCOMPARE(dot.point(1, 0), colors::black);
+}
+
+void TestPlanSurface::pointAnswersMinusOneOutside()
+{
+    PlanSurface k({300, 200});
+    QCOMPARE(k.point(-1, 0), -1);
+    QCOMPARE(k.point(0, -0.5), -1);
+    QCOMPARE(k.point(300, 10), -1);
+    QCOMPARE(k.point(10, 200), -1);
+    QCOMPARE(k.point(299.99, 199.99), colors::black);
+}
+
+void TestPlanSurface::pictureIsTheBackground()
+{
+    PlanSurface k({50, 50});
+    k.fillBox(0, 0, 9, 9, colors::blue);
+    const QImage snapshot = k.image();
+
+    k.fillBox(20, 20, 30, 30, colors::green);
+    k.clear();
+    QCOMPARE(k.point(5, 5), colors::black);
+
+    k.setPicture(snapshot);
+    QVERIFY(k.hasPicture());
+    QCOMPARE(k.point(5, 5), colors::blue);
+    k.outlineBox(20, 20, 30, 30, colors::white);
+    // Clearing goes back to the picture, not to black.
+    k.clear();
+    QCOMPARE(k.point(5, 5), colors::blue);
+    QCOMPARE(k.point(20, 20), colors::black);
+
+    k.clearPicture();
+    QVERIFY(!k.hasPicture());
+    k.clear();
+    QCOMPARE(k.point(5, 5), colors::black);
+}
+
+void TestPlanSurface::resizeKeepsTheTopLeft()
+{
+    PlanSurface k({50, 50});
+    k.fillBox(0, 0, 49, 49, colors::blue);
+    k.resize({700, 500});
+    QCOMPARE(k.size(), QSize(700, 500));
+    QCOMPARE(k.point(49, 49), colors::blue);
+    QCOMPARE(k.point(50, 49), colors::black);
+    QCOMPARE(k.point(699, 499), colors::black);
+    QCOMPARE(k.point(700, 499), -1);
+    k.resize({50, 50});
+    QCOMPARE(k.point(50, 10), -1);
+}
+
+void TestPlanSurface::reportsChanges()
+{
+    PlanSurface k({10, 10});
+    int changes = 0;
+    k.setChangedCallback([&] { ++changes; });
+    k.fillBox(1, 1, 2, 2, colors::blue);
+    k.outlineBox(1, 1, 2, 2, colors::white);
+    k.clear();
+    QCOMPARE(changes, 3);
+}
+
+QTEST_APPLESS_MAIN(TestPlanSurface)
+#include "test_plansurface.moc"
