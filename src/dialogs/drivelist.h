@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QComboBox>
+#include <QDir>
+
+namespace plandex {
+
+// The drive list: the root folders of the mounted file systems, our stand-in
+// for a list of drive letters.
+class DriveList : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit DriveList(QWidget *parent = nullptr);
+
+    QString drive() const;
+    bool setDrive(const QString &root);
+
+    // The folder the directory list goes to when root is chosen.
+    static QString folderForDrive(const QString &root,
+                                  const QString &currentDir = QDir::currentPath());
+
+    // The listed roots of the mounted volumes, sorted; always holds "/".
+    static QStringList mountRoots();
+    // Whether a volume of this file system type mounted at root is offered.
+    static bool isListedVolume(const QString &root, const QByteArray &fileSystemType);
+    // The deepest of roots that holds path, empty when none does.
+    static QString driveOf(const QString &path, const QStringList &roots);
+
+signals:
+    void driveChanged(const QString &root);
+
+private:
+    static bool isUnder(const QString &path, const QString &root);
+
+    bool m_quiet = false;
+};
+
+} // namespace plandex

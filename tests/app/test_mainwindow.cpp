@@ -1,0 +1,187 @@
+#include "app/mainwindow.h"
+#include "app/planview.h"
+#include "support/fakewindow.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListView>
+#include <QTest>
+#include <QToolButton>
+
+using namespace plandex;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void captionSizeAndFrame();
+    void toolButtons_data();
+    void toolButtons();
+    void onlyCreateIsPressedAtStart();
+    void otherControls();
+    void tabOrder();
+    void planIsABlackRoomOfTheDesignSize();
+
+private:
+    template<typename T>
+    static T *child(QWidget &w, const char *name)
+    {
+        T *found = w.findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+};
+
+void TestMainWindow::captionSizeAndFrame()
+{
+    ScriptedPrompts prompts;
+    MainWindow w(&prompts);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.windowTitle(), QString("My Plandex"));
+    QCOMPARE(w.size(), QSize(703, 398));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    const Qt::WindowFlags flags = w.windowFlags();
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!w.windowIcon().isNull());
+}
+
+void TestMainWindow::toolButtons_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QString>("tooltip");
+
+    QTest::newRow("create") << "create" << 8 << "Создание нового объекта";
+    QTest::newRow("selct") << "selct" << 48 << "Выбор и перемещение объекта.";
+    QTest::newRow("Rsiz") << "Rsiz" << 88 << "Изменение размера объектов.";
+    QTest::newRow("DelObj") << "DelObj" << 128 << "Удалить объект.";
+    QTest::newRow("btnNew") << "btnNew" << 184 << "Создать новую комнату.";
+    QTest::newRow("btnOpen") << "btnOpen" << 224 << "Открыть уже созданную ранее комнату";
+    QTest::newRow("btnSave") << "btnSave" << 264 << "Сохранить созданную сейчас комнату.";
+    QTest::newRow("btnExp") << "btnExp" << 312 << "Экспортировать в BMP рисунок.";
+}
+
+void TestMainWindow::toolButtons()
+{
+    QFETCH(QString, name);
+    QFETCH(int, top);
+    QFETCH(QString, tooltip);
+
+    ScriptedPrompts prompts;
+    MainWindow w(&prompts);
+    auto *button = child<QToolButton>(w, qPrintable(name));
+    QCOMPARE(button->geometry(), QRect(8, top, 33, 33));
+    QCOMPARE(button->toolTip(), tooltip);
+    QVERIFY(button->text().isEmpty());
+    QCOMPARE(button->iconSize(), QSize(26, 24));
+    // The icon resource really renders (the SVG support is installed).
+    const QImage icon = button->icon().pixmap(QSize(26, 24)).toImage();
+    QVERIFY(!icon.isNull());
+    bool painted = false;
+    for (int y = 0; y < icon.height() && !painted; ++y)
+        for (int x = 0; x < icon.width() && !painted; ++x)
+            painted = qAlpha(icon.pixel(x, y)) > 0;
+    QVERIFY(painted);
+}
+
+void TestMainWindow::onlyCreateIsPressedAtStart()
+{
+    ScriptedPrompts prompts;
+    MainWindow w(&prompts);
+    w.show();
+    auto *create = child<QToolButton>(w, "create");
+    auto *selct = child<QToolButton>(w, "selct");
+    auto *rsiz = child<QToolButton>(w, "Rsiz");
+    QVERIFY(create->isChecked());
+    QVERIFY(!selct->isChecked());
+    QVERIFY(!rsiz->isChecked());
+    QTest::mouseClick(rsiz, Qt::LeftButton);
+    QVERIFY(rsiz->isChecked());
+    QVERIFY(!create->isChecked());
+    QTest::mouseClick(rsiz, Qt::LeftButton); // pressing it again keeps it on
+    QVERIFY(rsiz->isChecked());
+}
+
+void TestMainWindow::otherControls()
+{
+    ScriptedPrompts prompts;
+    MainWindow w(&prompts);
+    w.show();
+
+    auto *list = child<QListView>(w, "L");
+    QCOMPARE(list->geometry(), QRect(48, 0, 81, 394));
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->model()->rowCount(), 0);
+
+    auto *width = child<QLabel>(w, "W");
+    auto *height = child<QLabel>(w, "H");
+    QCOMPARE(width->geometry(), QRect(136, 0, 65, 17));
+    QCOMPARE(height->geometry(), QRect(200, 0, 65, 17));
+    QCOMPARE(width->text(), QString("553"));
+    QCOMPARE(height->text(), QString("361"));
+
+    auto *link = child<QLabel>(w, "Label1");
+    QCOMPARE(link->geometry(), QRect(272, 0, 105, 17));
+    QVERIFY(!link->text().isEmpty());
+    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    // The address fits its label.
+    QVERIFY(link->fontMetrics().horizontalAdvance(link->text()) <= link->width());
+
+    auto *line = child<QFrame>(w, "Line1");
+    QCOMPARE(line->geometry().top(), 176);
+    QCOMPARE(line->geometry().width(), 48);
+}
+
+void TestMainWindow::tabOrder()
+{
+    ScriptedPrompts prompts;
+    MainWindow w(&prompts);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    const QStringList expected = {"L",      "K",       "create", "selct",   "Rsiz",
+                                  "DelObj", "btnSave", "btnExp", "btnOpen", "btnNew"};
+    QStringList chain;
+    QWidget *first = child<QWidget>(w, "L");
+    QWidget *at = first;
+    do {
+        if (expected.contains(at->objectName()))
+            chain << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at != first);
+    // Labels are in the chain but take no focus.
+    for (const char *label : {"W", "H", "Label1"})
+        QCOMPARE(child<QWidget>(w, label)->focusPolicy(), Qt::NoFocus);
+    // Like option buttons, only the pressed mode button is a tab stop.
+    QVERIFY(child<QWidget>(w, "create")->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(child<QWidget>(w, "selct")->focusPolicy() & Qt::TabFocus));
+    QCOMPARE(chain.join(","), expected.join(","));
+}
+
+void TestMainWindow::planIsABlackRoomOfTheDesignSize()
+{
+    ScriptedPrompts prompts;
+    MainWindow w(&prompts);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    auto *plan = child<PlanView>(w, "K");
+    QCOMPARE(plan->planOrigin(), QPoint(136, 24));
+    QCOMPARE(plan->contentsRect().size(), QSize(553, 361));
+    QCOMPARE(w.editor().K().size(), QSize(553, 361));
+
+    // What the window really shows: black exactly over the room.
+    const QImage shown = w.grab().toImage();
+    QCOMPARE(shown.pixelColor(136, 24), QColor(Qt::black));
+    QCOMPARE(shown.pixelColor(136 + 552, 24 + 360), QColor(Qt::black));
+    QVERIFY(shown.pixelColor(135, 24) != QColor(Qt::black) || shown.pixelColor(134, 24) != QColor(Qt::black));
+    QVERIFY(shown.pixelColor(136 + 553 + 1, 24 + 100) != QColor(Qt::black));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

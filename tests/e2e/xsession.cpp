@@ -1,0 +1,179 @@
+#include "xsession.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QRandomGenerator>
+#include <QThread>
+
+#ifndef PLANDEX_BINARY
+#error "PLANDEX_BINARY must name the program under test"
+#endif
+
+XSession::XSession() = default;
+
+XSession::~XSession()
+{
+    if (m_app && m_app->state() != QProcess::NotRunning) {
+        m_app->kill();
+        m_app->waitForFinished(5000);
+    }
+    if (m_server && m_server->state() != QProcess::NotRunning) {
+        m_server->terminate();
+        if (!m_server->waitForFinished(5000)) {
+            m_server->kill();
+            m_server->waitForFinished(5000);
+        }
+    }
+}
+
+bool XSession::start()
+{
+    // Several test programs may run at once: pick a free display number.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const int number = 100 + int(QRandomGenerator::global()->bounded(800));
+        if (QFile::exists(QString("/tmp/.X%1-lock").arg(number)))
+            continue;
+        m_display = QString(":%1").arg(number);
+        m_server = std::make_unique<QProcess>();
+        m_server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_server->start("Xvfb", {m_display, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                                 "-noreset"});
+        if (!m_server->waitForStarted(5000))
+            return false;
+        const QString socket = QString("/tmp/.X11-unix/X%1").arg(number);
+        QDeadlineTimer deadline(10000);
+        while (!deadline.hasExpired() && m_server->state() == QProcess::Running) {
+            if (QFile::exists(socket) && run("xdotool", {"getmouselocation"}, nullptr, 5000))
+                return true;
+            QThread::msleep(50);
+        }
+        m_server->kill();
+        m_server->waitForFinished(5000);
+    }
+    return false;
+}
+
+bool XSession::startApp(const QStringList &arguments)
+{
+    m_app = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", m_display);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.remove("WAYLAND_DISPLAY");
+    m_app->setProcessEnvironment(env);
+    m_app->setProcessChannelMode(QProcess::ForwardedChannels);
+    m_app->start(PLANDEX_BINARY, arguments);
+    return m_app->waitForStarted(5000);
+}
+
+bool XSession::run(const QString &program, const QStringList &arguments, QByteArray *output,
+                   int timeoutMs)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", m_display);
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return false;
+    }
+    if (output)
+        *output = process.readAllStandardOutput();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool XSession::xdotool(const QStringList &arguments, QString *output)
+{
+    QByteArray out;
+    const bool ok = run("xdotool", arguments, &out);
+    if (output)
+        *output = QString::fromUtf8(out).trimmed();
+    return ok;
+}
+
+quint64 XSession::waitForWindow(const QString &titlePattern, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    do {
+        QString out;
+        if (xdotool({"search", "--onlyvisible", "--name", titlePattern}, &out) && !out.isEmpty())
+            return out.split('\n').first().toULongLong();
+        QThread::msleep(100);
+    } while (!deadline.hasExpired());
+    return 0;
+}
+
+bool XSession::waitForNoWindow(const QString &titlePattern, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    do {
+        QString out;
+        xdotool({"search", "--onlyvisible", "--name", titlePattern}, &out);
+        if (out.isEmpty())
+            return true;
+        QThread::msleep(100);
+    } while (!deadline.hasExpired());
+    return false;
+}
+
+QRect XSession::geometry(quint64 window)
+{
+    QString out;
+    if (!xdotool({"getwindowgeometry", "--shell", QString::number(window)}, &out))
+        return {};
+    QRect r;
+    for (const QString &line : out.split('\n')) {
+        const auto pair = line.split('=');
+        if (pair.size() != 2)
+            continue;
+        const int value = pair[1].toInt();
+        if (pair[0] == "X")
+            r.moveLeft(value);
+        else if (pair[0] == "Y")
+            r.moveTop(value);
+        else if (pair[0] == "WIDTH")
+            r.setWidth(value);
+        else if (pair[0] == "HEIGHT")
+            r.setHeight(value);
+    }
+    return r;
+}
+
+QString XSession::title(quint64 window)
+{
+    QString out;
+    xdotool({"getwindowname", QString::number(window)}, &out);
+    return out;
+}
+
+QImage XSession::screenshot(quint64 window)
+{
+    QByteArray png;
+    // Called by full path: another "import" may come first on PATH.
+    if (!run("/usr/bin/import", {"-window", QString::number(window), "png:-"}, &png))
+        return {};
+    return QImage::fromData(png, "PNG");
+}
+
+QImage XSession::screenshotRoot()
+{
+    QByteArray png;
+    if (!run("/usr/bin/import", {"-window", "root", "png:-"}, &png))
+        return {};
+    return QImage::fromData(png, "PNG");
+}
+
+bool XSession::drag(QPoint from, QPoint to, int steps)
+{
+    bool ok = xdotool({"mousemove", "--sync", QString::number(from.x()), QString::number(from.y())})
+        && xdotool({"mousedown", "1"});
+    for (int i = 1; ok && i <= steps; ++i) {
+        const QPoint at = from + (to - from) * i / steps;
+        ok = xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())});
+        QThread::msleep(20);
+    }
+    return xdotool({"mouseup", "1"}) && ok;
+}

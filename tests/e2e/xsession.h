@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// A private X server (Xvfb) with the real plandex program running in it,
+// driven by xdotool and photographed with ImageMagick's import.
+class XSession
+{
+public:
+    XSession();
+    ~XSession();
+    XSession(const XSession &) = delete;
+    XSession &operator=(const XSession &) = delete;
+
+    // Starts the X server; false when it would not come up.
+    bool start();
+    QString display() const { return m_display; }
+
+    // Starts plandex with the given arguments inside the session.
+    bool startApp(const QStringList &arguments = {});
+    QProcess &app() { return *m_app; }
+
+    // The id of the first window whose title matches the regular
+    // expression, waiting for it up to timeoutMs; 0 when none came.
+    quint64 waitForWindow(const QString &titlePattern, int timeoutMs = 10000);
+    // Position and size of a window on the screen (its client area: the
+    // session has no window manager, so there is no frame).
+    QRect geometry(quint64 window);
+    QString title(quint64 window);
+    QImage screenshot(quint64 window);
+    QImage screenshotRoot();
+
+    // Runs xdotool; true when it succeeded.
+    bool xdotool(const QStringList &arguments, QString *output = nullptr);
+    // A left-button drag from one screen point to another in steps.
+    bool drag(QPoint from, QPoint to, int steps = 10);
+    // Waits until no window matches any more.
+    bool waitForNoWindow(const QString &titlePattern, int timeoutMs = 10000);
+
+private:
+    bool run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr,
+             int timeoutMs = 20000);
+
+    std::unique_ptr<QProcess> m_server;
+    std::unique_ptr<QProcess> m_app;
+    QString m_display;
+};
