@@ -4,11 +4,13 @@
 #include "app/planview.h"
 #include "app/qtprompts.h"
 #include "app/twips.h"
+#include "dialogs/sizedialog.h"
 #include "shell/weblink.h"
 
 #include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace plandex {
@@ -23,6 +25,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
         m_ownPrompts = std::make_unique<QtPrompts>(this);
         prompts = m_ownPrompts.get();
     }
+    m_prompts = prompts;
     m_editor = std::make_unique<Editor>(*this, *prompts);
 
     setWindowTitle(mainCaption);
@@ -54,6 +57,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     m_Label1->setPalette(linkColours);
 
     setTabOrder();
+    connectButtons();
     m_editor->load();
 }
 
@@ -105,6 +109,32 @@ void MainWindow::setTabOrder()
                                     m_DelObj, m_btnSave, m_btnExp,  m_btnOpen, m_btnNew};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MainWindow::connectButtons()
+{
+    Editor &e = *m_editor;
+    connect(m_create, &QToolButton::clicked, this, [&e] { e.create_Click(); });
+    connect(m_selct, &QToolButton::clicked, this, [&e] { e.selct_Click(); });
+    connect(m_Rsiz, &QToolButton::clicked, this, [&e] { e.Rsiz_Click(); });
+    connect(m_DelObj, &QToolButton::clicked, this, [&e] { e.DelObj_Click(); });
+    connect(m_btnNew, &QToolButton::clicked, this, [&e] { e.btnNew_Click(); });
+}
+
+void MainWindow::showSizeDialog(const QString &ob, const QString &w, const QString &h)
+{
+    SizeDialog dialog(*m_editor, *m_prompts, this);
+    dialog.ob()->setText(ob);
+    dialog.H()->setText(h);
+    dialog.W()->setText(w);
+    dialog.exec();
+}
+
+void MainWindow::fitWindow(QSize client, int listHeight)
+{
+    setFixedSize(client);
+    m_L->resize(m_L->width(), listHeight);
+    m_K->placeAt(planOrigin);
 }
 
 void MainWindow::setSizeLabels(const QString &w, const QString &h)

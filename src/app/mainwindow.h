@@ -42,14 +42,18 @@ public:
     void setListVisible(bool visible) override;
     void setPlanCursor(PlanCursor cursor) override;
     void setDeleteEnabled(bool enabled) override;
+    void showSizeDialog(const QString &ob, const QString &w, const QString &h) override;
+    void fitWindow(QSize client, int listHeight) override;
 
 private:
     void buildToolColumn();
     QToolButton *addToolButton(const char *name, int topTwips, const QString &icon,
                                const QString &tooltip);
     void setTabOrder();
+    void connectButtons();
 
     std::unique_ptr<QtPrompts> m_ownPrompts;
+    Prompts *m_prompts = nullptr;
     std::unique_ptr<Editor> m_editor;
 
     ObjectListView *m_L = nullptr;

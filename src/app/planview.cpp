@@ -2,9 +2,33 @@
 
 #include "plan/editor.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace plandex {
+
+namespace {
+
+// The editor's button set: 1 left, 2 right, 4 middle, summed.
+int buttonSet(Qt::MouseButtons held)
+{
+    int set = 0;
+    if (held & Qt::LeftButton)
+        set |= buttons::left;
+    if (held & Qt::RightButton)
+        set |= buttons::right;
+    if (held & Qt::MiddleButton)
+        set |= buttons::middle;
+    return set;
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
 
 PlanView::PlanView(Editor &editor, QWidget *parent)
     : QFrame(parent)
@@ -39,6 +63,42 @@ void PlanView::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_editor.K().image());
+}
+
+} // namespace plandex
+
+namespace plandex {
+
+QPointF PlanView::planPoint(const QMouseEvent *event) const
+{
+    return event->position() - QPointF(contentsRect().topLeft());
+}
+
+void PlanView::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF at = planPoint(event);
+    m_editor.K_MouseDown(buttonSet(event->buttons()), shiftState(event->modifiers()), at.x(),
+                         at.y());
+}
+
+void PlanView::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF at = planPoint(event);
+    m_editor.K_MouseMove(buttonSet(event->buttons()), shiftState(event->modifiers()), at.x(),
+                         at.y());
+}
+
+void PlanView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointF at = planPoint(event);
+    m_editor.K_MouseUp(buttonSet(event->button()), shiftState(event->modifiers()), at.x(),
+                       at.y());
+}
+
+void PlanView::mouseDoubleClickEvent(QMouseEvent * /*event*/)
+{
+    // Not the default, which would run the press handler a second time.
+    m_editor.K_DblClick();
 }
 
 } // namespace plandex

@@ -1,6 +1,9 @@
 #include "dialogs/sizedialog.h"
 
 #include "app/twips.h"
+#include "model/localenumber.h"
+#include "model/numberreading.h"
+#include "plan/editor.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,9 +11,11 @@
 
 namespace plandex {
 
-SizeDialog::SizeDialog(QWidget *parent)
+SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
+    , m_editor(editor)
+    , m_prompts(prompts)
 {
     setObjectName("XY");
     setWindowTitle("Изменение размеров объекта");
@@ -56,6 +61,45 @@ SizeDialog::SizeDialog(QWidget *parent)
     setTabOrder(m_H, m_Command1);
     setTabOrder(m_Command1, m_Command2);
     setTabOrder(m_Command2, m_Command3);
+
+    m_ob->setText(editor.table().selectedName());
+    connect(m_Command1, &QPushButton::clicked, this, &SizeDialog::Command1_Click);
+    connect(m_Command2, &QPushButton::clicked, this, &SizeDialog::reject);
+    connect(m_Command3, &QPushButton::clicked, this, &SizeDialog::Command3_Click);
+}
+
+void SizeDialog::Command1_Click()
+{
+    const auto a = localeNumber(m_W->text());
+    const auto b = localeNumber(m_H->text());
+    if (!a || !b) {
+        m_prompts.message(QStringLiteral("Введите числа!"));
+        return;
+    }
+    if (m_editor.table().selection() != -1) {
+        m_editor.vvod(*a, *b);
+    } else {
+        WindowState &s = m_editor.state();
+        s.tmpStr = QStringLiteral("Yes");
+        // A number beyond 32 bits is no room size: 0 gets the size message.
+        s.newW = roundToInt32(*a).value_or(0);
+        s.newH = roundToInt32(*b).value_or(0);
+    }
+    accept();
+}
+
+void SizeDialog::Command3_Click()
+{
+    const QString parked = m_W->text();
+    m_W->setText(m_H->text());
+    m_H->setText(parked);
+}
+
+void SizeDialog::reject()
+{
+    // The close box counts as "Нет" too, so no earlier "Yes" survives it.
+    QDialog::reject();
+    m_editor.state().tmpStr = QStringLiteral("No");
 }
 
 } // namespace plandex

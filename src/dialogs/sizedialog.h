@@ -8,14 +8,19 @@ class QPushButton;
 
 namespace plandex {
 
+class Editor;
+class Prompts;
+
 // The size dialog XY: two numbers, an object's length and width or a new
-// room's width and height.
+// room's width and height. With an object selected, "Да" resizes it;
+// without, it leaves the room size in newW and newH and "Yes" in tmpStr.
+// "Нет", Esc and the close box leave "No".
 class SizeDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit SizeDialog(QWidget *parent = nullptr);
+    SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent = nullptr);
 
     QLabel *ob() const { return m_ob; }
     QLineEdit *W() const { return m_W; }
@@ -24,7 +29,14 @@ public:
     QPushButton *Command2() const { return m_Command2; }
     QPushButton *Command3() const { return m_Command3; }
 
+    void reject() override;
+
 private:
+    void Command1_Click();
+    void Command3_Click();
+
+    Editor &m_editor;
+    Prompts &m_prompts;
     QLabel *m_ob;
     QLabel *m_Label1;
     QLabel *m_Label2;

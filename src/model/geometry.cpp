@@ -12,12 +12,19 @@ void loadRow(const ObjectTable &table, int i, WindowState &state)
     assignIfRead(state.objRight, row.xValues.second);
     assignIfRead(state.objTop, row.yValues.first);
     assignIfRead(state.objBottom, row.yValues.second);
+    state.objHeld = true;
+}
+
+void forgetObject(WindowState &state)
+{
+    state.objLeft = state.objRight = state.objTop = state.objBottom = 0;
+    state.objHeld = false;
 }
 
 void getXY(const ObjectTable &table, WindowState &state)
 {
     if (table.selection() < 0) {
-        state.objLeft = state.objRight = state.objTop = state.objBottom = 0;
+        forgetObject(state);
         return;
     }
     loadRow(table, table.selection(), state);

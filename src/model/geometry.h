@@ -14,4 +14,7 @@ void getXY(const ObjectTable &table, WindowState &state);
 // the selection.
 void loadRow(const ObjectTable &table, int i, WindowState &state);
 
+// Zeroes objLeft..objBottom: no object is current.
+void forgetObject(WindowState &state);
+
 } // namespace plandex

@@ -17,6 +17,9 @@ struct WindowState {
 
     // The current object's rectangle, as last loaded by getXY.
     qint32 objLeft = 0, objTop = 0, objRight = 0, objBottom = 0;
+    // Whether objLeft..objBottom were loaded from a row, rather than zeroed
+    // to mean "no object": the highlight only paints real objects.
+    bool objHeld = false;
     // Offset of the running drag.
     qint32 dragDX = 0, dragDY = 0;
     // The object the collision test compares against.
@@ -31,6 +34,9 @@ struct WindowState {
     bool listReady = false;
 
     EditMode mode = EditMode::Create;
+
+    // The size dialog's answer in room mode, kept between its uses.
+    qint32 newW = 0, newH = 0;
 
     // What the size labels W and H show.
     QString labelW, labelH;

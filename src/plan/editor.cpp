@@ -1,11 +1,15 @@
 #include "plan/editor.h"
 
+#include "plan/colors.h"
+
 namespace plandex {
 
 Editor::Editor(WindowPort &window, Prompts &prompts)
     : m_window(window)
     , m_prompts(prompts)
 {
+    QObject::connect(&m_table, &ObjectTable::clicked, [this] { L_Click(); });
+    QObject::connect(&m_table, &ObjectTable::selectionChanged, [this] { Timer1_Timer(); });
 }
 
 void Editor::load()
@@ -13,6 +17,7 @@ void Editor::load()
     m_state.pressX = -1;
     m_state.pressY = -1;
     showSize(m_K.width(), m_K.height());
+    Timer1_Timer();
 }
 
 void Editor::showSize(const QString &w, const QString &h)
@@ -25,6 +30,27 @@ void Editor::showSize(const QString &w, const QString &h)
 void Editor::showSize(qint64 w, qint64 h)
 {
     showSize(QString::number(w), QString::number(h));
+}
+
+void Editor::fillObj(int rgb)
+{
+    m_K.fillBox(m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom, rgb);
+}
+
+void Editor::fillPreview(int rgb)
+{
+    m_K.fillBox(m_state.dragLeft, m_state.dragTop, m_state.dragRight, m_state.dragBottom, rgb);
+}
+
+void Editor::outlinePreview(int rgb)
+{
+    m_K.outlineBox(m_state.dragLeft, m_state.dragTop, m_state.dragRight, m_state.dragBottom, rgb);
+}
+
+void Editor::restoreSnapshot()
+{
+    m_K.clear();
+    m_K.setPicture(m_tmpPic);
 }
 
 } // namespace plandex

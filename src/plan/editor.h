@@ -12,6 +12,13 @@ namespace plandex {
 inline const QString appTitle = QStringLiteral("Plandex");
 inline const QString mainCaption = QStringLiteral("My Plandex");
 
+// Mouse buttons as the handlers see them, summed when several are down.
+namespace buttons {
+inline constexpr int left = 1;
+inline constexpr int right = 2;
+inline constexpr int middle = 4;
+} // namespace buttons
+
 // The state of the main window and the logic that edits it: the object
 // table, the plan K with its snapshot tmpPic, and the window variables.
 // It reaches the window only through WindowPort and Prompts.
@@ -30,24 +37,84 @@ public:
     const PlanSurface &K() const { return m_K; }
     const QImage &tmpPic() const { return m_tmpPic; }
 
-    // Start values of the main window: no drag, the room size in the labels.
+    // Start values of the main window: no drag, the room size in the
+    // labels, the delete button following the selection.
     void load();
 
     // Full redraw of the plan from the table: every object blue, none
     // green, no snapshot; the last row ends up selected.
     void OBNOV();
 
+    // The mouse on the plan: button set, shift state (unused), position in
+    // plan pixels.
+    void K_MouseDown(int button, int shift, double X, double Y);
+    void K_MouseMove(int button, int shift, double X, double Y);
+    void K_MouseUp(int button, int shift, double X, double Y);
+
+    // Hit test: makes the first object containing the point current and
+    // green, or selects nothing.
+    void testpoz(double X, double Y);
+    // Collision test: collided becomes true when the rectangle leaves the
+    // room or meets an object other than the selected one.
+    void stolknov(double Xa, double Ya, double Xb, double Yb);
+
+    // The list's click handler, run on every setting of the selection.
+    void L_Click();
+    void DelObj_Click();
+    void create_Click();
+    void selct_Click();
+    void Rsiz_Click();
+    // Enables the delete button exactly while an object is selected; runs
+    // on every change of the selection.
+    void Timer1_Timer();
+
+    // In resize mode, opens the size dialog for the current object.
+    void K_DblClick();
+    // Gives the current object length a and width b, keeping its top-left
+    // corner, unless it would be empty, leave the room or meet an object.
+    void vvod(double a, double b);
+
+    // Asks for a new room's size and starts an empty room of that size.
+    void btnNew_Click();
+    // Applies newW x newH as the room size, or refuses it with a message
+    // and "No" in tmpStr.
+    void setKomnata();
+    // Fits the window and the name list around the plan.
+    void ProvForm();
+
     // The size labels W and H.
     void showSize(const QString &w, const QString &h);
     void showSize(qint64 w, qint64 h);
 
 private:
+    // The collision test with the row to leave out given explicitly (-1:
+    // none); stolknov leaves out the selected row.
+    void collisionTest(double Xa, double Ya, double Xb, double Yb, int exemptRow);
+    // Puts the press-time snapshot back as the plan's picture.
+    void restoreSnapshot();
+    void pressCreate(double X, double Y);
+    void pressGrab(int button, double X, double Y);
+    void moveCreate(double X, double Y);
+    void moveObject(double X, double Y);
+    void resizeObject(double X, double Y);
+    void releaseCreate();
+    void cancelCreation();
+    // Rewrites the selected row with the preview rectangle.
+    void commitPreview();
+    // A grabbed object's drag ends without a commit: its preview goes.
+    void dropPreview();
+    void fillObj(int rgb);
+    void fillPreview(int rgb);
+    void outlinePreview(int rgb);
+
     WindowPort &m_window;
     Prompts &m_prompts;
     ObjectTable m_table;
     WindowState m_state;
     PlanSurface m_K;
     QImage m_tmpPic;
+    // Whether the running create-mode drag ever showed a valid rubber band.
+    bool m_bandAccepted = false;
 };
 
 } // namespace plandex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 namespace plandex {
@@ -17,6 +18,11 @@ public:
     virtual void setListVisible(bool visible) = 0;
     virtual void setPlanCursor(PlanCursor cursor) = 0;
     virtual void setDeleteEnabled(bool enabled) = 0;
+    // Shows the size dialog modally with its name label and two texts, and
+    // returns when it has closed; its buttons act on the editor themselves.
+    virtual void showSizeDialog(const QString &ob, const QString &w, const QString &h) = 0;
+    // Gives the window this client size and the name list this height.
+    virtual void fitWindow(QSize client, int listHeight) = 0;
 };
 
 // Modal questions to the user, captioned with the application's title.

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 // Records what the editor shows in the window, for headless tests.
 class FakeWindow : public plandex::WindowPort
@@ -19,12 +20,28 @@ public:
     void setListVisible(bool visible) override { listVisible = visible; }
     void setPlanCursor(plandex::PlanCursor c) override { cursor = c; }
     void setDeleteEnabled(bool enabled) override { deleteEnabled = enabled; }
+    // Plays the user's part in the size dialog.
+    void showSizeDialog(const QString &ob, const QString &w, const QString &h) override
+    {
+        sizeDialogs << QStringList{ob, w, h};
+        if (onSizeDialog)
+            onSizeDialog(w, h);
+    }
+    void fitWindow(QSize client, int height) override
+    {
+        clientSize = client;
+        listHeight = height;
+    }
 
     QString labelW, labelH;
     QString caption = "My Plandex";
     bool listVisible = true;
     plandex::PlanCursor cursor = plandex::PlanCursor::Arrow;
     bool deleteEnabled = true;
+    QList<QStringList> sizeDialogs;
+    std::function<void(const QString &w, const QString &h)> onSizeDialog;
+    QSize clientSize;
+    int listHeight = 0;
 };
 
 // Answers the editor's questions from a script and remembers what was asked.

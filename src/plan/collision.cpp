@@ -1,0 +1,49 @@
+#include "model/numberreading.h"
+#include "plan/editor.h"
+
+namespace plandex {
+
+void Editor::stolknov(double Xa, double Ya, double Xb, double Yb)
+{
+    collisionTest(Xa, Ya, Xb, Yb, m_table.selection());
+}
+
+void Editor::collisionTest(double Xa, double Ya, double Xb, double Yb, int exemptRow)
+{
+    WindowState &s = m_state;
+    // Strict: a rectangle may lie flush against any wall.
+    if (Xa < 0 || Ya < 0 || Xb > m_K.width() || Yb > m_K.height()) {
+        s.collided = true;
+        return;
+    }
+    s.collided = false;
+    m_table.setSavedIndex(QString::number(m_table.selection()));
+    // The rows are read directly; the selection never moves, which is the
+    // state a walk would restore before returning.
+    const int rows = m_table.count();
+    for (int i = 0; i < rows; ++i) {
+        if (i == exemptRow)
+            continue;
+        const ObjectTable::Row &row = m_table.row(i);
+        assignIfRead(s.othLeft, row.xValues.first);
+        assignIfRead(s.othRight, row.xValues.second);
+        assignIfRead(s.othTop, row.yValues.first);
+        assignIfRead(s.othBottom, row.yValues.second);
+        const double l = s.othLeft, t = s.othTop, r = s.othRight, b = s.othBottom;
+        // Inclusive comparisons: sharing an edge or a corner is a collision.
+        // For ordered rectangles the six together are exactly "the closed
+        // rectangles intersect"; they are kept as six for swapped corners.
+        if ((l <= Xa && Xa <= r && Ya <= b && Yb >= t)         // left edge crosses it
+            || (l <= Xb && Xb <= r && t <= Yb && Yb <= b)      // bottom-right corner in it
+            || (l <= Xb && Xb <= r && t <= Ya && Ya <= b)      // top-right corner in it
+            || (Xa <= l && Xb >= r && Ya <= t && Yb >= t)      // spans it across its top
+            || (Xa <= l && Xb >= r && t <= Ya && Ya <= b)      // spans it, top edge inside
+            || (l <= Xb && Xb <= r && Ya <= t && Yb >= b)) {   // right edge crosses it
+            s.collided = true;
+            break;
+        }
+    }
+    s.listReady = true;
+}
+
+} // namespace plandex

@@ -1,0 +1,39 @@
+#include "model/geometry.h"
+#include "plan/colors.h"
+#include "plan/editor.h"
+
+namespace plandex {
+
+void Editor::L_Click()
+{
+    // The columns share the table's one selection, so there is nothing to
+    // copy; the rest runs only outside of walks over the list.
+    if (!m_state.listReady)
+        return;
+    // Never paint where no object is: zeroed coordinates mean none was
+    // current, and with nothing selected there is nothing to show green.
+    if (m_state.objHeld)
+        fillObj(colors::blue);
+    getXY(m_table, m_state);
+    if (m_table.selection() >= 0)
+        fillObj(colors::green);
+    showSize(qint64(m_state.objRight) - m_state.objLeft,
+             qint64(m_state.objBottom) - m_state.objTop);
+}
+
+void Editor::DelObj_Click()
+{
+    if (!m_prompts.confirm("Вы действительно хотите удалить " + m_table.selectedName() + "?"))
+        return;
+    const int row = m_table.selection();
+    m_table.setSavedIndex(QString::number(row));
+    m_table.removeAt(row);
+    m_table.setSavedIndex(QString());
+    OBNOV();
+    forgetObject(m_state);
+    m_state.dragDX = 0;
+    m_state.dragDY = 0;
+    L_Click();
+}
+
+} // namespace plandex

@@ -1,0 +1,48 @@
+#include "files/roomsize.h"
+#include "model/geometry.h"
+#include "model/pairtext.h"
+#include "plan/editor.h"
+
+namespace plandex {
+
+void Editor::btnNew_Click()
+{
+    // No current object: that is what puts the size dialog in room mode,
+    // and it stays so whatever the answer.
+    m_table.select(-1);
+    m_window.showSizeDialog(QStringLiteral("Комната"), numberText(m_K.width()),
+                            numberText(m_K.height()));
+    if (m_state.tmpStr != QLatin1String("Yes"))
+        return;
+    setKomnata();
+    if (m_state.tmpStr == QLatin1String("No"))
+        return;
+    m_table.clear();
+    OBNOV();
+    WindowState &s = m_state;
+    forgetObject(s);
+    s.dragDX = s.dragDY = 0;
+    s.othLeft = s.othTop = s.othRight = s.othBottom = 0;
+}
+
+void Editor::setKomnata()
+{
+    const qint32 w = m_state.newW, h = m_state.newH;
+    if (!roomSizeAcceptable(w, h)) {
+        m_prompts.message(
+            QStringLiteral("Комната не должна быть больше 700 x 500 cm, и меньше 50 x 50 cm!"));
+        m_state.tmpStr = QStringLiteral("No");
+        return;
+    }
+    m_K.resize({w, h});
+    ProvForm();
+    showSize(w, h);
+}
+
+void Editor::ProvForm()
+{
+    const WindowFit fit = fitAround(m_K.size());
+    m_window.fitWindow(fit.client, fit.listHeight);
+}
+
+} // namespace plandex
