@@ -28,11 +28,9 @@ DriveList::DriveList(QWidget *parent)
 {
     const QStringList roots = mountRoots();
     const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
-    m_quiet = true;
     for (const QString &root : roots)
         addItem(icon, root);
     setCurrentIndex(qMax(0, findText(driveOf(QDir::currentPath(), roots))));
-    m_quiet = false;
 
     // Programmatic changes go through setDrive, which keeps quiet, so what
     // remains are the user's picks: mouse, keys or wheel.

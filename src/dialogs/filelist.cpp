@@ -36,7 +36,7 @@ bool FileList::setPath(const QString &path)
         return false;
     const QString target = QDir::cleanPath(QDir(path).absolutePath());
     const QFileInfo info(target);
-    if (!info.isDir() || !info.isReadable())
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
         return false;
     m_path = target;
     refresh();

@@ -44,7 +44,6 @@ OpenDialog::OpenDialog(QWidget *parent)
     m_noop = new QPushButton("Отмена", this);
     m_noop->setObjectName("noop");
     m_noop->setGeometry(twipsRect(3120, 3960, 1815, 375));
-    m_noop->setAutoDefault(false);
     connect(m_noop, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(m_File1, m_Drive1);

@@ -45,7 +45,6 @@ SaveDialog::SaveDialog(QWidget *parent)
     m_nosav = new QPushButton("Отмена", this);
     m_nosav->setObjectName("nosav");
     m_nosav->setGeometry(twipsRect(4920, 3120, 1695, 375));
-    m_nosav->setAutoDefault(false);
     connect(m_nosav, &QPushButton::clicked, this, &QDialog::reject);
 
     m_File1 = new FileList(this);

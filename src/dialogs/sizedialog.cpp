@@ -45,7 +45,6 @@ SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
     m_Command3->setIcon(QIcon(":/icons/swap.svg"));
     m_Command3->setIconSize(QSize(16, 14));
     m_Command3->setToolTip("Развернуть объект (поменять местами его высоту и ширину)");
-    m_Command3->setAutoDefault(false);
 
     m_Command1 = new QPushButton("Да", this);
     m_Command1->setObjectName("Command1");
@@ -55,7 +54,6 @@ SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
     m_Command2 = new QPushButton("Нет", this);
     m_Command2->setObjectName("Command2");
     m_Command2->setGeometry(twipsRect(3360, 600, 1215, 375));
-    m_Command2->setAutoDefault(false);
 
     setTabOrder(m_W, m_H);
     setTabOrder(m_H, m_Command1);
