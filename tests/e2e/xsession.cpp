@@ -177,3 +177,53 @@ bool XSession::drag(QPoint from, QPoint to, int steps)
     }
     return xdotool({"mouseup", "1"}) && ok;
 }
+
+bool XSession::click(QPoint at, int count)
+{
+    return xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())})
+        && xdotool({"click", "--repeat", QString::number(count), "--delay", "80", "1"});
+}
+
+bool XSession::type(const QString &text)
+{
+    return xdotool({"type", "--", text});
+}
+
+bool XSession::key(const QString &keys)
+{
+    return xdotool(QStringList{"key", "--"} + keys.split(' ', Qt::SkipEmptyParts));
+}
+
+quint64 XSession::focusedWindow()
+{
+    QString out;
+    if (!xdotool({"getwindowfocus"}, &out))
+        return 0;
+    return out.toULongLong();
+}
+
+bool XSession::waitForFocus(quint64 window, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    do {
+        if (focusedWindow() == window)
+            return true;
+        QThread::msleep(50);
+    } while (!deadline.hasExpired());
+    return false;
+}
+
+QImage XSession::waitForScreenshot(quint64 window,
+                                   const std::function<bool(const QImage &)> &ready,
+                                   int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    QImage shot;
+    do {
+        shot = screenshot(window);
+        if (!shot.isNull() && ready(shot))
+            return shot;
+        QThread::msleep(50);
+    } while (!deadline.hasExpired());
+    return shot;
+}

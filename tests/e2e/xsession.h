@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 // A private X server (Xvfb) with the real plandex program running in it,
@@ -42,6 +43,24 @@ public:
     bool drag(QPoint from, QPoint to, int steps = 10);
     // Waits until no window matches any more.
     bool waitForNoWindow(const QString &titlePattern, int timeoutMs = 10000);
+
+    // Moves the pointer to a screen point and clicks the left button count
+    // times (80 ms apart, well inside a double click).
+    bool click(QPoint at, int count = 1);
+    // Types text, any Unicode, into the window with the keyboard focus.
+    bool type(const QString &text);
+    // Presses keys given as xdotool names, e.g. "Return", "Tab", "ctrl+a";
+    // several are separated by blanks.
+    bool key(const QString &keys);
+    // The window with the keyboard focus; 0 when there is none.
+    quint64 focusedWindow();
+    // Waits until the window has the keyboard focus.
+    bool waitForFocus(quint64 window, int timeoutMs = 10000);
+    // Takes screenshots of the window until one satisfies ready and returns
+    // it; after timeoutMs the last one taken, so that the caller's checks
+    // show what was there instead.
+    QImage waitForScreenshot(quint64 window, const std::function<bool(const QImage &)> &ready,
+                             int timeoutMs = 10000);
 
 private:
     bool run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr,
