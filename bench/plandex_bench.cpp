@@ -1,0 +1,436 @@
+// Timings of the editor's mouse handlers, redraw, hit and collision tests
+// on tables of 100, 1,000 and 32,767 objects. Prints microseconds per
+// operation, the median of several batches.
+
+#include "model/objecttable.h"
+#include "model/pairtext.h"
+#include "plan/colors.h"
+#include "plan/editor.h"
+#include "support/fakewindow.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace plandex;
+
+namespace {
+
+// Batches per measurement and the time one batch should take: enough
+// repeats to be stable, little enough to keep the whole run short.
+constexpr int batches = 9;
+constexpr double batchTargetUs = 40'000.0;
+
+// Grid layout: 8 x 8 px objects (right = left + 7) with 1 px of free floor
+// between neighbours, and a free strip on the right for the drags.
+constexpr int objectSpan = 7;
+constexpr int pitch = 9;
+constexpr int stripGap = 10;
+constexpr int stripWidth = 160;
+// The editor's start plan; small tables keep it.
+constexpr int minWidth = 553;
+constexpr int minHeight = 361;
+
+std::string g_context;
+
+// Every number must come from an operation that did its full work.
+void check(bool ok, const char *what)
+{
+    if (ok)
+        return;
+    std::fprintf(stderr, "plandex_bench: error [%s]: %s\n", g_context.c_str(), what);
+    std::exit(1);
+}
+
+struct Rect {
+    int l, t, r, b;
+};
+
+struct Layout {
+    int count = 0;
+    bool fileLike = false;
+    int cols = 0, rows = 0;
+    int width = 0, height = 0;
+    int stripLeft = 0;
+
+    Rect object(int i) const
+    {
+        const int left = 1 + (i % cols) * pitch, top = 1 + (i / cols) * pitch;
+        return {left, top, left + objectSpan, top + objectSpan};
+    }
+    // Free floor places in the strip, used as drag targets.
+    Rect stripPlace(int dx, int dy) const
+    {
+        return {stripLeft + dx, dy, stripLeft + dx + objectSpan, dy + objectSpan};
+    }
+};
+
+Layout makeLayout(int count, bool fileLike)
+{
+    Layout L;
+    L.count = count;
+    L.fileLike = fileLike;
+    L.cols = int(std::ceil(std::sqrt(double(count))));
+    L.rows = (count + L.cols - 1) / L.cols;
+    L.stripLeft = L.cols * pitch + stripGap;
+    L.width = std::max(minWidth, L.stripLeft + stripWidth);
+    L.height = std::max(minHeight, L.rows * pitch + 2);
+    return L;
+}
+
+QString filePair(int first, int second)
+{
+    return QString::number(first) + QLatin1Char('|') + QString::number(second);
+}
+
+void fill(Editor &e, const Layout &L)
+{
+    e.K().resize({L.width, L.height});
+    check(e.K().width() == L.width && e.K().height() == L.height, "plan resize failed");
+    for (int i = 0; i < L.count; ++i) {
+        const Rect r = L.object(i);
+        const QString name = QStringLiteral("Объект %1").arg(i + 1);
+        bool ok;
+        if (L.fileLike)
+            ok = e.table().append(name, filePair(r.l, r.r), filePair(r.t, r.b));
+        else if (i % 2 == 0)
+            ok = e.table().append(name, createdPair(r.l, r.r), createdPair(r.t, r.b));
+        else
+            ok = e.table().append(name, editedPair(r.l, r.r), editedPair(r.t, r.b));
+        check(ok, "append refused");
+    }
+    check(e.table().count() == L.count, "table size is not the intended one");
+    if (L.count == ObjectTable::maxRows)
+        check(!e.table().append("extra", "1|2", "1|2"), "a full table took another row");
+    e.OBNOV();
+}
+
+// The layout as the editor read it: inside the room, no overlap, and a
+// free pixel ring around every object; OBNOV drew exactly the objects.
+void validate(const Editor &e, const Layout &L)
+{
+    const int W = L.width, H = L.height;
+    std::vector<unsigned char> used(size_t(W) * size_t(H), 0);
+    qint64 area = 0;
+    for (int i = 0; i < L.count; ++i) {
+        const ObjectTable::Row &row = e.table().row(i);
+        const Rect want = L.object(i);
+        check(row.xValues.first && row.xValues.second && row.yValues.first && row.yValues.second,
+              "a pair text did not read");
+        const Rect r{*row.xValues.first, *row.yValues.first, *row.xValues.second,
+                     *row.yValues.second};
+        check(r.l == want.l && r.t == want.t && r.r == want.r && r.b == want.b,
+              "a row reads back other coordinates");
+        check(r.r - r.l >= 6 && r.b - r.t >= 6, "an object is smaller than 6 x 6");
+        check(r.l >= 1 && r.t >= 1 && r.r <= W - 2 && r.b <= H - 2, "an object leaves the room");
+        for (int y = r.t; y <= r.b; ++y)
+            for (int x = r.l; x <= r.r; ++x) {
+                check(used[size_t(y) * W + x] == 0, "objects overlap");
+                used[size_t(y) * W + x] = 1;
+            }
+        area += qint64(r.r - r.l + 1) * (r.b - r.t + 1);
+    }
+    for (int i = 0; i < L.count; ++i) {
+        const Rect r = L.object(i);
+        for (int x = r.l - 1; x <= r.r + 1; ++x)
+            check(!used[size_t(r.t - 1) * W + x] && !used[size_t(r.b + 1) * W + x],
+                  "objects touch");
+        for (int y = r.t - 1; y <= r.b + 1; ++y)
+            check(!used[size_t(y) * W + r.l - 1] && !used[size_t(y) * W + r.r + 1],
+                  "objects touch");
+    }
+    const QImage img = e.K().image();
+    qint64 blue = 0;
+    for (int y = 0; y < H; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (int x = 0; x < W; ++x) {
+            const int c = int(line[x] & 0xFFFFFF);
+            check(c == (used[size_t(y) * W + x] ? colors::blue : colors::black),
+                  "OBNOV did not draw exactly the objects");
+            blue += c == colors::blue;
+        }
+    }
+    check(blue == area, "blue area differs from the objects' area");
+    check(e.table().selection() == L.count - 1, "OBNOV did not leave the last row selected");
+}
+
+// Median microseconds per call of op over several timed batches.
+double measure(const std::function<void()> &op)
+{
+    using clock = std::chrono::steady_clock;
+    op(); // warm-up
+    auto t0 = clock::now();
+    op();
+    const double once = std::chrono::duration<double, std::micro>(clock::now() - t0).count();
+    const int reps = std::clamp(int(batchTargetUs / std::max(once, 0.01)), 1, 2'000'000);
+    std::vector<double> perOp;
+    for (int b = 0; b < batches; ++b) {
+        t0 = clock::now();
+        for (int i = 0; i < reps; ++i)
+            op();
+        const double us = std::chrono::duration<double, std::micro>(clock::now() - t0).count();
+        perOp.push_back(us / reps);
+    }
+    std::nth_element(perOp.begin(), perOp.begin() + batches / 2, perOp.end());
+    return perOp[batches / 2];
+}
+
+enum RowId {
+    CreateMove,
+    MoveMove,
+    ResizeMove,
+    GrabPress,
+    ReleaseCommit,
+    Redraw,
+    HitLast,
+    HitMiss,
+    Collision,
+    RowCount
+};
+
+const char *const rowNames[RowCount] = {
+    "K_MouseMove, create band",
+    "K_MouseMove, move",
+    "K_MouseMove, resize",
+    "K_MouseDown, move grab",
+    "release commit (down+move+up)",
+    "OBNOV",
+    "testpoz, hit last object",
+    "testpoz, miss",
+    "stolknov, free rectangle",
+};
+
+// Ends a grab without a commit: another button abandons the drag.
+void abandonDrag(Editor &e, double x, double y)
+{
+    e.K_MouseMove(buttons::left | buttons::right, 0, x, y);
+    e.K_MouseUp(buttons::left, 0, x, y);
+}
+
+std::vector<double> runColumn(const Layout &L)
+{
+    FakeWindow window;
+    ScriptedPrompts prompts;
+    Editor e(window, prompts);
+    e.load();
+    fill(e, L);
+    validate(e, L);
+
+    std::vector<double> us(RowCount, 0.0);
+    const int n = L.count;
+    const Rect last = L.object(n - 1);
+    const int gx = last.l + 3, gy = last.t + 3; // a point in the last object
+
+    // A mouse-move in create mode: the band alternates between two valid ends.
+    {
+        g_context = std::to_string(n) + " create move";
+        e.create_Click();
+        const int px = L.stripLeft + 10, py = 10;
+        check(e.K().point(px, py) == colors::black, "create press point is not free floor");
+        e.K_MouseDown(buttons::left, 0, px, py);
+        check(e.state().pressX == px && e.state().pressY == py, "create press started no band");
+        const int ends[2][2] = {{px + 60, py + 50}, {px + 80, py + 70}};
+        int k = 0;
+        us[CreateMove] = measure([&] {
+            const int *p = ends[k++ & 1];
+            e.K_MouseMove(buttons::left, 0, p[0], p[1]);
+            check(e.state().dragRight == p[0] && e.state().dragBottom == p[1],
+                  "the rubber band was refused");
+        });
+        // Released on the press point: no creation, the band is redrawn away.
+        e.K_MouseUp(buttons::left, 0, px, py);
+        check(e.table().count() == n, "the create drag changed the table");
+    }
+
+    // A mouse-move in move mode: the last object alternates between two
+    // free places in the strip.
+    {
+        g_context = std::to_string(n) + " move move";
+        e.selct_Click();
+        e.K_MouseDown(buttons::left, 0, gx, gy);
+        check(e.table().selection() == n - 1 && e.state().pressX == gx && e.state().pressY == gy,
+              "the move press did not grab the last object");
+        const Rect targets[2] = {L.stripPlace(20, 120), L.stripPlace(60, 160)};
+        int k = 0;
+        us[MoveMove] = measure([&] {
+            const Rect &t = targets[k++ & 1];
+            e.K_MouseMove(buttons::left, 0, gx + t.l - last.l, gy + t.t - last.t);
+            check(e.state().dragLeft == t.l && e.state().dragTop == t.t
+                      && e.state().dragRight == t.r && e.state().dragBottom == t.b,
+                  "the move was refused");
+        });
+        abandonDrag(e, gx, gy);
+        check(e.table().row(n - 1).xValues.first == last.l, "the abandoned move was committed");
+    }
+
+    // A mouse-move in resize mode: the last object alternates between two
+    // smaller sizes (shrinking keeps the free floor around it).
+    {
+        g_context = std::to_string(n) + " resize move";
+        e.Rsiz_Click();
+        e.K_MouseDown(buttons::left, 0, gx, gy);
+        check(e.table().selection() == n - 1 && e.state().pressX == gx && e.state().pressY == gy,
+              "the resize press did not grab the last object");
+        int k = 0;
+        us[ResizeMove] = measure([&] {
+            const int d = (k++ & 1) ? -2 : -1;
+            e.K_MouseMove(buttons::left, 0, gx + d, gy + d);
+            check(e.state().dragRight == last.r + d && e.state().dragBottom == last.b + d,
+                  "the resize was refused");
+        });
+        abandonDrag(e, gx, gy);
+        check(e.table().row(n - 1).xValues.second == last.r, "the abandoned resize was committed");
+    }
+
+    // A left press in move mode on the last object: hit test over all rows
+    // and the snapshot.
+    {
+        g_context = std::to_string(n) + " grab press";
+        e.selct_Click();
+        us[GrabPress] = measure([&] {
+            e.state().pressX = -1; // so that each press must grab anew
+            e.K_MouseDown(buttons::left, 0, gx, gy);
+            check(e.table().selection() == n - 1 && e.state().pressX == gx,
+                  "the press did not grab the last object");
+        });
+        abandonDrag(e, gx, gy);
+    }
+
+    {
+        g_context = std::to_string(n) + " OBNOV";
+        us[Redraw] = measure([&] {
+            e.OBNOV();
+            check(e.table().selection() == n - 1, "OBNOV did not select the last row");
+        });
+        check(e.K().point(gx, gy) == colors::blue, "OBNOV did not draw the last object");
+    }
+
+    {
+        g_context = std::to_string(n) + " testpoz";
+        us[HitLast] = measure([&] {
+            e.testpoz(gx, gy);
+            check(e.table().selection() == n - 1, "testpoz missed the last object");
+        });
+        const int mx = L.stripLeft + 100, my = 250;
+        check(e.K().point(mx, my) == colors::black, "the miss point is not free floor");
+        us[HitMiss] = measure([&] {
+            e.testpoz(mx, my);
+            check(e.table().selection() == -1, "testpoz hit something on free floor");
+        });
+    }
+
+    // With nothing selected no row is exempt: a free rectangle meets the
+    // test of every object.
+    {
+        g_context = std::to_string(n) + " stolknov";
+        e.table().select(-1);
+        e.stolknov(last.l, last.t, last.r, last.b);
+        check(e.state().collided, "stolknov does not see the last object");
+        const Rect f{L.stripLeft + 10, 200, L.stripLeft + 140, 290};
+        us[Collision] = measure([&] {
+            e.stolknov(f.l, f.t, f.r, f.b);
+            check(!e.state().collided, "the free rectangle collided");
+        });
+        check(e.table().selection() == -1, "stolknov moved the selection");
+    }
+
+    // Press, one move and release: the release rewrites the row, redraws
+    // and hit-tests. The last object alternates between its own place and
+    // a free place in the strip. Runs last since it leaves the object moved.
+    {
+        g_context = std::to_string(n) + " release commit";
+        e.selct_Click();
+        const Rect places[2] = {last, L.stripPlace(20, 120)};
+        int k = 0;
+        us[ReleaseCommit] = measure([&] {
+            const Rect &from = places[k & 1], &to = places[(k + 1) & 1];
+            ++k;
+            const int px = from.l + 3, py = from.t + 3;
+            const int x = px + to.l - from.l, y = py + to.t - from.t;
+            e.K_MouseDown(buttons::left, 0, px, py);
+            e.K_MouseMove(buttons::left, 0, x, y);
+            e.K_MouseUp(buttons::left, 0, x, y);
+            const ObjectTable::Row &row = e.table().row(n - 1);
+            check(row.xValues.first == to.l && row.yValues.first == to.t
+                      && row.xValues.second == to.r && row.yValues.second == to.b,
+                  "the release did not commit the move");
+            check(e.table().selection() == n - 1, "the release hit test missed the moved object");
+        });
+        check(e.table().count() == n, "the table size changed");
+    }
+
+    check(prompts.messages.isEmpty() && prompts.questions.isEmpty()
+              && prompts.inputPrompts.isEmpty(),
+          "the editor asked the user something");
+    return us;
+}
+
+std::string formatUs(double v)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, v < 10 ? "%.3f" : v < 1000 ? "%.2f" : "%.1f", v);
+    return buf;
+}
+
+} // namespace
+
+int main()
+{
+    const Layout layouts[] = {
+        makeLayout(100, false),
+        makeLayout(1000, false),
+        makeLayout(ObjectTable::maxRows, false),
+        makeLayout(ObjectTable::maxRows, true),
+    };
+    const char *const heads[] = {"100", "1,000", "32,767", "32,767 file"};
+    constexpr int columns = 4;
+
+    std::vector<std::vector<double>> results;
+    for (const Layout &L : layouts)
+        results.push_back(runColumn(L));
+
+    const int labelWidth = 32, colWidth = 14;
+    std::printf("Plandex editing operations, microseconds per operation "
+                "(median of %d batches of ~%.0f ms)\n\n",
+                batches, batchTargetUs / 1000);
+    std::printf("%-*s", labelWidth, "objects");
+    for (const char *h : heads)
+        std::printf("%*s", colWidth, h);
+    std::printf("\n%-*s", labelWidth, "plan size (px)");
+    for (const Layout &L : layouts) {
+        const std::string size = std::to_string(L.width) + "x" + std::to_string(L.height);
+        std::printf("%*s", colWidth, size.c_str());
+    }
+    std::printf("\n%s\n", std::string(labelWidth + colWidth * columns, '-').c_str());
+    for (int r = 0; r < RowCount; ++r) {
+        std::printf("%-*s", labelWidth, rowNames[r]);
+        for (int c = 0; c < columns; ++c)
+            std::printf("%*s", colWidth, formatUs(results[size_t(c)][size_t(r)]).c_str());
+        std::printf("\n");
+    }
+
+    std::printf("\nGoals at 32,767 objects: a mouse-move event under 1 ms, OBNOV under 16 ms.\n");
+    struct Goal {
+        RowId row;
+        double limitUs;
+    };
+    const Goal goals[] = {
+        {CreateMove, 1000}, {MoveMove, 1000}, {ResizeMove, 1000}, {Redraw, 16000}};
+    for (const Goal &g : goals) {
+        std::printf("  %-*s", labelWidth - 2, rowNames[g.row]);
+        for (int c = 2; c < columns; ++c) {
+            const double v = results[size_t(c)][size_t(g.row)];
+            std::printf("  %s: %10s us %-4s", heads[c], formatUs(v).c_str(),
+                        v < g.limitUs ? "PASS" : "OVER");
+        }
+        std::printf("\n");
+    }
+    return 0;
+}
