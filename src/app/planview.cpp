@@ -63,6 +63,7 @@ void PlanView::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_editor.K().image());
+    m_editor.K().markShown();
 }
 
 } // namespace plandex

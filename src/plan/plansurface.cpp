@@ -36,6 +36,12 @@ void PlanSurface::resize(QSize size)
 
 void PlanSurface::paintBackground()
 {
+    // A picture of the plan's own size is shared, not copied: the first
+    // drawing on top makes the one copy it needs.
+    if (!m_picture.isNull() && m_picture.size() == m_image.size()) {
+        m_image = m_picture;
+        return;
+    }
     m_image.fill(opaque(0));
     if (!m_picture.isNull()) {
         QPainter painter(&m_image);
@@ -58,8 +64,10 @@ void PlanSurface::fillClipped(qint64 left, qint64 top, qint64 right, qint64 bott
     if (left > right || top > bottom)
         return;
     const QRgb colour = opaque(rgb);
+    uchar *bits = m_image.bits(); // detaches once, not per line
+    const qsizetype stride = m_image.bytesPerLine();
     for (qint64 y = top; y <= bottom; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(int(y)));
+        auto *line = reinterpret_cast<QRgb *>(bits + y * stride);
         std::fill(line + left, line + right + 1, colour);
     }
 }
@@ -107,8 +115,12 @@ void PlanSurface::clearPicture()
 
 void PlanSurface::changed()
 {
-    if (m_changed)
+    // One notice until the change has been shown: a redraw of thousands of
+    // boxes asks for one repaint.
+    if (m_changed && !m_notified) {
+        m_notified = true;
         m_changed();
+    }
 }
 
 } // namespace plandex

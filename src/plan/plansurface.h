@@ -37,8 +37,10 @@ public:
     void clearPicture();
     bool hasPicture() const { return !m_picture.isNull(); }
 
-    // Called after every change, so that a view can repaint.
+    // Called after a change, so that a view can repaint; once until the
+    // view reports the image shown.
     void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
+    void markShown() { m_notified = false; }
 
 private:
     void fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb);
@@ -48,6 +50,7 @@ private:
     QImage m_image;
     QImage m_picture;
     std::function<void()> m_changed;
+    bool m_notified = false;
 };
 
 } // namespace plandex
