@@ -123,11 +123,11 @@ void validate(const Editor &e, const Layout &L)
         const ObjectTable::Row &row = e.table().row(i);
         const Rect want = L.object(i);
         check(row.xValues.first && row.xValues.second && row.yValues.first && row.yValues.second,
-              "a pair text did not read");
-        const Rect r{*row.xValues.first, *row.yValues.first, *row.xValues.second,
-                     *row.yValues.second};
+            "a pair text did not read");
+        const Rect r {
+            *row.xValues.first, *row.yValues.first, *row.xValues.second, *row.yValues.second};
         check(r.l == want.l && r.t == want.t && r.r == want.r && r.b == want.b,
-              "a row reads back other coordinates");
+            "a row reads back other coordinates");
         check(r.r - r.l >= 6 && r.b - r.t >= 6, "an object is smaller than 6 x 6");
         check(r.l >= 1 && r.t >= 1 && r.r <= W - 2 && r.b <= H - 2, "an object leaves the room");
         for (int y = r.t; y <= r.b; ++y)
@@ -140,11 +140,11 @@ void validate(const Editor &e, const Layout &L)
     for (int i = 0; i < L.count; ++i) {
         const Rect r = L.object(i);
         for (int x = r.l - 1; x <= r.r + 1; ++x)
-            check(!used[size_t(r.t - 1) * W + x] && !used[size_t(r.b + 1) * W + x],
-                  "objects touch");
+            check(
+                !used[size_t(r.t - 1) * W + x] && !used[size_t(r.b + 1) * W + x], "objects touch");
         for (int y = r.t - 1; y <= r.b + 1; ++y)
-            check(!used[size_t(y) * W + r.l - 1] && !used[size_t(y) * W + r.r + 1],
-                  "objects touch");
+            check(
+                !used[size_t(y) * W + r.l - 1] && !used[size_t(y) * W + r.r + 1], "objects touch");
     }
     const QImage img = e.K().image();
     qint64 blue = 0;
@@ -153,7 +153,7 @@ void validate(const Editor &e, const Layout &L)
         for (int x = 0; x < W; ++x) {
             const int c = int(line[x] & 0xFFFFFF);
             check(c == (used[size_t(y) * W + x] ? colors::blue : colors::black),
-                  "OBNOV did not draw exactly the objects");
+                "OBNOV did not draw exactly the objects");
             blue += c == colors::blue;
         }
     }
@@ -242,7 +242,7 @@ std::vector<double> runColumn(const Layout &L)
             const int *p = ends[k++ & 1];
             e.K_MouseMove(buttons::left, 0, p[0], p[1]);
             check(e.state().dragRight == p[0] && e.state().dragBottom == p[1],
-                  "the rubber band was refused");
+                "the rubber band was refused");
         });
         // Released on the press point: no creation, the band is redrawn away.
         e.K_MouseUp(buttons::left, 0, px, py);
@@ -256,15 +256,15 @@ std::vector<double> runColumn(const Layout &L)
         e.selct_Click();
         e.K_MouseDown(buttons::left, 0, gx, gy);
         check(e.table().selection() == n - 1 && e.state().pressX == gx && e.state().pressY == gy,
-              "the move press did not grab the last object");
+            "the move press did not grab the last object");
         const Rect targets[2] = {L.stripPlace(20, 120), L.stripPlace(60, 160)};
         int k = 0;
         us[MoveMove] = measure([&] {
             const Rect &t = targets[k++ & 1];
             e.K_MouseMove(buttons::left, 0, gx + t.l - last.l, gy + t.t - last.t);
             check(e.state().dragLeft == t.l && e.state().dragTop == t.t
-                      && e.state().dragRight == t.r && e.state().dragBottom == t.b,
-                  "the move was refused");
+                    && e.state().dragRight == t.r && e.state().dragBottom == t.b,
+                "the move was refused");
         });
         abandonDrag(e, gx, gy);
         check(e.table().row(n - 1).xValues.first == last.l, "the abandoned move was committed");
@@ -277,13 +277,13 @@ std::vector<double> runColumn(const Layout &L)
         e.Rsiz_Click();
         e.K_MouseDown(buttons::left, 0, gx, gy);
         check(e.table().selection() == n - 1 && e.state().pressX == gx && e.state().pressY == gy,
-              "the resize press did not grab the last object");
+            "the resize press did not grab the last object");
         int k = 0;
         us[ResizeMove] = measure([&] {
             const int d = (k++ & 1) ? -2 : -1;
             e.K_MouseMove(buttons::left, 0, gx + d, gy + d);
             check(e.state().dragRight == last.r + d && e.state().dragBottom == last.b + d,
-                  "the resize was refused");
+                "the resize was refused");
         });
         abandonDrag(e, gx, gy);
         check(e.table().row(n - 1).xValues.second == last.r, "the abandoned resize was committed");
@@ -298,7 +298,7 @@ std::vector<double> runColumn(const Layout &L)
             e.state().pressX = -1; // so that each press must grab anew
             e.K_MouseDown(buttons::left, 0, gx, gy);
             check(e.table().selection() == n - 1 && e.state().pressX == gx,
-                  "the press did not grab the last object");
+                "the press did not grab the last object");
         });
         abandonDrag(e, gx, gy);
     }
@@ -333,7 +333,7 @@ std::vector<double> runColumn(const Layout &L)
         e.table().select(-1);
         e.stolknov(last.l, last.t, last.r, last.b);
         check(e.state().collided, "stolknov does not see the last object");
-        const Rect f{L.stripLeft + 10, 200, L.stripLeft + 140, 290};
+        const Rect f {L.stripLeft + 10, 200, L.stripLeft + 140, 290};
         us[Collision] = measure([&] {
             e.stolknov(f.l, f.t, f.r, f.b);
             check(!e.state().collided, "the free rectangle collided");
@@ -359,16 +359,16 @@ std::vector<double> runColumn(const Layout &L)
             e.K_MouseUp(buttons::left, 0, x, y);
             const ObjectTable::Row &row = e.table().row(n - 1);
             check(row.xValues.first == to.l && row.yValues.first == to.t
-                      && row.xValues.second == to.r && row.yValues.second == to.b,
-                  "the release did not commit the move");
+                    && row.xValues.second == to.r && row.yValues.second == to.b,
+                "the release did not commit the move");
             check(e.table().selection() == n - 1, "the release hit test missed the moved object");
         });
         check(e.table().count() == n, "the table size changed");
     }
 
-    check(prompts.messages.isEmpty() && prompts.questions.isEmpty()
-              && prompts.inputPrompts.isEmpty(),
-          "the editor asked the user something");
+    check(
+        prompts.messages.isEmpty() && prompts.questions.isEmpty() && prompts.inputPrompts.isEmpty(),
+        "the editor asked the user something");
     return us;
 }
 
@@ -399,7 +399,7 @@ int main()
     const int labelWidth = 32, colWidth = 14;
     std::printf("Plandex editing operations, microseconds per operation "
                 "(median of %d batches of ~%.0f ms)\n\n",
-                batches, batchTargetUs / 1000);
+        batches, batchTargetUs / 1000);
     std::printf("%-*s", labelWidth, "objects");
     for (const char *h : heads)
         std::printf("%*s", colWidth, h);
@@ -421,14 +421,14 @@ int main()
         RowId row;
         double limitUs;
     };
-    const Goal goals[] = {
-        {CreateMove, 1000}, {MoveMove, 1000}, {ResizeMove, 1000}, {Redraw, 16000}};
+    const Goal goals[]
+        = {{CreateMove, 1000}, {MoveMove, 1000}, {ResizeMove, 1000}, {Redraw, 16000}};
     for (const Goal &g : goals) {
         std::printf("  %-*s", labelWidth - 2, rowNames[g.row]);
         for (int c = 2; c < columns; ++c) {
             const double v = results[size_t(c)][size_t(g.row)];
             std::printf("  %s: %10s us %-4s", heads[c], formatUs(v).c_str(),
-                        v < g.limitUs ? "PASS" : "OVER");
+                v < g.limitUs ? "PASS" : "OVER");
         }
         std::printf("\n");
     }

@@ -16,9 +16,9 @@
 namespace plandex {
 
 MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("intr");
     if (!prompts) {
@@ -63,8 +63,8 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
-QToolButton *MainWindow::addToolButton(const char *name, int topTwips, const QString &icon,
-                                       const QString &tooltip)
+QToolButton *MainWindow::addToolButton(
+    const char *name, int topTwips, const QString &icon, const QString &tooltip)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(name);
@@ -105,8 +105,8 @@ void MainWindow::buildToolColumn()
 void MainWindow::setTabOrder()
 {
     // L, K, then the tool buttons in their own order; labels take no focus.
-    const QList<QWidget *> chain = {m_L,      m_K,       m_create,  m_selct,  m_Rsiz,
-                                    m_DelObj, m_btnSave, m_btnExp,  m_btnOpen, m_btnNew};
+    const QList<QWidget *> chain
+        = {m_L, m_K, m_create, m_selct, m_Rsiz, m_DelObj, m_btnSave, m_btnExp, m_btnOpen, m_btnNew};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

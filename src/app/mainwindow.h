@@ -33,8 +33,8 @@ public:
     Editor &editor() { return *m_editor; }
 
     // The room plan's top-left pixel in the design layout.
-    static constexpr QPoint planOrigin{136, 24};
-    static constexpr QSize designClientSize{703, 398};
+    static constexpr QPoint planOrigin {136, 24};
+    static constexpr QSize designClientSize {703, 398};
 
     // WindowPort
     void setSizeLabels(const QString &w, const QString &h) override;
@@ -47,8 +47,8 @@ public:
 
 private:
     void buildToolColumn();
-    QToolButton *addToolButton(const char *name, int topTwips, const QString &icon,
-                               const QString &tooltip);
+    QToolButton *addToolButton(
+        const char *name, int topTwips, const QString &icon, const QString &tooltip);
     void setTabOrder();
     void connectButtons();
 

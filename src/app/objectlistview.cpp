@@ -27,7 +27,7 @@ ObjectListView::ObjectListView(ObjectTable &table, QWidget *parent)
     connect(&table, &ObjectTable::selectionChanged, this, [this] { showTableSelection(); });
     connect(&table, &ObjectTable::clicked, this, [this] { showTableSelection(); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) { userPicked(current); });
+        [this](const QModelIndex &current) { userPicked(current); });
 }
 
 void ObjectListView::showTableSelection()

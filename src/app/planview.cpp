@@ -78,22 +78,21 @@ QPointF PlanView::planPoint(const QMouseEvent *event) const
 void PlanView::mousePressEvent(QMouseEvent *event)
 {
     const QPointF at = planPoint(event);
-    m_editor.K_MouseDown(buttonSet(event->buttons()), shiftState(event->modifiers()), at.x(),
-                         at.y());
+    m_editor.K_MouseDown(
+        buttonSet(event->buttons()), shiftState(event->modifiers()), at.x(), at.y());
 }
 
 void PlanView::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = planPoint(event);
-    m_editor.K_MouseMove(buttonSet(event->buttons()), shiftState(event->modifiers()), at.x(),
-                         at.y());
+    m_editor.K_MouseMove(
+        buttonSet(event->buttons()), shiftState(event->modifiers()), at.x(), at.y());
 }
 
 void PlanView::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPointF at = planPoint(event);
-    m_editor.K_MouseUp(buttonSet(event->button()), shiftState(event->modifiers()), at.x(),
-                       at.y());
+    m_editor.K_MouseUp(buttonSet(event->button()), shiftState(event->modifiers()), at.x(), at.y());
 }
 
 void PlanView::mouseDoubleClickEvent(QMouseEvent * /*event*/)

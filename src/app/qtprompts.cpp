@@ -21,8 +21,8 @@ bool QtPrompts::confirm(const QString &text)
 QString QtPrompts::input(const QString &prompt)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, appTitle, prompt, QLineEdit::Normal,
-                                               QString(), &ok);
+    const QString text
+        = QInputDialog::getText(m_parent, appTitle, prompt, QLineEdit::Normal, QString(), &ok);
     return ok ? text : QString();
 }
 

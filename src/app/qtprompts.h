@@ -12,8 +12,7 @@ class QtPrompts : public Prompts
 public:
     explicit QtPrompts(QWidget *parent = nullptr)
         : m_parent(parent)
-    {
-    }
+    { }
     void setParent(QWidget *parent) { m_parent = parent; }
 
     void message(const QString &text) override;

@@ -21,7 +21,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
+        const QModelIndex &index) const override
     {
         QStyleOptionViewItem shifted = option;
         shifted.rect.adjust(indent(index), 0, 0, 0);
@@ -125,8 +125,8 @@ void DirList::refresh()
     scrollToItem(current);
 }
 
-QListWidgetItem *DirList::addFolder(const QString &name, const QString &path, int depth,
-                                    const QIcon &icon)
+QListWidgetItem *DirList::addFolder(
+    const QString &name, const QString &path, int depth, const QIcon &icon)
 {
     auto *item = new QListWidgetItem(icon, name, this);
     item->setData(PathRole, path);

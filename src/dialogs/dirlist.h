@@ -29,8 +29,8 @@ protected:
 private:
     void refresh();
     void goTo(const QListWidgetItem *item);
-    QListWidgetItem *addFolder(const QString &name, const QString &path, int depth,
-                               const QIcon &icon);
+    QListWidgetItem *addFolder(
+        const QString &name, const QString &path, int depth, const QIcon &icon);
 
     QString m_path;
 };

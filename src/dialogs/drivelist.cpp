@@ -12,11 +12,31 @@ namespace {
 bool isPseudoType(const QByteArray &type)
 {
     static const QSet<QByteArray> pseudo = {
-        "proc",     "sysfs",      "devtmpfs",  "devpts",        "cgroup",
-        "cgroup2",  "securityfs", "pstore",    "debugfs",       "tracefs",
-        "configfs", "fusectl",    "mqueue",    "hugetlbfs",     "bpf",
-        "autofs",   "binfmt_misc", "efivarfs", "rpc_pipefs",    "nsfs",
-        "selinuxfs", "rootfs",    "ramfs",     "fuse.gvfsd-fuse", "fuse.portal",
+        "proc",
+        "sysfs",
+        "devtmpfs",
+        "devpts",
+        "cgroup",
+        "cgroup2",
+        "securityfs",
+        "pstore",
+        "debugfs",
+        "tracefs",
+        "configfs",
+        "fusectl",
+        "mqueue",
+        "hugetlbfs",
+        "bpf",
+        "autofs",
+        "binfmt_misc",
+        "efivarfs",
+        "rpc_pipefs",
+        "nsfs",
+        "selinuxfs",
+        "rootfs",
+        "ramfs",
+        "fuse.gvfsd-fuse",
+        "fuse.portal",
     };
     return pseudo.contains(type);
 }
@@ -65,7 +85,7 @@ QString DriveList::folderForDrive(const QString &root, const QString &currentDir
 
 QStringList DriveList::mountRoots()
 {
-    QStringList roots{QStringLiteral("/")};
+    QStringList roots {QStringLiteral("/")};
     const auto volumes = QStorageInfo::mountedVolumes();
     for (const QStorageInfo &volume : volumes) {
         if (!volume.isValid() || !volume.isReady())

@@ -18,8 +18,8 @@ public:
     bool setDrive(const QString &root);
 
     // The folder the directory list goes to when root is chosen.
-    static QString folderForDrive(const QString &root,
-                                  const QString &currentDir = QDir::currentPath());
+    static QString folderForDrive(
+        const QString &root, const QString &currentDir = QDir::currentPath());
 
     // The listed roots of the mounted volumes, sorted; always holds "/".
     static QStringList mountRoots();

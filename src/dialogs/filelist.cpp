@@ -12,7 +12,7 @@ namespace {
 bool anyMatch(const QList<QRegularExpression> &filters, const QString &name)
 {
     return std::any_of(filters.begin(), filters.end(),
-                       [&](const QRegularExpression &re) { return re.match(name).hasMatch(); });
+        [&](const QRegularExpression &re) { return re.match(name).hasMatch(); });
 }
 
 } // namespace
@@ -24,9 +24,9 @@ FileList::FileList(QWidget *parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { emit fileClicked(item->text()); });
+        [this](QListWidgetItem *item) { emit fileClicked(item->text()); });
     connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem *item) { emit fileDoubleClicked(item->text()); });
+        [this](QListWidgetItem *item) { emit fileDoubleClicked(item->text()); });
     refresh();
 }
 

@@ -11,8 +11,8 @@
 namespace plandex {
 
 OpenDialog::OpenDialog(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("dlgOpen");
     setWindowTitle("Открытие комнаты :)");

@@ -12,8 +12,8 @@
 namespace plandex {
 
 SaveDialog::SaveDialog(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("dlgSav");
     // Replaced by the caller according to what is being saved.

@@ -12,8 +12,8 @@
 namespace plandex {
 
 SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_editor(editor)
     , m_prompts(prompts)
 {

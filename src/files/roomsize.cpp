@@ -6,7 +6,7 @@ namespace {
 
 constexpr int extraWidth = 150;
 constexpr int extraHeight = 37;
-constexpr QSize smallestClient{385, 365};
+constexpr QSize smallestClient {385, 365};
 constexpr int listBelowPlan = 30;
 constexpr int raisedListHeight = 350;
 
@@ -19,7 +19,7 @@ bool roomSizeAcceptable(qint64 width, qint64 height)
 
 WindowFit fitAround(QSize plan)
 {
-    WindowFit fit{plan + QSize(extraWidth, extraHeight), plan.height() + listBelowPlan};
+    WindowFit fit {plan + QSize(extraWidth, extraHeight), plan.height() + listBelowPlan};
     if (fit.client.height() < smallestClient.height()) {
         fit.client.setHeight(smallestClient.height());
         fit.listHeight = raisedListHeight;

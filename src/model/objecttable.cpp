@@ -4,8 +4,7 @@ namespace plandex {
 
 ObjectTable::ObjectTable(QObject *parent)
     : QAbstractListModel(parent)
-{
-}
+{ }
 
 bool ObjectTable::select(int i)
 {
@@ -33,7 +32,7 @@ QString ObjectTable::selectedY() const
 
 ObjectTable::Row ObjectTable::makeRow(const QString &name, const QString &x, const QString &y)
 {
-    return Row{name, x, y, readPair(x), readPair(y)};
+    return Row {name, x, y, readPair(x), readPair(y)};
 }
 
 bool ObjectTable::append(const QString &name, const QString &x, const QString &y)

@@ -33,12 +33,12 @@ void Editor::collisionTest(double Xa, double Ya, double Xb, double Yb, int exemp
         // Inclusive comparisons: sharing an edge or a corner is a collision.
         // For ordered rectangles the six together are exactly "the closed
         // rectangles intersect"; they are kept as six for swapped corners.
-        if ((l <= Xa && Xa <= r && Ya <= b && Yb >= t)         // left edge crosses it
-            || (l <= Xb && Xb <= r && t <= Yb && Yb <= b)      // bottom-right corner in it
-            || (l <= Xb && Xb <= r && t <= Ya && Ya <= b)      // top-right corner in it
-            || (Xa <= l && Xb >= r && Ya <= t && Yb >= t)      // spans it across its top
-            || (Xa <= l && Xb >= r && t <= Ya && Ya <= b)      // spans it, top edge inside
-            || (l <= Xb && Xb <= r && Ya <= t && Yb >= b)) {   // right edge crosses it
+        if ((l <= Xa && Xa <= r && Ya <= b && Yb >= t) // left edge crosses it
+            || (l <= Xb && Xb <= r && t <= Yb && Yb <= b) // bottom-right corner in it
+            || (l <= Xb && Xb <= r && t <= Ya && Ya <= b) // top-right corner in it
+            || (Xa <= l && Xb >= r && Ya <= t && Yb >= t) // spans it across its top
+            || (Xa <= l && Xb >= r && t <= Ya && Ya <= b) // spans it, top edge inside
+            || (l <= Xb && Xb <= r && Ya <= t && Yb >= b)) { // right edge crosses it
             s.collided = true;
             break;
         }

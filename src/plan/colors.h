@@ -6,7 +6,7 @@ namespace plandex {
 // means "outside the plan".
 namespace colors {
 inline constexpr int black = 0x000000;
-inline constexpr int blue = 0x0000FF;  // an object
+inline constexpr int blue = 0x0000FF; // an object
 inline constexpr int green = 0x00FF00; // the current or dragged object
 inline constexpr int white = 0xFFFFFF; // the rubber band of a new object
 } // namespace colors

@@ -17,8 +17,8 @@ void Editor::L_Click()
     getXY(m_table, m_state);
     if (m_table.selection() >= 0)
         fillObj(colors::green);
-    showSize(qint64(m_state.objRight) - m_state.objLeft,
-             qint64(m_state.objBottom) - m_state.objTop);
+    showSize(
+        qint64(m_state.objRight) - m_state.objLeft, qint64(m_state.objBottom) - m_state.objTop);
 }
 
 void Editor::DelObj_Click()

@@ -50,8 +50,7 @@ void Editor::moveCreate(double X, double Y)
     // Every object is an obstacle, also the row the press's redraw left
     // selected: nothing is being edited.
     collisionTest(s.pressX, s.pressY, X, Y, -1);
-    const bool valid =
-        X - 5 > s.pressX && Y - 5 > s.pressY && !s.collided && m_K.point(X, Y) != -1;
+    const bool valid = X - 5 > s.pressX && Y - 5 > s.pressY && !s.collided && m_K.point(X, Y) != -1;
     if (valid) {
         showSize(numberText(X - s.pressX), numberText(Y - s.pressY));
         s.dragLeft = s.pressX;
@@ -96,8 +95,8 @@ void Editor::resizeObject(double X, double Y)
     const qint64 bottom = qint64(s.objBottom) + s.dragDY;
     stolknov(s.objLeft, s.objTop, double(right), double(bottom));
     // At least 5 wide and high (a new object needs more than 5).
-    const bool valid = right - 5 >= s.objLeft && bottom - 5 >= s.objTop && !s.collided
-        && m_K.point(X, Y) != -1;
+    const bool valid
+        = right - 5 >= s.objLeft && bottom - 5 >= s.objTop && !s.collided && m_K.point(X, Y) != -1;
     if (valid) {
         showSize(right - s.objLeft, bottom - s.objTop);
         s.dragLeft = s.objLeft;

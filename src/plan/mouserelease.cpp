@@ -23,8 +23,8 @@ void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
     m_window.setListVisible(true);
     s.tmpStr.clear();
 
-    const bool creation = s.mode == EditMode::Create && X > qint64(s.pressX) + 3
-        && Y > qint64(s.pressY) + 3;
+    const bool creation
+        = s.mode == EditMode::Create && X > qint64(s.pressX) + 3 && Y > qint64(s.pressY) + 3;
     if (creation) {
         if (s.pressX == -1 || s.pressY == -1)
             return;
@@ -75,7 +75,7 @@ void Editor::releaseCreate()
         } else {
             fillPreview(colors::blue);
             const bool added = m_table.append(s.tmpStr, createdPair(s.dragLeft, s.dragRight),
-                                              createdPair(s.dragTop, s.dragBottom));
+                createdPair(s.dragTop, s.dragBottom));
             // A full table takes nothing: take the box off the plan again.
             if (!added)
                 OBNOV();
@@ -100,8 +100,8 @@ void Editor::dropPreview()
     const WindowState &s = m_state;
     if (s.pressX == -1 || s.pressY == -1)
         return;
-    const bool moved = s.dragLeft != s.objLeft || s.dragTop != s.objTop
-        || s.dragRight != s.objRight || s.dragBottom != s.objBottom;
+    const bool moved = s.dragLeft != s.objLeft || s.dragTop != s.objTop || s.dragRight != s.objRight
+        || s.dragBottom != s.objBottom;
     if (!moved)
         return;
     // The green preview shows a place the table does not hold: show the
@@ -117,8 +117,8 @@ void Editor::commitPreview()
     const int row = m_table.selection();
     m_table.setSavedIndex(QString::number(row));
     s.tmpStr = m_table.selectedName();
-    m_table.rewrite(row, s.tmpStr, editedPair(s.dragLeft, s.dragRight),
-                    editedPair(s.dragTop, s.dragBottom));
+    m_table.rewrite(
+        row, s.tmpStr, editedPair(s.dragLeft, s.dragRight), editedPair(s.dragTop, s.dragBottom));
 }
 
 } // namespace plandex

@@ -10,8 +10,8 @@ void Editor::btnNew_Click()
     // No current object: that is what puts the size dialog in room mode,
     // and it stays so whatever the answer.
     m_table.select(-1);
-    m_window.showSizeDialog(QStringLiteral("Комната"), numberText(m_K.width()),
-                            numberText(m_K.height()));
+    m_window.showSizeDialog(
+        QStringLiteral("Комната"), numberText(m_K.width()), numberText(m_K.height()));
     if (m_state.tmpStr != QLatin1String("Yes"))
         return;
     setKomnata();

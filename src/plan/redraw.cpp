@@ -18,8 +18,8 @@ void Editor::OBNOV()
     const int rows = m_table.count();
     for (int i = 0; i < rows; ++i) {
         loadRow(m_table, i, m_state);
-        m_K.fillBox(m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom,
-                    colors::blue);
+        m_K.fillBox(
+            m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom, colors::blue);
     }
     if (rows > 0)
         m_table.select(rows - 1);

@@ -24,8 +24,7 @@ private slots:
     void planIsABlackRoomOfTheDesignSize();
 
 private:
-    template<typename T>
-    static T *child(QWidget &w, const char *name)
+    template<typename T> static T *child(QWidget &w, const char *name)
     {
         T *found = w.findChild<T *>(name);
         if (!found)
@@ -144,8 +143,8 @@ void TestMainWindow::tabOrder()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-    const QStringList expected = {"L",      "K",       "create", "selct",   "Rsiz",
-                                  "DelObj", "btnSave", "btnExp", "btnOpen", "btnNew"};
+    const QStringList expected
+        = {"L", "K", "create", "selct", "Rsiz", "DelObj", "btnSave", "btnExp", "btnOpen", "btnNew"};
     QStringList chain;
     QWidget *first = child<QWidget>(w, "L");
     QWidget *at = first;
@@ -179,7 +178,8 @@ void TestMainWindow::planIsABlackRoomOfTheDesignSize()
     const QImage shown = w.grab().toImage();
     QCOMPARE(shown.pixelColor(136, 24), QColor(Qt::black));
     QCOMPARE(shown.pixelColor(136 + 552, 24 + 360), QColor(Qt::black));
-    QVERIFY(shown.pixelColor(135, 24) != QColor(Qt::black) || shown.pixelColor(134, 24) != QColor(Qt::black));
+    QVERIFY(shown.pixelColor(135, 24) != QColor(Qt::black)
+        || shown.pixelColor(134, 24) != QColor(Qt::black));
     QVERIFY(shown.pixelColor(136 + 553 + 1, 24 + 100) != QColor(Qt::black));
 }
 

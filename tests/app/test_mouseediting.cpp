@@ -18,8 +18,8 @@ const QString namePrompt = "Введите название этого объе�
 // A main window with scripted answers and a driver for its plan.
 struct Session {
     ScriptedPrompts prompts;
-    MainWindow window{&prompts};
-    PlanDriver plan{window};
+    MainWindow window {&prompts};
+    PlanDriver plan {window};
     Editor &e = window.editor();
 
     Session() { window.show(); }
@@ -89,7 +89,7 @@ void TestMouseEditing::createDrawsANamedObject()
     QCOMPARE(s.at(90, 60), colors::black); // the old band is gone
     s.plan.release({140, 90});
 
-    QCOMPARE(s.prompts.inputPrompts, QStringList{namePrompt});
+    QCOMPARE(s.prompts.inputPrompts, QStringList {namePrompt});
     QCOMPARE(s.e.table().count(), 1);
     QCOMPARE(s.e.table().name(0), QString("Диван"));
     QCOMPARE(s.e.table().xText(0), QString(" 40|140"));
@@ -131,7 +131,7 @@ void TestMouseEditing::cancelledNameAddsNothing()
     QCOMPARE(planFault(s.e), QString());
     const WindowState &st = s.e.state();
     QCOMPARE(QList<qint32>({st.dragLeft, st.dragTop, st.dragRight, st.dragBottom}),
-             QList<qint32>({0, 0, 0, 0}));
+        QList<qint32>({0, 0, 0, 0}));
 }
 
 void TestMouseEditing::shortReleaseIsNoCreation()
@@ -241,12 +241,16 @@ void TestMouseEditing::nameIsCleanedForTheRoomFile_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored"); // empty: nothing is created
 
-    QTest::newRow("plain") << "Диван" << "Диван";
-    QTest::newRow("blanks kept") << "  Диван " << "  Диван ";
+    QTest::newRow("plain") << "Диван"
+                           << "Диван";
+    QTest::newRow("blanks kept") << "  Диван "
+                                 << "  Диван ";
     QTest::newRow("record marks removed") << QString("Сто\x01л\x02\x03") << "Стол";
     QTest::newRow("tab, line end and delete removed") << QString("a\tb\r\nc\x7f") << "abc";
-    QTest::newRow("code page letters kept") << "Ёлка №5 €" << "Ёлка №5 €";
-    QTest::newRow("others become ?") << "日本 sofa" << "?? sofa";
+    QTest::newRow("code page letters kept") << "Ёлка №5 €"
+                                            << "Ёлка №5 €";
+    QTest::newRow("others become ?") << "日本 sofa"
+                                     << "?? sofa";
     QTest::newRow("only controls") << QString("\x01\x02") << "";
 }
 
@@ -494,7 +498,7 @@ void TestMouseEditing::deleteAsksAndKeepsTheOrder()
 
     s.prompts.confirmAnswers = {false};
     s.click("DelObj");
-    QCOMPARE(s.prompts.questions, QStringList{"Вы действительно хотите удалить Диван?"});
+    QCOMPARE(s.prompts.questions, QStringList {"Вы действительно хотите удалить Диван?"});
     QCOMPARE(s.e.table().count(), 3);
     QCOMPARE(s.e.table().selection(), 0);
 
@@ -573,14 +577,12 @@ void TestMouseEditing::randomEditingKeepsThePlanSound()
 {
     Session s;
     QRandomGenerator random(20261207);
-    auto point = [&] {
-        return QPoint(random.bounded(-20, 580), random.bounded(-20, 390));
-    };
+    auto point = [&] { return QPoint(random.bounded(-20, 580), random.bounded(-20, 390)); };
     int created = 0;
     for (int step = 0; step < 400; ++step) {
         QList<QStringList> before;
         for (int i = 0; i < s.e.table().count(); ++i)
-            before << QStringList{s.e.table().name(i), s.e.table().xText(i), s.e.table().yText(i)};
+            before << QStringList {s.e.table().name(i), s.e.table().xText(i), s.e.table().yText(i)};
         const int action = random.bounded(10);
         const QPoint from = point();
         // Mostly down and right, the way objects are drawn.
@@ -588,7 +590,8 @@ void TestMouseEditing::randomEditingKeepsThePlanSound()
         int grabbed = -1;
         if (action < 4) {
             s.click("create");
-            s.prompts.inputAnswers = {random.bounded(5) ? QString("o%1").arg(++created) : QString()};
+            s.prompts.inputAnswers
+                = {random.bounded(5) ? QString("o%1").arg(++created) : QString()};
             s.plan.drag(from, to, random.bounded(1, 8));
         } else if (action < 8) {
             s.click(action < 6 ? "selct" : "Rsiz");
@@ -611,14 +614,15 @@ void TestMouseEditing::randomEditingKeepsThePlanSound()
         }
 
         const QString fault = planFault(s.e);
-        QVERIFY2(fault.isEmpty(), qPrintable(QString("step %1 (action %2 from %3,%4 to %5,%6): %7")
-                                                 .arg(step)
-                                                 .arg(action)
-                                                 .arg(from.x())
-                                                 .arg(from.y())
-                                                 .arg(to.x())
-                                                 .arg(to.y())
-                                                 .arg(fault)));
+        QVERIFY2(fault.isEmpty(),
+            qPrintable(QString("step %1 (action %2 from %3,%4 to %5,%6): %7")
+                           .arg(step)
+                           .arg(action)
+                           .arg(from.x())
+                           .arg(from.y())
+                           .arg(to.x())
+                           .arg(to.y())
+                           .arg(fault)));
         // A move or resize changes at most the grabbed row, in its place.
         if (action >= 4 && action < 8) {
             QCOMPARE(s.e.table().count(), before.size());

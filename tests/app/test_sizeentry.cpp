@@ -18,8 +18,8 @@ namespace {
 
 struct Session {
     ScriptedPrompts prompts;
-    MainWindow window{&prompts};
-    PlanDriver plan{window};
+    MainWindow window {&prompts};
+    PlanDriver plan {window};
     Editor &e = window.editor();
     // What the dialog showed when it opened: ob, W, H.
     QStringList shown;
@@ -36,11 +36,11 @@ struct Session {
     // Opens the dialog with `open`, types w and h and presses `button`
     // ("Да", "Нет", "swap+Да", "close").
     void answer(const std::function<void()> &open, const QString &w, const QString &h,
-                const QString &button = "Да")
+        const QString &button = "Да")
     {
         shown.clear();
         OnModal<SizeDialog> act([this, w, h, button](SizeDialog *d) {
-            shown = QStringList{d->ob()->text(), d->W()->text(), d->H()->text()};
+            shown = QStringList {d->ob()->text(), d->W()->text(), d->H()->text()};
             d->W()->setText(w);
             d->H()->setText(h);
             if (button == "close") {
@@ -49,8 +49,8 @@ struct Session {
             }
             if (button.startsWith("swap"))
                 QTest::mouseClick(d->Command3(), Qt::LeftButton);
-            QTest::mouseClick(button.endsWith("Нет") ? d->Command2() : d->Command1(),
-                              Qt::LeftButton);
+            QTest::mouseClick(
+                button.endsWith("Нет") ? d->Command2() : d->Command1(), Qt::LeftButton);
             // Still open after a refused number: leave it with "Нет".
             if (d->isVisible())
                 QTest::mouseClick(d->Command2(), Qt::LeftButton);
@@ -133,13 +133,13 @@ void TestSizeEntry::wallIsFlushNeighbourIsNot()
     s.resizeByDialog({120, 110}, "600", "30"); // right edge 700, the wall
     QCOMPARE(rowRect(s.e, 0).right(), 700);
     s.resizeByDialog({120, 110}, "601", "30");
-    QCOMPARE(s.prompts.messages, QStringList{overlapMessage});
+    QCOMPARE(s.prompts.messages, QStringList {overlapMessage});
     QCOMPARE(rowRect(s.e, 0).right(), 700);
 
     addObject(s.e, "B", QRect(QPoint(100, 200), QPoint(150, 250)));
     s.prompts.messages.clear();
     s.resizeByDialog({120, 110}, "50", "100"); // bottom 200: B's top edge
-    QCOMPARE(s.prompts.messages, QStringList{overlapMessage});
+    QCOMPARE(s.prompts.messages, QStringList {overlapMessage});
     QCOMPARE(rowRect(s.e, 0), QRect(QPoint(100, 100), QPoint(700, 130)));
     s.resizeByDialog({120, 110}, "50", "99");
     QCOMPARE(rowRect(s.e, 0), QRect(QPoint(100, 100), QPoint(150, 199)));
@@ -192,11 +192,16 @@ void TestSizeEntry::sizesUnderOneAreRefused_data()
     QTest::addColumn<QString>("h");
     QTest::addColumn<bool>("refused");
 
-    QTest::newRow("zero length") << "0" << "30" << true;
-    QTest::newRow("negative width") << "50" << "-10" << true;
-    QTest::newRow("rounds to zero") << "0.4" << "30" << true;
-    QTest::newRow("rounds to one") << "0.6" << "30" << false;
-    QTest::newRow("far negative") << "-1000" << "30" << true;
+    QTest::newRow("zero length") << "0"
+                                 << "30" << true;
+    QTest::newRow("negative width") << "50"
+                                    << "-10" << true;
+    QTest::newRow("rounds to zero") << "0.4"
+                                    << "30" << true;
+    QTest::newRow("rounds to one") << "0.6"
+                                   << "30" << false;
+    QTest::newRow("far negative") << "-1000"
+                                  << "30" << true;
 }
 
 void TestSizeEntry::sizesUnderOneAreRefused()
@@ -209,7 +214,7 @@ void TestSizeEntry::sizesUnderOneAreRefused()
     addObject(s.e, "A", objectA);
     s.resizeByDialog({120, 110}, w, h);
     if (refused) {
-        QCOMPARE(s.prompts.messages, QStringList{emptyMessage});
+        QCOMPARE(s.prompts.messages, QStringList {emptyMessage});
         QCOMPARE(rowRect(s.e, 0), objectA);
     } else {
         QVERIFY(s.prompts.messages.isEmpty());
@@ -271,16 +276,26 @@ void TestSizeEntry::roomLimits_data()
     QTest::addColumn<QString>("h");
     QTest::addColumn<bool>("accepted");
 
-    QTest::newRow("700 x 500") << "700" << "500" << true;
-    QTest::newRow("50 x 50") << "50" << "50" << true;
-    QTest::newRow("701 x 500") << "701" << "500" << false;
-    QTest::newRow("700 x 501") << "700" << "501" << false;
-    QTest::newRow("49 x 50") << "49" << "50" << false;
-    QTest::newRow("50 x 49") << "50" << "49" << false;
-    QTest::newRow("rounds down to 700") << "700.5" << "500" << true;
-    QTest::newRow("rounds up to 701") << "700.51" << "500" << false;
-    QTest::newRow("beyond 32 bits") << "5000000000" << "300" << false;
-    QTest::newRow("negative beyond 32 bits") << "300" << "-1e12" << false;
+    QTest::newRow("700 x 500") << "700"
+                               << "500" << true;
+    QTest::newRow("50 x 50") << "50"
+                             << "50" << true;
+    QTest::newRow("701 x 500") << "701"
+                               << "500" << false;
+    QTest::newRow("700 x 501") << "700"
+                               << "501" << false;
+    QTest::newRow("49 x 50") << "49"
+                             << "50" << false;
+    QTest::newRow("50 x 49") << "50"
+                             << "49" << false;
+    QTest::newRow("rounds down to 700") << "700.5"
+                                        << "500" << true;
+    QTest::newRow("rounds up to 701") << "700.51"
+                                      << "500" << false;
+    QTest::newRow("beyond 32 bits") << "5000000000"
+                                    << "300" << false;
+    QTest::newRow("negative beyond 32 bits") << "300"
+                                             << "-1e12" << false;
 }
 
 void TestSizeEntry::roomLimits()
@@ -295,7 +310,7 @@ void TestSizeEntry::roomLimits()
         QVERIFY(s.prompts.messages.isEmpty());
         QCOMPARE(QString::number(s.e.K().width()), s.label("W"));
     } else {
-        QCOMPARE(s.prompts.messages, QStringList{roomMessage});
+        QCOMPARE(s.prompts.messages, QStringList {roomMessage});
         QCOMPARE(s.e.state().tmpStr, QString("No"));
         QCOMPARE(s.e.K().size(), QSize(553, 361));
     }
@@ -323,7 +338,7 @@ void TestSizeEntry::acceptedRoomEmptiesTheTableAndFitsTheWindow()
     QCOMPARE(planFault(s.e), QString());
     const WindowState &st = s.e.state();
     QCOMPARE(QList<qint32>({st.objLeft, st.objBottom, st.dragDX, st.othLeft, st.othBottom}),
-             QList<qint32>({0, 0, 0, 0, 0}));
+        QList<qint32>({0, 0, 0, 0, 0}));
 
     s.newRoom("50", "50");
     QCOMPARE(s.window.size(), QSize(385, 365));

@@ -23,8 +23,7 @@ std::unique_ptr<QDialog> makeDialog(const QString &kind)
     return std::make_unique<SaveDialog>();
 }
 
-template<typename T = QWidget>
-T *control(const QDialog &dialog, const QString &name)
+template<typename T = QWidget> T *control(const QDialog &dialog, const QString &name)
 {
     return dialog.findChild<T *>(name, Qt::FindDirectChildrenOnly);
 }
@@ -64,8 +63,12 @@ void TestFileDialogs::window_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("client");
 
-    QTest::newRow("open") << "open" << "dlgOpen" << "Открытие комнаты :)" << QSize(357, 330);
-    QTest::newRow("save") << "save" << "dlgSav" << "Сохранение комнаты." << QSize(453, 327);
+    QTest::newRow("open") << "open"
+                          << "dlgOpen"
+                          << "Открытие комнаты :)" << QSize(357, 330);
+    QTest::newRow("save") << "save"
+                          << "dlgSav"
+                          << "Сохранение комнаты." << QSize(453, 327);
 }
 
 void TestFileDialogs::window()
@@ -94,18 +97,28 @@ void TestFileDialogs::controls_data()
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("open File1") << "open" << "File1" << QRect(192, 0, 161, 227) << "*.kom";
-    QTest::newRow("open Drive1") << "open" << "Drive1" << QRect(8, 272, 177, 21) << "";
-    QTest::newRow("open direkt") << "open" << "direkt" << QRect(0, 304, 353, 25) << "";
-    QTest::newRow("open op") << "open" << "op" << QRect(208, 232, 121, 25) << "Открыть";
-    QTest::newRow("open noop") << "open" << "noop" << QRect(208, 264, 121, 25) << "Отмена";
-    QTest::newRow("save Dir1") << "save" << "Dir1" << QRect(8, 0, 313, 261) << "";
-    QTest::newRow("save direkt") << "save" << "direkt" << QRect(0, 288, 449, 33) << "";
-    QTest::newRow("save nam") << "save" << "nam" << QRect(8, 264, 441, 19)
-                              << "безымянная комната";
-    QTest::newRow("save sav") << "save" << "sav" << QRect(328, 176, 113, 25) << "Сохранить";
-    QTest::newRow("save nosav") << "save" << "nosav" << QRect(328, 208, 113, 25) << "Отмена";
-    QTest::newRow("save File1") << "save" << "File1" << QRect(328, 0, 113, 175) << "*.kom";
+    QTest::newRow("open File1") << "open"
+                                << "File1" << QRect(192, 0, 161, 227) << "*.kom";
+    QTest::newRow("open Drive1") << "open"
+                                 << "Drive1" << QRect(8, 272, 177, 21) << "";
+    QTest::newRow("open direkt") << "open"
+                                 << "direkt" << QRect(0, 304, 353, 25) << "";
+    QTest::newRow("open op") << "open"
+                             << "op" << QRect(208, 232, 121, 25) << "Открыть";
+    QTest::newRow("open noop") << "open"
+                               << "noop" << QRect(208, 264, 121, 25) << "Отмена";
+    QTest::newRow("save Dir1") << "save"
+                               << "Dir1" << QRect(8, 0, 313, 261) << "";
+    QTest::newRow("save direkt") << "save"
+                                 << "direkt" << QRect(0, 288, 449, 33) << "";
+    QTest::newRow("save nam") << "save"
+                              << "nam" << QRect(8, 264, 441, 19) << "безымянная комната";
+    QTest::newRow("save sav") << "save"
+                              << "sav" << QRect(328, 176, 113, 25) << "Сохранить";
+    QTest::newRow("save nosav") << "save"
+                                << "nosav" << QRect(328, 208, 113, 25) << "Отмена";
+    QTest::newRow("save File1") << "save"
+                                << "File1" << QRect(328, 0, 113, 175) << "*.kom";
 }
 
 void TestFileDialogs::controls()
@@ -134,9 +147,9 @@ void TestFileDialogs::tabOrder_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QStringList>("order");
 
-    QTest::newRow("open") << "open" << QStringList{"File1", "Drive1", "Dir1", "op", "noop"};
+    QTest::newRow("open") << "open" << QStringList {"File1", "Drive1", "Dir1", "op", "noop"};
     QTest::newRow("save") << "save"
-                          << QStringList{"Drive1", "Dir1", "nam", "sav", "nosav", "File1"};
+                          << QStringList {"Drive1", "Dir1", "nam", "sav", "nosav", "File1"};
 }
 
 void TestFileDialogs::tabOrder()
@@ -159,8 +172,12 @@ void TestFileDialogs::enterPressesTheDefaultButton_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("from");
 
-    QTest::newRow("open, from the file list") << "open" << "op" << "File1";
-    QTest::newRow("save, from the name") << "save" << "sav" << "nam";
+    QTest::newRow("open, from the file list") << "open"
+                                              << "op"
+                                              << "File1";
+    QTest::newRow("save, from the name") << "save"
+                                         << "sav"
+                                         << "nam";
 }
 
 void TestFileDialogs::enterPressesTheDefaultButton()
@@ -188,12 +205,24 @@ void TestFileDialogs::cancelRejects_data()
     QTest::addColumn<QString>("cancel");
     QTest::addColumn<QString>("how");
 
-    QTest::newRow("open, Esc") << "open" << "noop" << "Esc";
-    QTest::newRow("open, Отмена") << "open" << "noop" << "click";
-    QTest::newRow("open, Enter on Отмена") << "open" << "noop" << "Enter";
-    QTest::newRow("save, Esc") << "save" << "nosav" << "Esc";
-    QTest::newRow("save, Отмена") << "save" << "nosav" << "click";
-    QTest::newRow("save, Enter on Отмена") << "save" << "nosav" << "Enter";
+    QTest::newRow("open, Esc") << "open"
+                               << "noop"
+                               << "Esc";
+    QTest::newRow("open, Отмена") << "open"
+                                  << "noop"
+                                  << "click";
+    QTest::newRow("open, Enter on Отмена") << "open"
+                                           << "noop"
+                                           << "Enter";
+    QTest::newRow("save, Esc") << "save"
+                               << "nosav"
+                               << "Esc";
+    QTest::newRow("save, Отмена") << "save"
+                                  << "nosav"
+                                  << "click";
+    QTest::newRow("save, Enter on Отмена") << "save"
+                                           << "nosav"
+                                           << "Enter";
 }
 
 void TestFileDialogs::cancelRejects()
@@ -232,7 +261,7 @@ void TestFileDialogs::listsStartAtTheWorkingDirectory()
     QCOMPARE(control<DirList>(*dialog, "Dir1")->path(), cwd);
     QCOMPARE(control<FileList>(*dialog, "File1")->path(), cwd);
     QCOMPARE(control<DriveList>(*dialog, "Drive1")->drive(),
-             DriveList::driveOf(cwd, DriveList::mountRoots()));
+        DriveList::driveOf(cwd, DriveList::mountRoots()));
 }
 
 QTEST_MAIN(TestFileDialogs)

@@ -20,8 +20,9 @@ QStringList rows(const DirList &list)
     QStringList out;
     for (int i = 0; i < list.count(); ++i) {
         const QListWidgetItem *item = list.item(i);
-        out << QString("%1@%2=%3").arg(item->text(), item->data(DirList::DepthRole).toString(),
-                                       item->data(DirList::PathRole).toString());
+        out << QString("%1@%2=%3")
+                   .arg(item->text(), item->data(DirList::DepthRole).toString(),
+                       item->data(DirList::PathRole).toString());
     }
     return out;
 }
@@ -95,7 +96,7 @@ void TestListControls::init()
     for (const char *dir : {"gamma", "Beta", "alpha/inner", ".hidden", "old.kom"})
         QVERIFY(QDir(m_base).mkpath(dir));
     for (const char *file : {"kitchen.kom", "Attic.kom", "hall.KOM", "notes.txt", "README",
-                             ".draft.kom", "kitchen.kom.bak", "b.kom"})
+             ".draft.kom", "kitchen.kom.bak", "b.kom"})
         QVERIFY(QFile(m_base + '/' + file).open(QIODevice::WriteOnly));
 }
 
@@ -105,7 +106,7 @@ void TestListControls::dirListShowsAncestorsThenSubfolders()
     QCOMPARE(list.path(), QDir::currentPath());
     QVERIFY(list.setPath(m_base));
 
-    QStringList expected{"/@0=/"};
+    QStringList expected {"/@0=/"};
     QString walked;
     const QStringList parts = m_base.split('/', Qt::SkipEmptyParts);
     for (const QString &part : parts) {
@@ -119,7 +120,7 @@ void TestListControls::dirListShowsAncestorsThenSubfolders()
     QCOMPARE(rows(list), expected);
 
     QCOMPARE(list.currentRow(), depth - 1);
-    QCOMPARE(list.selectedItems(), QList<QListWidgetItem *>{list.item(depth - 1)});
+    QCOMPARE(list.selectedItems(), QList<QListWidgetItem *> {list.item(depth - 1)});
     const QImage open = image(list.style()->standardIcon(QStyle::SP_DirOpenIcon));
     const QImage closed = image(list.style()->standardIcon(QStyle::SP_DirClosedIcon));
     QVERIFY(open != closed);
@@ -184,10 +185,18 @@ void TestListControls::dirListNavigates_data()
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("target");
 
-    QTest::newRow("double-click a subfolder") << "dclick" << "" << "/Beta";
-    QTest::newRow("double-click the parent") << "dclick" << "/alpha" << "";
-    QTest::newRow("Return on a subfolder") << "return" << "/alpha" << "/alpha/inner";
-    QTest::newRow("keypad Enter on the parent") << "enter" << "/alpha/inner" << "/alpha";
+    QTest::newRow("double-click a subfolder") << "dclick"
+                                              << ""
+                                              << "/Beta";
+    QTest::newRow("double-click the parent") << "dclick"
+                                             << "/alpha"
+                                             << "";
+    QTest::newRow("Return on a subfolder") << "return"
+                                           << "/alpha"
+                                           << "/alpha/inner";
+    QTest::newRow("keypad Enter on the parent") << "enter"
+                                                << "/alpha/inner"
+                                                << "/alpha";
 }
 
 void TestListControls::dirListNavigates()
@@ -225,14 +234,14 @@ void TestListControls::fileListFilters_data()
     QTest::addColumn<QStringList>("expected");
 
     // Folders (old.kom) and hidden files (.draft.kom) never show.
-    const QStringList all{"Attic.kom", "b.kom",     "hall.KOM", "kitchen.kom",
-                          "kitchen.kom.bak", "notes.txt", "README"};
-    QTest::newRow("rooms") << "*.kom" << QStringList{"Attic.kom", "b.kom", "kitchen.kom"};
-    QTest::newRow("case matters") << "*.KOM" << QStringList{"hall.KOM"};
-    QTest::newRow("list") << "*.txt;; README " << QStringList{"notes.txt", "README"};
-    QTest::newRow("wildcards") << "?.kom;[ak]*.bak" << QStringList{"b.kom", "kitchen.kom.bak"};
+    const QStringList all {
+        "Attic.kom", "b.kom", "hall.KOM", "kitchen.kom", "kitchen.kom.bak", "notes.txt", "README"};
+    QTest::newRow("rooms") << "*.kom" << QStringList {"Attic.kom", "b.kom", "kitchen.kom"};
+    QTest::newRow("case matters") << "*.KOM" << QStringList {"hall.KOM"};
+    QTest::newRow("list") << "*.txt;; README " << QStringList {"notes.txt", "README"};
+    QTest::newRow("wildcards") << "?.kom;[ak]*.bak" << QStringList {"b.kom", "kitchen.kom.bak"};
     QTest::newRow("star dot star is every file") << "*.*" << all;
-    QTest::newRow("no match") << "*.doc" << QStringList{};
+    QTest::newRow("no match") << "*.doc" << QStringList {};
 }
 
 void TestListControls::fileListFilters()
@@ -267,8 +276,8 @@ void TestListControls::fileListClicksCarryTheName()
     QSignalSpy doubleClicked(&list, &FileList::fileDoubleClicked);
     QVERIFY(list.fileName().isEmpty());
 
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(1)).center());
+    QTest::mouseClick(
+        list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(1)).center());
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(clicked.at(0).at(0).toString(), QString("b.kom"));
     QCOMPARE(list.fileName(), QString("b.kom"));
@@ -355,11 +364,21 @@ void TestListControls::folderForDrive_data()
     QTest::addColumn<QString>("cwd");
     QTest::addColumn<QString>("folder");
 
-    QTest::newRow("root holds cwd") << "/" << "/work/main" << "/work/main";
-    QTest::newRow("drive holds cwd") << "/work/" << "/work/main" << "/work/main";
-    QTest::newRow("cwd is the root") << "/work" << "/work" << "/work";
-    QTest::newRow("other drive") << "/home" << "/work/main" << "/home";
-    QTest::newRow("name prefix only") << "/wor" << "/work/main" << "/wor";
+    QTest::newRow("root holds cwd") << "/"
+                                    << "/work/main"
+                                    << "/work/main";
+    QTest::newRow("drive holds cwd") << "/work/"
+                                     << "/work/main"
+                                     << "/work/main";
+    QTest::newRow("cwd is the root") << "/work"
+                                     << "/work"
+                                     << "/work";
+    QTest::newRow("other drive") << "/home"
+                                 << "/work/main"
+                                 << "/home";
+    QTest::newRow("name prefix only") << "/wor"
+                                      << "/work/main"
+                                      << "/wor";
 }
 
 void TestListControls::folderForDrive()

@@ -71,7 +71,7 @@ void TestSizeDialog::windowAndTabOrder()
     QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(dialog.windowFlags() & Qt::WindowMinimizeButtonHint));
     QCOMPARE(dialog.Command3()->toolTip(),
-             QString("Развернуть объект (поменять местами его высоту и ширину)"));
+        QString("Развернуть объект (поменять местами его высоту и ширину)"));
     QVERIFY(!dialog.Command3()->icon().pixmap(QSize(16, 14)).isNull());
     QVERIFY(dialog.Command1()->isDefault());
 

@@ -58,7 +58,7 @@ void TestRoomSize::windowFitsAroundThePlan()
     QFETCH(QSize, plan);
     QFETCH(QSize, client);
     QFETCH(int, list);
-    QCOMPARE(fitAround(plan), (WindowFit{client, list}));
+    QCOMPARE(fitAround(plan), (WindowFit {client, list}));
 }
 
 QTEST_APPLESS_MAIN(TestRoomSize)

@@ -20,20 +20,33 @@ void TestLocaleNumber::typedNumbers_data()
     QTest::addColumn<bool>("isNumber");
     QTest::addColumn<double>("value");
 
-    QTest::newRow("whole") << "C" << "80" << true << 80.0;
-    QTest::newRow("blanks around") << "C" << "  80 " << true << 80.0;
-    QTest::newRow("sign") << "C" << "-12" << true << -12.0;
-    QTest::newRow("exponent") << "C" << "1.5e2" << true << 150.0;
-    QTest::newRow("point in C") << "C" << "12.5" << true << 12.5;
-    QTest::newRow("comma in Russian") << "ru_RU" << "12,5" << true << 12.5;
-    QTest::newRow("point is not Russian") << "ru_RU" << "12.5" << false << 0.0;
+    QTest::newRow("whole") << "C"
+                           << "80" << true << 80.0;
+    QTest::newRow("blanks around") << "C"
+                                   << "  80 " << true << 80.0;
+    QTest::newRow("sign") << "C"
+                          << "-12" << true << -12.0;
+    QTest::newRow("exponent") << "C"
+                              << "1.5e2" << true << 150.0;
+    QTest::newRow("point in C") << "C"
+                                << "12.5" << true << 12.5;
+    QTest::newRow("comma in Russian") << "ru_RU"
+                                      << "12,5" << true << 12.5;
+    QTest::newRow("point is not Russian") << "ru_RU"
+                                          << "12.5" << false << 0.0;
     QTest::newRow("Russian groups") << "ru_RU" << QString("1\u00a0000,5") << true << 1000.5;
-    QTest::newRow("empty") << "C" << "" << false << 0.0;
-    QTest::newRow("blanks only") << "C" << "   " << false << 0.0;
-    QTest::newRow("letters") << "C" << "abc" << false << 0.0;
-    QTest::newRow("number then letters") << "C" << "12cm" << false << 0.0;
-    QTest::newRow("infinity") << "C" << "inf" << false << 0.0;
-    QTest::newRow("not a number") << "C" << "nan" << false << 0.0;
+    QTest::newRow("empty") << "C"
+                           << "" << false << 0.0;
+    QTest::newRow("blanks only") << "C"
+                                 << "   " << false << 0.0;
+    QTest::newRow("letters") << "C"
+                             << "abc" << false << 0.0;
+    QTest::newRow("number then letters") << "C"
+                                         << "12cm" << false << 0.0;
+    QTest::newRow("infinity") << "C"
+                              << "inf" << false << 0.0;
+    QTest::newRow("not a number") << "C"
+                                  << "nan" << false << 0.0;
 }
 
 void TestLocaleNumber::typedNumbers()

@@ -46,8 +46,8 @@ void TestObjectTable::rowsStayAlignedThroughEveryOperation()
     QCOMPARE(column(t, 0), QStringList({"B", "c", "d"}));
     QCOMPARE(column(t, 1), QStringList({" 50| 60", "9|10", "13|14"}));
     QCOMPARE(column(t, 2), QStringList({" 70| 80", "11|12", "15|16"}));
-    QCOMPARE(t.row(0).xValues, (PairValues{50, 60}));
-    QCOMPARE(t.row(0).yValues, (PairValues{70, 80}));
+    QCOMPARE(t.row(0).xValues, (PairValues {50, 60}));
+    QCOMPARE(t.row(0).yValues, (PairValues {70, 80}));
     QCOMPARE(t.rowCount(), 3);
     QCOMPARE(t.data(t.index(2), Qt::DisplayRole).toString(), QString("d"));
 
@@ -141,12 +141,12 @@ void TestObjectTable::getXYReadsTheSelectedRow()
     t.select(0);
     getXY(t, s);
     QCOMPARE(QList<qint32>({s.objLeft, s.objTop, s.objRight, s.objBottom}),
-             QList<qint32>({120, 10, 180, 20}));
+        QList<qint32>({120, 10, 180, 20}));
     s = WindowState();
     t.select(1);
     getXY(t, s);
     QCOMPARE(QList<qint32>({s.objLeft, s.objTop, s.objRight, s.objBottom}),
-             QList<qint32>({120, 10, 180, 20}));
+        QList<qint32>({120, 10, 180, 20}));
 }
 
 void TestObjectTable::getXYWithoutSelectionGivesZeros()
@@ -156,8 +156,8 @@ void TestObjectTable::getXYWithoutSelectionGivesZeros()
     s.objLeft = s.objTop = s.objRight = s.objBottom = 9;
     t.append("a", "1|2", "3|4");
     getXY(t, s);
-    QCOMPARE(QList<qint32>({s.objLeft, s.objTop, s.objRight, s.objBottom}),
-             QList<qint32>({0, 0, 0, 0}));
+    QCOMPARE(
+        QList<qint32>({s.objLeft, s.objTop, s.objRight, s.objBottom}), QList<qint32>({0, 0, 0, 0}));
 }
 
 void TestObjectTable::getXYKeepsAValueThatDoesNotFit()
@@ -172,7 +172,7 @@ void TestObjectTable::getXYKeepsAValueThatDoesNotFit()
     getXY(t, s);
     QCOMPARE(s.objLeft, 5);
     QCOMPARE(s.objRight, 2); // kept
-    QCOMPARE(s.objTop, 3);   // kept
+    QCOMPARE(s.objTop, 3); // kept
     QCOMPARE(s.objBottom, 8);
 }
 

@@ -12,7 +12,7 @@ namespace {
 struct Room {
     FakeWindow window;
     ScriptedPrompts prompts;
-    Editor e{window, prompts};
+    Editor e {window, prompts};
 
     explicit Room(QSize size) { e.K().resize(size); }
     bool refuses(double xa, double ya, double xb, double yb)
@@ -98,7 +98,8 @@ void TestCollision::sixConditionsAreExactlyTheIntersection()
                     const bool meets = c.left() <= object.right() && c.right() >= object.left()
                         && c.top() <= object.bottom() && c.bottom() >= object.top();
                     if (r.refuses(l, t, l + w, t + h) != meets)
-                        QFAIL(qPrintable(QString("candidate %1,%2 %3x%4").arg(l).arg(t).arg(w).arg(h)));
+                        QFAIL(qPrintable(
+                            QString("candidate %1,%2 %3x%4").arg(l).arg(t).arg(w).arg(h)));
                     ++checked;
                 }
     QVERIFY(checked > 1000);
@@ -111,7 +112,7 @@ void TestCollision::theCurrentObjectIsNoObstacle()
     addObject(r.e, "B", QRect(QPoint(300, 300), QPoint(350, 350)));
     r.e.table().select(0);
     QVERIFY(!r.refuses(120, 120, 170, 170)); // A overlapping its own place
-    QVERIFY(r.refuses(260, 260, 300, 300));  // but B still counts
+    QVERIFY(r.refuses(260, 260, 300, 300)); // but B still counts
     // The current object is the last row: every other row is compared.
     r.e.table().select(1);
     QVERIFY(r.refuses(140, 140, 160, 160));
@@ -139,7 +140,7 @@ void TestCollision::leavesSelectionAndHighlightAsTheyWere()
     const WindowState &s = r.e.state();
     QCOMPARE(r.e.table().selection(), 1);
     QCOMPARE(QList<qint32>({s.objLeft, s.objTop, s.objRight, s.objBottom}),
-             QList<qint32>({300, 300, 350, 350}));
+        QList<qint32>({300, 300, 350, 350}));
     QVERIFY(s.listReady);
     QCOMPARE(r.e.table().savedIndex(), QString("1"));
     QCOMPARE(r.e.K().image(), before);

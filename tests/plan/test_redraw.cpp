@@ -65,7 +65,7 @@ void TestRedraw::drawsEveryObjectBlueAndSelectsTheLast()
     QCOMPARE(e.table().selection(), 2);
     const WindowState &s = e.state();
     QCOMPARE(QList<qint32>({s.objLeft, s.objTop, s.objRight, s.objBottom}),
-             QList<qint32>({10, 300, 30, 350}));
+        QList<qint32>({10, 300, 30, 350}));
 }
 
 void TestRedraw::aGreenObjectTurnsBlue()
@@ -127,8 +127,8 @@ void TestRedraw::walkRunsWithTheListNotReady()
     e.table().append("a", "0|10", "0|10");
     e.table().append("b", "20|30", "20|30");
     QList<bool> readyAtClick;
-    QObject::connect(&e.table(), &ObjectTable::clicked,
-                     [&] { readyAtClick << e.state().listReady; });
+    QObject::connect(
+        &e.table(), &ObjectTable::clicked, [&] { readyAtClick << e.state().listReady; });
     e.OBNOV();
     QVERIFY(!readyAtClick.isEmpty());
     QVERIFY(!readyAtClick.contains(true));

@@ -23,7 +23,7 @@ public:
     // Plays the user's part in the size dialog.
     void showSizeDialog(const QString &ob, const QString &w, const QString &h) override
     {
-        sizeDialogs << QStringList{ob, w, h};
+        sizeDialogs << QStringList {ob, w, h};
         if (onSizeDialog)
             onSizeDialog(w, h);
     }

@@ -9,8 +9,7 @@
 // Acts on the next modal window of the given kind once it is open, from
 // inside its event loop; the caller then opens it (exec blocks until the
 // action closes it). Watching stops when this object goes.
-template<typename Dialog>
-class OnModal
+template<typename Dialog> class OnModal
 {
 public:
     explicit OnModal(std::function<void(Dialog *)> action)

@@ -11,14 +11,14 @@ inline QRect rowRect(const plandex::Editor &e, int i)
 {
     const auto &row = e.table().row(i);
     return QRect(QPoint(row.xValues.first.value_or(0), row.yValues.first.value_or(0)),
-                 QPoint(row.xValues.second.value_or(0), row.yValues.second.value_or(0)));
+        QPoint(row.xValues.second.value_or(0), row.yValues.second.value_or(0)));
 }
 
 // Adds an object as a loaded room would hold it and redraws.
 inline void addObject(plandex::Editor &e, const QString &name, QRect r)
 {
     e.table().append(name, QString("%1|%2").arg(r.left()).arg(r.right()),
-                     QString("%1|%2").arg(r.top()).arg(r.bottom()));
+        QString("%1|%2").arg(r.top()).arg(r.bottom()));
     e.OBNOV();
 }
 
