@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake ninja-build g++ make pkgconf
 qt6-base-dev libqt6svg6 fonts-dejavu-core
-xvfb xdotool imagemagick"
+xvfb x11-xkb-utils xdotool imagemagick"
 
 missing=""
 for p in $packages; do

@@ -18,18 +18,18 @@ inline const QString promptTitle = QStringLiteral("^Plandex$");
 inline const QString sizeDialogTitle = QStringLiteral("^Изменение размеров объекта$");
 
 // Window coordinates: the room's top-left pixel (1 cm = 1 px).
-constexpr QPoint planOrigin{136, 24};
+constexpr QPoint planOrigin {136, 24};
 // The tool buttons' centres.
-constexpr QPoint createButton{24, 24};
-constexpr QPoint moveButton{24, 64};
-constexpr QPoint resizeButton{24, 104};
-constexpr QPoint newRoomButton{24, 200};
+constexpr QPoint createButton {24, 24};
+constexpr QPoint moveButton {24, 64};
+constexpr QPoint resizeButton {24, 104};
+constexpr QPoint newRoomButton {24, 200};
 // The inside of the name list (inside its frame), at the start size.
-constexpr QRect listInside{51, 3, 75, 380};
+constexpr QRect listInside {51, 3, 75, 380};
 // The size labels above the plan.
-constexpr QRect sizeLabels{136, 0, 129, 17};
+constexpr QRect sizeLabels {136, 0, 129, 17};
 // A spot of bare window background, below the tool buttons.
-constexpr QPoint windowBackground{24, 370};
+constexpr QPoint windowBackground {24, 370};
 
 inline const QColor black(0, 0, 0);
 inline const QColor green(0, 255, 0);
@@ -52,18 +52,29 @@ inline QPoint onScreen(XSession &x, quint64 window, QPoint windowPoint)
 }
 
 // Starts Xvfb and plandex and waits for the main window with its plan
-// painted black; the window's id, or 0.
-inline quint64 startPlandex(XSession &x)
+// painted black. Empty when so, with the window's id in window; else what
+// went wrong.
+inline QString startPlandex(XSession &x, quint64 &window)
 {
-    if (!x.start() || !x.startApp())
-        return 0;
-    const quint64 window = x.waitForWindow("^My Plandex$");
-    if (!window)
-        return 0;
-    const QImage shot = x.waitForScreenshot(window, [](const QImage &s) {
+    window = 0;
+    if (!x.start())
+        return "Xvfb did not start";
+    if (!x.startApp())
+        return "plandex did not start";
+    const quint64 id = x.waitForWindow("^My Plandex$");
+    if (!id)
+        return QString("no window titled My Plandex (plandex %1)")
+            .arg(x.app().state() == QProcess::Running ? "runs" : "has ended");
+    const QImage shot = x.waitForScreenshot(id, [](const QImage &s) {
         return s.pixelColor(atRoom(0, 0)) == black && s.pixelColor(atRoom(552, 360)) == black;
     });
-    return shot.pixelColor(atRoom(0, 0)) == black ? window : 0;
+    if (shot.isNull())
+        return "no screenshot of the main window";
+    if (shot.pixelColor(atRoom(0, 0)) != black || shot.pixelColor(atRoom(552, 360)) != black)
+        return QString("the plan is not black: %1 at its top left, %2 at its bottom right")
+            .arg(shot.pixelColor(atRoom(0, 0)).name(), shot.pixelColor(atRoom(552, 360)).name());
+    window = id;
+    return {};
 }
 
 // In create mode: drags a rubber band with the left button from one room
@@ -90,6 +101,20 @@ inline bool drawObject(XSession &x, quint64 window, QPoint from, QPoint to, cons
     return prompt && answer(x, prompt, promptTitle, name);
 }
 
+// A point of free floor, right of room x = 200 where the tests draw nothing,
+// that the dialog covers on the screen: it turns black again only when
+// plandex has painted its window after the dialog went. A room point, or
+// (-1, -1) when the dialog covers no such floor.
+inline QPoint coveredFloor(XSession &x, quint64 window, quint64 dialog, QSize room)
+{
+    const QRect covered = x.geometry(dialog).translated(-x.geometry(window).topLeft());
+    for (int y = 0; y < room.height(); y += 5)
+        for (int x0 = 200; x0 < room.width(); x0 += 5)
+            if (covered.contains(atRoom(x0, y)))
+                return {x0, y};
+    return {-1, -1};
+}
+
 // The lowest line of the name list's inside that holds anything but the
 // list's own background (text or a selected row); -1 for an empty list.
 inline int lowestListInk(const QImage &shot, const QColor &listBackground)
@@ -100,6 +125,5 @@ inline int lowestListInk(const QImage &shot, const QColor &listBackground)
                 return y;
     return -1;
 }
-
 
 } // namespace plandexui

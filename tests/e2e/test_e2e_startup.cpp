@@ -22,8 +22,8 @@ void TestStartup::showsTheEditorWithABlackPlan()
 
     // Give the window a moment to paint, then look at it.
     QImage shot;
-    QTRY_VERIFY_WITH_TIMEOUT((shot = x.screenshot(window)).pixelColor(400, 200) == QColor(Qt::black),
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (shot = x.screenshot(window)).pixelColor(400, 200) == QColor(Qt::black), 10000);
     QCOMPARE(shot.size(), QSize(703, 398));
 
     // The plan: black over exactly 553 x 361 pixels from (136, 24).

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QThread>
 
 #ifndef PLANDEX_BINARY
@@ -37,8 +40,8 @@ bool XSession::start()
         m_display = QString(":%1").arg(number);
         m_server = std::make_unique<QProcess>();
         m_server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server->start("Xvfb", {m_display, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                                 "-noreset"});
+        m_server->start(
+            "Xvfb", {m_display, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
         if (!m_server->waitForStarted(5000))
             return false;
         const QString socket = QString("/tmp/.X11-unix/X%1").arg(number);
@@ -67,8 +70,8 @@ bool XSession::startApp(const QStringList &arguments)
     return m_app->waitForStarted(5000);
 }
 
-bool XSession::run(const QString &program, const QStringList &arguments, QByteArray *output,
-                   int timeoutMs)
+bool XSession::run(
+    const QString &program, const QStringList &arguments, QByteArray *output, int timeoutMs)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -186,12 +189,90 @@ bool XSession::click(QPoint at, int count)
 
 bool XSession::type(const QString &text)
 {
-    return xdotool({"type", "--", text});
+    return provideKeys(text) && xdotool({"type", "--", text});
+}
+
+bool XSession::provideKeys(const QString &text)
+{
+    // Printable ASCII is on the US keyboard already.
+    QList<uint> missing;
+    for (const uint c : text.toUcs4())
+        if (c > 0x7e && !m_keyOf.contains(c) && !missing.contains(c))
+            missing.append(c);
+    if (missing.isEmpty())
+        return true;
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("keymap.xkb");
+    if (!dir.isValid() || !run("xkbcomp", {"-xkb", m_display, file}))
+        return false;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QString keymap = QString::fromUtf8(in.readAll());
+    in.close();
+
+    // The symbols section, and the key codes that have no symbols in it.
+    const qsizetype symbols = keymap.indexOf("xkb_symbols");
+    if (symbols < 0)
+        return false;
+    const qsizetype symbolsEnd = keymap.indexOf("\n};", symbols);
+    if (symbolsEnd < 0)
+        return false;
+    const QString symbolsText = keymap.mid(symbols, symbolsEnd - symbols);
+    QSet<QString> bound;
+    for (const auto &m : QRegularExpression(R"(\bkey\s+<(\w+)>)").globalMatch(symbolsText))
+        bound.insert(m.captured(1));
+    QStringList spare;
+    const QString keycodes = keymap.left(keymap.indexOf("xkb_types"));
+    for (const auto &m :
+        QRegularExpression(R"(^\s*<(\w+)>\s*=\s*(\d+)\s*;)", QRegularExpression::MultilineOption)
+            .globalMatch(keycodes))
+        if (!bound.contains(m.captured(1)) && m.captured(2).toInt() > 8)
+            spare.append(m.captured(1));
+
+    // Keys of characters this text does not need may be taken back.
+    const QList<uint> wanted = text.toUcs4();
+    QStringList reusable;
+    for (auto it = m_keyOf.begin(); it != m_keyOf.end();) {
+        if (!wanted.contains(it.key()) && spare.size() + reusable.size() < missing.size()) {
+            reusable.append(it.value());
+            it = m_keyOf.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (spare.size() + reusable.size() < missing.size())
+        return false;
+
+    QString added;
+    for (const uint c : missing) {
+        const QString symbol = QString("U%1").arg(uint(c), 4, 16, QChar('0')).toUpper();
+        if (!reusable.isEmpty()) {
+            const QString key = reusable.takeFirst();
+            const QRegularExpression line(QString(R"(\bkey\s+<%1>\s*\{[^}]*\};)").arg(key));
+            keymap.replace(line, QString("key <%1> { [ %2 ] };").arg(key, symbol));
+            m_keyOf.insert(c, key);
+        } else {
+            const QString key = spare.takeFirst();
+            added += QString("\n    key <%1> { [ %2 ] };").arg(key, symbol);
+            m_keyOf.insert(c, key);
+        }
+    }
+    keymap.insert(keymap.indexOf("\n};", keymap.indexOf("xkb_symbols")), added);
+
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    out.write(keymap.toUtf8());
+    out.close();
+    // xkbcomp warns about key codes without symbols; only its exit counts.
+    return run("xkbcomp", {"-w", "0", file, m_display});
 }
 
 bool XSession::key(const QString &keys)
 {
-    return xdotool(QStringList{"key", "--"} + keys.split(' ', Qt::SkipEmptyParts));
+    return xdotool(QStringList {"key", "--"} + keys.split(' ', Qt::SkipEmptyParts));
 }
 
 quint64 XSession::focusedWindow()
@@ -213,9 +294,8 @@ bool XSession::waitForFocus(quint64 window, int timeoutMs)
     return false;
 }
 
-QImage XSession::waitForScreenshot(quint64 window,
-                                   const std::function<bool(const QImage &)> &ready,
-                                   int timeoutMs)
+QImage XSession::waitForScreenshot(
+    quint64 window, const std::function<bool(const QImage &)> &ready, int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);
     QImage shot;

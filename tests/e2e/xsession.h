@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -48,7 +49,15 @@ public:
     // times (80 ms apart, well inside a double click).
     bool click(QPoint at, int count = 1);
     // Types text, any Unicode, into the window with the keyboard focus.
+    // Characters the keyboard map lacks get keys of their own first (see
+    // provideKeys).
     bool type(const QString &text);
+    // Binds every character of text that the keyboard map lacks to a spare
+    // key code, up to the number of spare codes. Without it xdotool binds
+    // each such character to a scratch key just for its press and unbinds
+    // it at once; a program that reads the new map a little late then
+    // sees a key without a symbol and loses the character.
+    bool provideKeys(const QString &text);
     // Presses keys given as xdotool names, e.g. "Return", "Tab", "ctrl+a";
     // several are separated by blanks.
     bool key(const QString &keys);
@@ -59,14 +68,16 @@ public:
     // Takes screenshots of the window until one satisfies ready and returns
     // it; after timeoutMs the last one taken, so that the caller's checks
     // show what was there instead.
-    QImage waitForScreenshot(quint64 window, const std::function<bool(const QImage &)> &ready,
-                             int timeoutMs = 10000);
+    QImage waitForScreenshot(
+        quint64 window, const std::function<bool(const QImage &)> &ready, int timeoutMs = 10000);
 
 private:
     bool run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr,
-             int timeoutMs = 20000);
+        int timeoutMs = 20000);
 
     std::unique_ptr<QProcess> m_server;
     std::unique_ptr<QProcess> m_app;
     QString m_display;
+    // Characters bound by provideKeys, and the name of their key.
+    QHash<uint, QString> m_keyOf;
 };
