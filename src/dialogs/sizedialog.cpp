@@ -31,6 +31,10 @@ SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
     m_Label2 = new QLabel("Ширина", this);
     m_Label2->setObjectName("Label2");
     m_Label2->setGeometry(twipsRect(1440, 480, 735, 255));
+    // The layout was made for a narrower font than most desktops use: let
+    // a caption run on to the right rather than lose its last letter.
+    for (QLabel *caption : {m_Label1, m_Label2})
+        caption->resize(qMax(caption->width(), caption->sizeHint().width()), caption->height());
 
     m_W = new QLineEdit(this);
     m_W->setObjectName("W");
