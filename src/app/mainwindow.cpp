@@ -34,24 +34,16 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
 
     buildToolColumn();
 
-    m_L = new ObjectListView(m_editor->table(), this);
-    m_L->setObjectName("L");
-    m_L->setGeometry(twipsRect(720, 0, 1215, 5910));
+    m_L = placed(new ObjectListView(m_editor->table(), this), "L", twipsRect(720, 0, 1215, 5910));
 
     m_K = new PlanView(*m_editor, this);
     m_K->setObjectName("K");
     m_K->placeAt(planOrigin);
 
-    m_W = new QLabel(this);
-    m_W->setObjectName("W");
-    m_W->setGeometry(twipsRect(2040, 0, 975, 255));
-    m_H = new QLabel(this);
-    m_H->setObjectName("H");
-    m_H->setGeometry(twipsRect(3000, 0, 975, 255));
+    m_W = placed(new QLabel(this), "W", twipsRect(2040, 0, 975, 255));
+    m_H = placed(new QLabel(this), "H", twipsRect(3000, 0, 975, 255));
 
-    m_Label1 = new QLabel(webAddress, this);
-    m_Label1->setObjectName("Label1");
-    m_Label1->setGeometry(twipsRect(4080, 0, 1575, 255));
+    m_Label1 = placed(new QLabel(webAddress, this), "Label1", twipsRect(4080, 0, 1575, 255));
     QPalette linkColours = m_Label1->palette();
     linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_Label1->setPalette(linkColours);
@@ -66,9 +58,7 @@ MainWindow::~MainWindow() = default;
 QToolButton *MainWindow::addToolButton(
     const char *name, int topTwips, const QString &icon, const QString &tooltip)
 {
-    auto *button = new QToolButton(this);
-    button->setObjectName(name);
-    button->setGeometry(twipsRect(120, topTwips, 495, 495));
+    auto *button = placed(new QToolButton(this), name, twipsRect(120, topTwips, 495, 495));
     button->setIcon(QIcon(":/icons/" + icon + ".svg"));
     button->setIconSize(QSize(26, 24));
     button->setToolTip(tooltip);

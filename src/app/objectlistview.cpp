@@ -25,7 +25,6 @@ ObjectListView::ObjectListView(ObjectTable &table, QWidget *parent)
     connect(&table, &QAbstractItemModel::modelAboutToBeReset, this, hold);
     connect(&table, &QAbstractItemModel::modelReset, this, release);
     connect(&table, &ObjectTable::selectionChanged, this, [this] { showTableSelection(); });
-    connect(&table, &ObjectTable::clicked, this, [this] { showTableSelection(); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex &current) { userPicked(current); });
 }

@@ -13,7 +13,6 @@ public:
     explicit QtPrompts(QWidget *parent = nullptr)
         : m_parent(parent)
     { }
-    void setParent(QWidget *parent) { m_parent = parent; }
 
     void message(const QString &text) override;
     bool confirm(const QString &text) override;

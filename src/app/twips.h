@@ -13,11 +13,6 @@ constexpr int px(int twips)
     return twips / twipsPerPixel;
 }
 
-constexpr int toTwips(int pixels)
-{
-    return pixels * twipsPerPixel;
-}
-
 inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));
@@ -26,6 +21,14 @@ inline QRect twipsRect(int left, int top, int width, int height)
 inline QSize twipsSize(int width, int height)
 {
     return QSize(px(width), px(height));
+}
+
+// Names a control after its role in the layout and puts it in its place.
+template<typename Control> Control *placed(Control *control, const char *name, QRect geometry)
+{
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
 }
 
 } // namespace plandex

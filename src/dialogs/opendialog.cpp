@@ -19,31 +19,19 @@ OpenDialog::OpenDialog(QWidget *parent)
     setWindowIcon(QIcon(":/icons/plandex.svg"));
     setFixedSize(twipsSize(5355, 4950));
 
-    m_File1 = new FileList(this);
-    m_File1->setObjectName("File1");
-    m_File1->setGeometry(twipsRect(2880, 0, 2415, 3405));
+    m_File1 = placed(new FileList(this), "File1", twipsRect(2880, 0, 2415, 3405));
     m_File1->setPattern("*.kom");
 
-    m_Drive1 = new DriveList(this);
-    m_Drive1->setObjectName("Drive1");
-    m_Drive1->setGeometry(twipsRect(120, 4080, 2655, 315));
+    m_Drive1 = placed(new DriveList(this), "Drive1", twipsRect(120, 4080, 2655, 315));
 
-    m_Dir1 = new DirList(this);
-    m_Dir1->setObjectName("Dir1");
-    m_Dir1->setGeometry(twipsRect(120, 0, 2655, 3915));
+    m_Dir1 = placed(new DirList(this), "Dir1", twipsRect(120, 0, 2655, 3915));
 
-    m_direkt = new QLabel(this);
-    m_direkt->setObjectName("direkt");
-    m_direkt->setGeometry(twipsRect(0, 4560, 5295, 375));
+    m_direkt = placed(new QLabel(this), "direkt", twipsRect(0, 4560, 5295, 375));
 
-    m_op = new QPushButton("Открыть", this);
-    m_op->setObjectName("op");
-    m_op->setGeometry(twipsRect(3120, 3480, 1815, 375));
+    m_op = placed(new QPushButton("Открыть", this), "op", twipsRect(3120, 3480, 1815, 375));
     m_op->setDefault(true);
 
-    m_noop = new QPushButton("Отмена", this);
-    m_noop->setObjectName("noop");
-    m_noop->setGeometry(twipsRect(3120, 3960, 1815, 375));
+    m_noop = placed(new QPushButton("Отмена", this), "noop", twipsRect(3120, 3960, 1815, 375));
     connect(m_noop, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(m_File1, m_Drive1);

@@ -21,35 +21,22 @@ SaveDialog::SaveDialog(QWidget *parent)
     setWindowIcon(QIcon(":/icons/plandex.svg"));
     setFixedSize(twipsSize(6795, 4905));
 
-    m_Drive1 = new DriveList(this);
-    m_Drive1->setObjectName("Drive1");
-    m_Drive1->setGeometry(twipsRect(4920, 3600, 1815, 315));
+    m_Drive1 = placed(new DriveList(this), "Drive1", twipsRect(4920, 3600, 1815, 315));
 
-    m_Dir1 = new DirList(this);
-    m_Dir1->setObjectName("Dir1");
-    m_Dir1->setGeometry(twipsRect(120, 0, 4695, 3915));
+    m_Dir1 = placed(new DirList(this), "Dir1", twipsRect(120, 0, 4695, 3915));
 
-    m_direkt = new QLabel(this);
-    m_direkt->setObjectName("direkt");
-    m_direkt->setGeometry(twipsRect(0, 4320, 6735, 495));
+    m_direkt = placed(new QLabel(this), "direkt", twipsRect(0, 4320, 6735, 495));
 
-    m_nam = new QLineEdit("безымянная комната", this);
-    m_nam->setObjectName("nam");
-    m_nam->setGeometry(twipsRect(120, 3960, 6615, 285));
+    m_nam
+        = placed(new QLineEdit("безымянная комната", this), "nam", twipsRect(120, 3960, 6615, 285));
 
-    m_sav = new QPushButton("Сохранить", this);
-    m_sav->setObjectName("sav");
-    m_sav->setGeometry(twipsRect(4920, 2640, 1695, 375));
+    m_sav = placed(new QPushButton("Сохранить", this), "sav", twipsRect(4920, 2640, 1695, 375));
     m_sav->setDefault(true);
 
-    m_nosav = new QPushButton("Отмена", this);
-    m_nosav->setObjectName("nosav");
-    m_nosav->setGeometry(twipsRect(4920, 3120, 1695, 375));
+    m_nosav = placed(new QPushButton("Отмена", this), "nosav", twipsRect(4920, 3120, 1695, 375));
     connect(m_nosav, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_File1 = new FileList(this);
-    m_File1->setObjectName("File1");
-    m_File1->setGeometry(twipsRect(4920, 0, 1695, 2625));
+    m_File1 = placed(new FileList(this), "File1", twipsRect(4920, 0, 1695, 2625));
     m_File1->setPattern("*.kom");
 
     setTabOrder(m_Drive1, m_Dir1);

@@ -21,43 +21,27 @@ SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
     setWindowTitle("Изменение размеров объекта");
     setFixedSize(twipsSize(4680, 1185));
 
-    m_ob = new QLabel(this);
-    m_ob->setObjectName("ob");
-    m_ob->setGeometry(twipsRect(0, 120, 3135, 255));
+    m_ob = placed(new QLabel(this), "ob", twipsRect(0, 120, 3135, 255));
 
-    m_Label1 = new QLabel("Длина:", this);
-    m_Label1->setObjectName("Label1");
-    m_Label1->setGeometry(twipsRect(0, 480, 735, 255));
-    m_Label2 = new QLabel("Ширина", this);
-    m_Label2->setObjectName("Label2");
-    m_Label2->setGeometry(twipsRect(1440, 480, 735, 255));
+    m_Label1 = placed(new QLabel("Длина:", this), "Label1", twipsRect(0, 480, 735, 255));
+    m_Label2 = placed(new QLabel("Ширина", this), "Label2", twipsRect(1440, 480, 735, 255));
     // The layout was made for a narrower font than most desktops use: let
     // a caption run on to the right rather than lose its last letter.
     for (QLabel *caption : {m_Label1, m_Label2})
         caption->resize(qMax(caption->width(), caption->sizeHint().width()), caption->height());
 
-    m_W = new QLineEdit(this);
-    m_W->setObjectName("W");
-    m_W->setGeometry(twipsRect(0, 720, 1215, 285));
-    m_H = new QLineEdit(this);
-    m_H->setObjectName("H");
-    m_H->setGeometry(twipsRect(1320, 720, 1215, 285));
+    m_W = placed(new QLineEdit(this), "W", twipsRect(0, 720, 1215, 285));
+    m_H = placed(new QLineEdit(this), "H", twipsRect(1320, 720, 1215, 285));
 
-    m_Command3 = new QPushButton(this);
-    m_Command3->setObjectName("Command3");
-    m_Command3->setGeometry(twipsRect(2640, 720, 375, 375));
+    m_Command3 = placed(new QPushButton(this), "Command3", twipsRect(2640, 720, 375, 375));
     m_Command3->setIcon(QIcon(":/icons/swap.svg"));
     m_Command3->setIconSize(QSize(16, 14));
     m_Command3->setToolTip("Развернуть объект (поменять местами его высоту и ширину)");
 
-    m_Command1 = new QPushButton("Да", this);
-    m_Command1->setObjectName("Command1");
-    m_Command1->setGeometry(twipsRect(3360, 120, 1215, 375));
+    m_Command1 = placed(new QPushButton("Да", this), "Command1", twipsRect(3360, 120, 1215, 375));
     m_Command1->setDefault(true);
 
-    m_Command2 = new QPushButton("Нет", this);
-    m_Command2->setObjectName("Command2");
-    m_Command2->setGeometry(twipsRect(3360, 600, 1215, 375));
+    m_Command2 = placed(new QPushButton("Нет", this), "Command2", twipsRect(3360, 600, 1215, 375));
 
     setTabOrder(m_W, m_H);
     setTabOrder(m_H, m_Command1);

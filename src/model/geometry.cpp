@@ -7,11 +7,7 @@ namespace plandex {
 
 void loadRow(const ObjectTable &table, int i, WindowState &state)
 {
-    const ObjectTable::Row &row = table.row(i);
-    assignIfRead(state.objLeft, row.xValues.first);
-    assignIfRead(state.objRight, row.xValues.second);
-    assignIfRead(state.objTop, row.yValues.first);
-    assignIfRead(state.objBottom, row.yValues.second);
+    readRect(table.row(i), state.objLeft, state.objTop, state.objRight, state.objBottom);
     state.objHeld = true;
 }
 

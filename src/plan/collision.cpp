@@ -1,4 +1,4 @@
-#include "model/numberreading.h"
+#include "model/geometry.h"
 #include "plan/editor.h"
 
 namespace plandex {
@@ -24,11 +24,7 @@ void Editor::collisionTest(double Xa, double Ya, double Xb, double Yb, int exemp
     for (int i = 0; i < rows; ++i) {
         if (i == exemptRow)
             continue;
-        const ObjectTable::Row &row = m_table.row(i);
-        assignIfRead(s.othLeft, row.xValues.first);
-        assignIfRead(s.othRight, row.xValues.second);
-        assignIfRead(s.othTop, row.yValues.first);
-        assignIfRead(s.othBottom, row.yValues.second);
+        readRect(m_table.row(i), s.othLeft, s.othTop, s.othRight, s.othBottom);
         const double l = s.othLeft, t = s.othTop, r = s.othRight, b = s.othBottom;
         // Inclusive comparisons: sharing an edge or a corner is a collision.
         // For ordered rectangles the six together are exactly "the closed

@@ -108,6 +108,8 @@ void PlanSurface::setPicture(const QImage &picture)
 
 void PlanSurface::clearPicture()
 {
+    if (m_picture.isNull())
+        return;
     m_picture = QImage();
     paintBackground();
     changed();
