@@ -29,6 +29,43 @@ QString fromCodePage(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
+CodePageText decodeCodePage(QByteArrayView bytes)
+{
+    QStringDecoder decoder(codePage);
+    if (!decoder.isValid())
+        return {QString::fromLatin1(bytes), -1};
+    CodePageText result {decoder.decode(bytes), -1};
+    if (!decoder.hasError() && result.text.size() == bytes.size())
+        return result;
+    // Rare: find the byte by itself, so the caller can say where.
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        QStringDecoder one(codePage);
+        const QString c = one.decode(bytes.sliced(i, 1));
+        if (one.hasError() || c.size() != 1) {
+            result.badByte = i;
+            return result;
+        }
+    }
+    result.badByte = 0;
+    return result;
+}
+
+std::optional<QByteArray> encodeCodePage(QStringView text)
+{
+    QStringEncoder encoder(codePage);
+    if (!encoder.isValid())
+        return std::nullopt;
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    // A converter may fall back to a look-alike byte without an error;
+    // only a text that reads back the same was encoded faithfully.
+    const CodePageText back = decodeCodePage(bytes);
+    if (back.badByte >= 0 || back.text != text)
+        return std::nullopt;
+    return bytes;
+}
+
 QString cleanObjectName(const QString &typed)
 {
     QString printable;

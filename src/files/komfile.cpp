@@ -1,0 +1,223 @@
+#include "files/komfile.h"
+
+#include "model/codepage.h"
+#include "model/numberreading.h"
+
+#include <cmath>
+
+namespace plandex {
+
+namespace {
+
+constexpr char16_t recordMark = 0x01;
+constexpr char16_t nameEnd = 0x02;
+constexpr char16_t pairEnd = 0x03;
+constexpr qsizetype headerLength = sizeof komHeader - 1;
+// Indices and counts of the object table are 16-bit signed numbers.
+constexpr int maxObjects = 32767;
+
+bool isMark(char16_t c)
+{
+    return c == recordMark || c == nameEnd || c == pairEnd;
+}
+
+qsizetype nextMark(const QString &text, qsizetype from)
+{
+    const char16_t *data = reinterpret_cast<const char16_t *>(text.constData());
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (isMark(data[i]))
+            return i;
+    }
+    return -1;
+}
+
+bool containsMark(QStringView text)
+{
+    for (const QChar c : text) {
+        if (isMark(c.unicode()))
+            return true;
+    }
+    return false;
+}
+
+QString trimBlanks(QStringView text)
+{
+    qsizetype from = 0, to = text.size();
+    while (from < to && text[from] == u' ')
+        ++from;
+    while (to > from && text[to - 1] == u' ')
+        --to;
+    return text.sliced(from, to - from).toString();
+}
+
+// A room side: the leading-number value, a whole number within the limits.
+int sideValue(QStringView text)
+{
+    const std::optional<double> value = leadingNumberValue(text);
+    if (!value || *value < 1 || *value > komMaxSide || std::floor(*value) != *value)
+        return 0;
+    return int(*value);
+}
+
+KomReadResult failed(KomProblem problem, qsizetype offset, int object = -1)
+{
+    return {{}, {problem, offset, object}};
+}
+
+// One record after the marks that end its fields: 0x02, 0x03, 0x01 in
+// this order, and no other mark in between.
+struct Field {
+    char16_t end;
+    KomProblem missing;
+};
+
+} // namespace
+
+KomReadResult readKom(const QByteArray &bytes)
+{
+    qsizetype size = bytes.size();
+    while (size > 0 && (bytes[size - 1] == '\r' || bytes[size - 1] == '\n'))
+        --size;
+    const QByteArrayView content(bytes.constData(), size);
+    if (!content.startsWith(QByteArrayView(komHeader, headerLength)))
+        return failed(KomProblem::NotARoomFile, 0);
+
+    const CodePageText decoded = decodeCodePage(content);
+    if (decoded.badByte >= 0)
+        return failed(KomProblem::UnmappableByte, decoded.badByte);
+    // One character per byte: indices in the text are offsets in the file.
+    const QString &text = decoded.text;
+
+    KomReadResult result;
+    KomRoom &room = result.room;
+    qsizetype pos = headerLength;
+
+    const qsizetype bar = text.indexOf(u'|', pos);
+    const QStringView widthText
+        = bar < 0 ? QStringView() : QStringView(text).sliced(pos, bar - pos);
+    if (containsMark(widthText))
+        return failed(KomProblem::StrayMark, nextMark(text, pos));
+    room.width = sideValue(widthText);
+    if (room.width == 0)
+        return failed(KomProblem::BadWidth, pos);
+    pos = bar + 1;
+
+    const qsizetype heightEnd = nextMark(text, pos);
+    if (heightEnd >= 0 && text[heightEnd] != recordMark)
+        return failed(KomProblem::StrayMark, heightEnd);
+    room.height
+        = sideValue(heightEnd < 0 ? QStringView() : QStringView(text).sliced(pos, heightEnd - pos));
+    if (room.height == 0)
+        return failed(KomProblem::BadHeight, pos);
+    pos = heightEnd + 1;
+
+    const Field fields[] = {
+        {nameEnd, KomProblem::MissingNameEnd},
+        {pairEnd, KomProblem::MissingPairEnd},
+        {recordMark, KomProblem::MissingRecordEnd},
+    };
+    while (pos < text.size()) {
+        const int object = int(room.objects.size());
+        if (object == maxObjects)
+            return failed(KomProblem::TooManyObjects, pos, object);
+        QString parts[3];
+        for (int f = 0; f < 3; ++f) {
+            const qsizetype end = nextMark(text, pos);
+            if (end < 0)
+                return failed(fields[f].missing, text.size(), object);
+            if (text[end] != fields[f].end)
+                return failed(KomProblem::StrayMark, end, object);
+            const QStringView field = QStringView(text).sliced(pos, end - pos);
+            parts[f] = f == 0 ? field.toString() : trimBlanks(field);
+            pos = end + 1;
+        }
+        room.objects.push_back({std::move(parts[0]), std::move(parts[1]), std::move(parts[2])});
+    }
+    return result;
+}
+
+KomWriteResult writeKom(const KomRoom &room)
+{
+    KomWriteResult result;
+    QString &text = result.text;
+    qsizetype length = headerLength + 12;
+    for (const KomRoom::Object &o : room.objects)
+        length += 4 + o.name.size() + o.x.size() + o.y.size();
+    text.reserve(length);
+
+    text += QLatin1String(komHeader);
+    text += QString::number(room.width);
+    text += u'|';
+    text += QString::number(room.height);
+    for (const KomRoom::Object &o : room.objects) {
+        text += QChar(recordMark);
+        text += o.name;
+        text += QChar(nameEnd);
+        text += o.x;
+        text += QChar(pairEnd);
+        text += o.y;
+    }
+    text += QChar(recordMark);
+
+    for (int i = 0; i < int(room.objects.size()); ++i) {
+        const KomRoom::Object &o = room.objects[size_t(i)];
+        if (containsMark(o.name))
+            result.error = {KomProblem::UnwritableName, -1, i};
+        else if (containsMark(o.x) || containsMark(o.y))
+            result.error = {KomProblem::UnwritablePair, -1, i};
+        if (result.error)
+            return result;
+    }
+
+    std::optional<QByteArray> bytes = encodeCodePage(text);
+    if (!bytes) {
+        // Only now look for the culprit, one object at a time.
+        for (int i = 0; i < int(room.objects.size()); ++i) {
+            const KomRoom::Object &o = room.objects[size_t(i)];
+            if (!encodeCodePage(o.name))
+                result.error = {KomProblem::UnwritableName, -1, i};
+            else if (!encodeCodePage(o.x) || !encodeCodePage(o.y))
+                result.error = {KomProblem::UnwritablePair, -1, i};
+            if (result.error)
+                return result;
+        }
+        result.error = {KomProblem::UnwritableName, -1, -1};
+        return result;
+    }
+    result.bytes = std::move(*bytes);
+    result.bytes += "\r\n";
+    return result;
+}
+
+QString KomError::describe() const
+{
+    const QString which = QStringLiteral("объекта %1").arg(object + 1);
+    switch (problem) {
+    case KomProblem::None:
+        return {};
+    case KomProblem::NotARoomFile:
+        return QStringLiteral("файл не начинается с «komfile: »");
+    case KomProblem::UnmappableByte:
+        return QStringLiteral("байт %1 не является символом кодировки Windows-1251").arg(offset);
+    case KomProblem::BadWidth:
+        return QStringLiteral("длина комнаты не целое число от 1 до %1").arg(komMaxSide);
+    case KomProblem::BadHeight:
+        return QStringLiteral("ширина комнаты не целое число от 1 до %1").arg(komMaxSide);
+    case KomProblem::MissingNameEnd:
+    case KomProblem::MissingPairEnd:
+    case KomProblem::MissingRecordEnd:
+        return QStringLiteral("запись %1 оборвана").arg(which);
+    case KomProblem::StrayMark:
+        return QStringLiteral("лишний служебный символ в байте %1").arg(offset);
+    case KomProblem::TooManyObjects:
+        return QStringLiteral("больше %1 объектов").arg(maxObjects);
+    case KomProblem::UnwritableName:
+        return QStringLiteral("имя %1 содержит символ, который нельзя записать в файл").arg(which);
+    case KomProblem::UnwritablePair:
+        return QStringLiteral("координаты %1 содержат символ, который нельзя записать в файл")
+            .arg(which);
+    }
+    return {};
+}
+
+} // namespace plandex
