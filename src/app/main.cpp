@@ -1,12 +1,21 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // The arguments are a room file's path and nothing else: Qt gets only
+    // the program's name, so that it cannot take a path such as "-style x"
+    // for one of its own options and remove it.
+    const QString path = plandex::commandLineText(argc, argv);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(plandex::appTitle);
     plandex::MainWindow window;
+    // Before the window is shown: a bad file is reported first, and the
+    // program then starts as usual.
+    window.editor().openCommandLine(path);
     window.show();
     return app.exec();
 }

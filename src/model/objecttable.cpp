@@ -78,6 +78,17 @@ void ObjectTable::clear()
     setSelectionSilently(-1);
 }
 
+bool ObjectTable::replaceAll(std::vector<Row> rows)
+{
+    if (rows.size() > size_t(maxRows))
+        return false;
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+    setSelectionSilently(-1);
+    return true;
+}
+
 void ObjectTable::setSelectionSilently(int i)
 {
     if (m_selection == i)

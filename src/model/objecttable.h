@@ -35,6 +35,9 @@ public:
 
     explicit ObjectTable(QObject *parent = nullptr);
 
+    // A row with its numbers read.
+    static Row makeRow(const QString &name, const QString &x, const QString &y);
+
     int count() const { return int(m_rows.size()); }
     const Row &row(int i) const { return m_rows[size_t(i)]; }
     const QString &name(int i) const { return row(i).name; }
@@ -58,6 +61,10 @@ public:
     bool rewrite(int i, const QString &name, const QString &x, const QString &y);
     bool removeAt(int i);
     void clear();
+    // All rows at once, with one reset of the model rather than one
+    // insertion per row; nothing is selected afterwards and no click is
+    // raised. Refused (false, nothing changes) beyond maxRows.
+    bool replaceAll(std::vector<Row> rows);
 
     // Scratch slot for one selection index, parked as decimal text by an
     // operation that moves the selection or rewrites a row.
@@ -75,7 +82,6 @@ signals:
     void selectionChanged(int index);
 
 private:
-    static Row makeRow(const QString &name, const QString &x, const QString &y);
     void setSelectionSilently(int i);
 
     std::vector<Row> m_rows;

@@ -82,6 +82,20 @@ public:
     // Fits the window and the name list around the plan.
     void ProvForm();
 
+    // Replaces the room by the one in the file nam. A file that cannot be
+    // read or is not a sound room file changes nothing but is reported.
+    void openKom(const QString &nam);
+    // Writes the room to nam, replacing the file; afterwards the last
+    // object is current. A failure is reported and returns false; an old
+    // file stays as it was.
+    bool saveKom(const QString &nam);
+    // Writes the plan's image to path as a 24-bit Windows bitmap; a failure
+    // is reported and returns false.
+    bool exportBmp(const QString &path);
+    // The program's command-line text: when it holds more than blanks, the
+    // whole of it, trimmed, is the path of a room file to open.
+    void openCommandLine(const QString &text);
+
     // The size labels W and H.
     void showSize(const QString &w, const QString &h);
     void showSize(qint64 w, qint64 h);

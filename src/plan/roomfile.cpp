@@ -1,0 +1,110 @@
+#include "files/komfile.h"
+#include "files/safesave.h"
+#include "files/wholefile.h"
+#include "model/codepage.h"
+#include "model/geometry.h"
+#include "plan/editor.h"
+
+#include <QIODevice>
+
+namespace plandex {
+
+namespace {
+
+const QString badFile = QStringLiteral("Неверный формат файла");
+
+// What the file reader of old left as the text of a file it rejected.
+QString rejectedText(const WholeFile &file)
+{
+    if (file.problem != ReadProblem::None)
+        return QStringLiteral("Глюк!");
+    QByteArray bytes = file.bytes;
+    while (bytes.endsWith('\r') || bytes.endsWith('\n'))
+        bytes.chop(1);
+    return fromCodePage(bytes);
+}
+
+} // namespace
+
+void Editor::openKom(const QString &nam)
+{
+    // The whole file is read and checked before anything changes: a bad
+    // file leaves the room, its objects, the selection and the plan alone.
+    const WholeFile file = ReadWholeFile(nam);
+    KomReadResult read;
+    if (file.problem == ReadProblem::None)
+        read = readKom(file.bytes);
+    m_state.listReady = true;
+    if (file.problem != ReadProblem::None || read.error) {
+        m_state.tmpStr = rejectedText(file);
+        m_prompts.message(badFile);
+        return;
+    }
+
+    static_assert(ObjectTable::maxRows == 32767, "a room file holds at most 32767 objects");
+    std::vector<ObjectTable::Row> rows;
+    rows.reserve(read.room.objects.size());
+    for (const KomRoom::Object &o : read.room.objects)
+        rows.push_back(ObjectTable::makeRow(o.name, o.x, o.y));
+    m_table.replaceAll(std::move(rows));
+
+    WindowState &s = m_state;
+    forgetObject(s);
+    s.dragDX = s.dragDY = 0;
+    s.othLeft = s.othTop = s.othRight = s.othBottom = 0;
+    // The stored size is taken as it is: the limits of a new room do not
+    // apply, and the labels keep what they showed.
+    m_K.resize({read.room.width, read.room.height});
+    ProvForm();
+    OBNOV();
+    s.tmpStr = QStringLiteral("laga");
+}
+
+bool Editor::saveKom(const QString &nam)
+{
+    KomRoom room;
+    room.width = m_K.width();
+    room.height = m_K.height();
+    const int rows = m_table.count();
+    room.objects.reserve(size_t(rows));
+    for (int i = 0; i < rows; ++i)
+        room.objects.push_back({m_table.name(i), m_table.xText(i), m_table.yText(i)});
+
+    // Walking the selection over every row would leave the last object
+    // current; get there in two steps instead of one repaint per row.
+    m_table.select(-1);
+    if (rows > 0)
+        m_table.select(rows - 1);
+
+    KomWriteResult written = writeKom(room);
+    m_state.tmpStr = written.text;
+    QString reason = written.error ? written.error.describe() : WriteWholeFile(nam, written.bytes);
+    if (reason.isEmpty())
+        return true;
+    m_prompts.message(saveFailureMessage(nam, reason));
+    return false;
+}
+
+bool Editor::exportBmp(const QString &path)
+{
+    const QImage picture = m_K.image().convertToFormat(QImage::Format_RGB888);
+    const QString reason
+        = saveFileSafely(path, [&picture](QIODevice &file) { return picture.save(&file, "BMP"); });
+    if (reason.isEmpty())
+        return true;
+    m_prompts.message(saveFailureMessage(path, reason));
+    return false;
+}
+
+void Editor::openCommandLine(const QString &text)
+{
+    qsizetype from = 0, to = text.size();
+    while (from < to && text[from] == u' ')
+        ++from;
+    while (to > from && text[to - 1] == u' ')
+        --to;
+    if (to > from)
+        openKom(text.sliced(from, to - from));
+}
+
+} // namespace plandex
