@@ -13,6 +13,12 @@
 
 namespace plandex {
 
+namespace {
+
+const QString defaultName = QStringLiteral("безымянная комната");
+
+} // namespace
+
 SaveDialog::SaveDialog(
     const QString &mode, std::function<bool(const QString &path)> write, QWidget *parent)
     : QDialog(parent,

@@ -26,11 +26,6 @@ public:
     SaveDialog(const QString &mode, std::function<bool(const QString &path)> write,
         QWidget *parent = nullptr);
 
-    static constexpr const char *defaultName = "безымянная комната";
-
-    bool isSaveMode() const { return m_saveMode; }
-    QString extension() const;
-
     DriveList *Drive1() const { return m_Drive1; }
     DirList *Dir1() const { return m_Dir1; }
     QLabel *direkt() const { return m_direkt; }
@@ -43,6 +38,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QString extension() const;
     void load();
     void recompute();
     void Drive1_Change(const QString &root);
