@@ -3,8 +3,8 @@
 #include "app/objectlistview.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
-#include "app/twips.h"
 #include "dialogs/sizedialog.h"
+#include "dialogs/twips.h"
 #include "shell/weblink.h"
 
 #include <QButtonGroup>

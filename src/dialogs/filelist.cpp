@@ -71,7 +71,8 @@ QList<QRegularExpression> FileList::compile(const QString &pattern)
         // "*.*" has always meant every file, also those without a dot.
         if (part == QLatin1String("*.*"))
             part = QStringLiteral("*");
-        filters << QRegularExpression::fromWildcard(part, Qt::CaseSensitive);
+        // Rooms copied from other systems often have upper-case names.
+        filters << QRegularExpression::fromWildcard(part, Qt::CaseInsensitive);
     }
     return filters;
 }

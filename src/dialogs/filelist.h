@@ -6,7 +6,7 @@
 namespace plandex {
 
 // The file list: the plain, visible files of one folder whose names match a
-// wildcard pattern such as "*.kom" or "*.kom;*.txt", case-sensitively.
+// wildcard pattern such as "*.kom" or "*.kom;*.txt", regardless of case.
 class FileList : public QListWidget
 {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "dialogs/sizedialog.h"
 
-#include "app/twips.h"
+#include "dialogs/twips.h"
 #include "model/localenumber.h"
 #include "model/numberreading.h"
 #include "plan/editor.h"

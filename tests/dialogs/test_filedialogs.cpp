@@ -4,13 +4,16 @@
 #include "dialogs/opendialog.h"
 #include "dialogs/savedialog.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 using namespace plandex;
 
@@ -19,8 +22,8 @@ namespace {
 std::unique_ptr<QDialog> makeDialog(const QString &kind)
 {
     if (kind == "open")
-        return std::make_unique<OpenDialog>();
-    return std::make_unique<SaveDialog>();
+        return std::make_unique<OpenDialog>([](const QString &) {});
+    return std::make_unique<SaveDialog>("Sav", [](const QString &) { return true; });
 }
 
 template<typename T = QWidget> T *control(const QDialog &dialog, const QString &name)
@@ -33,6 +36,68 @@ void addKinds()
     QTest::addColumn<QString>("kind");
     QTest::newRow("open") << "open";
     QTest::newRow("save") << "save";
+}
+
+const QString unnamed = QStringLiteral("безымянная комната");
+
+// Acts on a shown dialog as the user would: "click:NAME", "dclick:NAME",
+// "dir:SUB", "type:TEXT" (replaces nam, checking direkt at every key),
+// "drive" (picks the working folder's drive), "ok" (by mouse), "enter", "esc",
+// "close" (the close box).
+bool act(QDialog &dialog, const QString &step)
+{
+    if (!dialog.isVisible())
+        return false;
+    auto *files = control<FileList>(dialog, "File1");
+    auto *dirs = control<DirList>(dialog, "Dir1");
+    auto *drives = control<DriveList>(dialog, "Drive1");
+    const QString verb = step.section(':', 0, 0);
+    const QString arg = step.section(':', 1);
+    const bool open = dialog.objectName() == "dlgOpen";
+    if (verb == "click" || verb == "dclick") {
+        const QList<QListWidgetItem *> found = files->findItems(arg, Qt::MatchExactly);
+        if (found.isEmpty())
+            return false;
+        const QPoint at = files->visualItemRect(found.first()).center();
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, at);
+        if (verb == "dclick") {
+            QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(files->viewport(), Qt::LeftButton, {}, at);
+        }
+    } else if (verb == "dir") {
+        return dirs->setPath(dirs->path() + '/' + arg);
+    } else if (verb == "type") {
+        auto *nam = control<QLineEdit>(dialog, "nam");
+        const QString ext = control<QLabel>(dialog, "direkt")->text().right(4);
+        nam->clear();
+        for (int typed = 0; typed <= arg.size(); ++typed) {
+            // One key at a time; keyClicks takes Latin-1 only.
+            if (typed > 0)
+                QTest::sendKeyEvent(QTest::Click, nam, Qt::Key_unknown, arg.mid(typed - 1, 1), {});
+            const QString target = dirs->path() + '/' + arg.left(typed) + ext;
+            if (control<QLabel>(dialog, "direkt")->text() != target)
+                return false;
+        }
+    } else if (verb == "drive") {
+        drives->setCurrentIndex(-1);
+        drives->setCurrentIndex(
+            drives->findText(DriveList::driveOf(QDir::currentPath(), DriveList::mountRoots())));
+    } else if (verb == "ok") {
+        QTest::mouseClick(control(dialog, open ? "op" : "sav"), Qt::LeftButton);
+    } else if (verb == "enter" || verb == "esc") {
+        QTest::keyClick(files, verb == "enter" ? Qt::Key_Return : Qt::Key_Escape);
+    } else if (verb == "close") {
+        dialog.close();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// How the dialog ended: QDialog::Accepted or Rejected, or -1 while still open.
+int outcome(const QDialog &dialog)
+{
+    return dialog.isVisible() ? -1 : dialog.result();
 }
 
 } // namespace
@@ -54,6 +119,22 @@ private slots:
     void cancelRejects();
     void listsStartAtTheWorkingDirectory_data() { addKinds(); }
     void listsStartAtTheWorkingDirectory();
+
+    void init();
+    void cleanup();
+    void saveModes_data();
+    void saveModes();
+    void actions_data();
+    void actions();
+    void rootFolderPathsReachTheFile_data() { addKinds(); }
+    void rootFolderPathsReachTheFile();
+    void eachShowingStartsOver_data() { addKinds(); }
+    void eachShowingStartsOver();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QString m_base;
+    QString m_cwd;
 };
 
 void TestFileDialogs::window_data()
@@ -110,7 +191,8 @@ void TestFileDialogs::controls_data()
     QTest::newRow("save Dir1") << "save"
                                << "Dir1" << QRect(8, 0, 313, 261) << "";
     QTest::newRow("save direkt") << "save"
-                                 << "direkt" << QRect(0, 288, 449, 33) << "";
+                                 << "direkt" << QRect(0, 288, 449, 33)
+                                 << QDir::currentPath() + "/безымянная комната.kom";
     QTest::newRow("save nam") << "save"
                               << "nam" << QRect(8, 264, 441, 19) << "безымянная комната";
     QTest::newRow("save sav") << "save"
@@ -191,12 +273,12 @@ void TestFileDialogs::enterPressesTheDefaultButton()
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     QSignalSpy clicked(control<QPushButton>(*dialog, button), &QPushButton::clicked);
 
-    QTest::keyClick(control(*dialog, from), Qt::Key_Return);
-    QCOMPARE(clicked.count(), 1);
     // In the folder list Enter opens the highlighted folder instead.
     QTest::keyClick(control(*dialog, "Dir1"), Qt::Key_Return);
-    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.count(), 0);
     QVERIFY(dialog->isVisible());
+    QTest::keyClick(control(*dialog, from), Qt::Key_Return);
+    QCOMPARE(clicked.count(), 1);
 }
 
 void TestFileDialogs::cancelRejects_data()
@@ -262,6 +344,195 @@ void TestFileDialogs::listsStartAtTheWorkingDirectory()
     QCOMPARE(control<FileList>(*dialog, "File1")->path(), cwd);
     QCOMPARE(control<DriveList>(*dialog, "Drive1")->drive(),
         DriveList::driveOf(cwd, DriveList::mountRoots()));
+}
+
+void TestFileDialogs::init()
+{
+    m_cwd = QDir::currentPath();
+    m_tmp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_tmp->isValid());
+    m_base = QDir::cleanPath(m_tmp->path());
+    QVERIFY(QDir(m_base).mkpath("sub"));
+    for (const char *file : {"a.kom", "B.KOM", "notes.txt", "pic.bmp", "PIC2.BMP", "sub/d.kom"}) {
+        QFile f(m_base + '/' + file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) > 0);
+    }
+}
+
+void TestFileDialogs::cleanup()
+{
+    QDir::setCurrent(m_cwd);
+    m_tmp.reset();
+}
+
+void TestFileDialogs::saveModes_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("pattern");
+
+    const QString exp = "Экспорт комнаты в рисунок BMP.";
+    QTest::newRow("Sav") << "Sav"
+                         << "Сохранение комнаты."
+                         << "*.kom";
+    QTest::newRow("Exp") << "Exp" << exp << "*.bmp";
+    QTest::newRow("sav") << "sav" << exp << "*.bmp";
+    QTest::newRow("Sav and a blank") << "Sav " << exp << "*.bmp";
+    QTest::newRow("a name") << "HElaga" << exp << "*.bmp";
+}
+
+void TestFileDialogs::saveModes()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, caption);
+    QFETCH(QString, pattern);
+
+    SaveDialog dialog(mode, [](const QString &) { return true; });
+    QCOMPARE(dialog.windowTitle(), caption);
+    QCOMPARE(dialog.File1()->pattern(), pattern);
+    QCOMPARE(dialog.direkt()->text(), QDir::currentPath() + '/' + unnamed + pattern.mid(1));
+}
+
+void TestFileDialogs::actions_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QStringList>("steps");
+    // Paths handed to the callback, relative to the working folder.
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<int>("end");
+
+    using L = QStringList;
+    const int A = QDialog::Accepted;
+    const int R = QDialog::Rejected;
+    const QString room = unnamed + ".kom";
+    QTest::newRow("open: click, Открыть") << "open" << L {"click:a.kom", "ok"} << L {"a.kom"} << A;
+    QTest::newRow("open: click, Enter") << "open" << L {"click:B.KOM", "enter"} << L {"B.KOM"} << A;
+    QTest::newRow("open: double click") << "open" << L {"dclick:a.kom"} << L {"a.kom"} << A;
+    QTest::newRow("open: click, other folder")
+        << "open" << L {"click:a.kom", "dir:sub", "ok"} << L {"a.kom"} << A;
+    QTest::newRow("open: other folder, drive")
+        << "open" << L {"dir:sub", "click:d.kom", "drive", "click:B.KOM", "enter"} << L {"B.KOM"}
+        << A;
+    QTest::newRow("open: nothing chosen") << "open" << L {"ok"} << L {""} << A;
+    QTest::newRow("open: Esc") << "open" << L {"click:a.kom", "esc"} << L {} << R;
+    QTest::newRow("open: close box") << "open" << L {"click:a.kom", "close"} << L {} << R;
+    QTest::newRow("save: Сохранить") << "Sav" << L {"ok"} << L {room} << A;
+    QTest::newRow("save: typed, Enter")
+        << "Sav" << L {"type:кухня 2", "enter"} << L {"кухня 2.kom"} << A;
+    QTest::newRow("save: empty name") << "Sav" << L {"type:", "ok"} << L {".kom"} << A;
+    QTest::newRow("save: typed with extension")
+        << "Sav" << L {"type:plan.kom", "ok"} << L {"plan.kom.kom"} << A;
+    QTest::newRow("save: click") << "Sav" << L {"click:B.KOM", "ok"} << L {"B.kom"} << A;
+    QTest::newRow("save: double click only takes the name")
+        << "Sav" << L {"dclick:a.kom", "ok"} << L {"a.kom"} << A;
+    QTest::newRow("save: other folder, drive")
+        << "Sav" << L {"dir:sub", "click:d.kom", "drive", "ok"} << L {"d.kom"} << A;
+    QTest::newRow("save: Esc") << "Sav" << L {"type:x", "esc"} << L {} << R;
+    QTest::newRow("save: close box") << "Sav" << L {"close"} << L {} << R;
+    QTest::newRow("save: failed write, another try")
+        << "Sav" << L {"fail", "ok", "type:кухня", "dir:sub", "enter"} << L {room, "sub/кухня.kom"}
+        << A;
+    QTest::newRow("export: failed write, another try")
+        << "Exp" << L {"fail", "enter", "click:PIC2.BMP", "ok"} << L {unnamed + ".bmp", "PIC2.bmp"}
+        << A;
+    QTest::newRow("other mode exports") << "x" << L {"click:pic.bmp", "ok"} << L {"pic.bmp"} << A;
+}
+
+void TestFileDialogs::actions()
+{
+    QFETCH(QString, mode);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, written);
+    QFETCH(int, end);
+    QVERIFY(QDir::setCurrent(m_base));
+
+    // The callbacks run with the dialog still on screen; "fail" makes the next write fail.
+    QStringList calls;
+    bool failNext = false;
+    std::unique_ptr<QDialog> dialog;
+    if (mode == "open")
+        dialog = std::make_unique<OpenDialog>(
+            [&](const QString &path) { calls << (dialog->isVisible() ? path : "hidden"); });
+    else
+        dialog = std::make_unique<SaveDialog>(mode, [&](const QString &path) {
+            calls << (dialog->isVisible() ? path : "hidden");
+            return !std::exchange(failNext, false);
+        });
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+
+    for (const QString &step : std::as_const(steps)) {
+        if (step == "fail")
+            failNext = true;
+        else
+            QVERIFY2(act(*dialog, step), qPrintable(step));
+    }
+    for (QString &path : written)
+        path = path.isEmpty() ? path : m_base + '/' + path;
+    QCOMPARE(calls, written);
+    QCOMPARE(outcome(*dialog), end);
+}
+
+void TestFileDialogs::rootFolderPathsReachTheFile()
+{
+    // In "/" the path reads "//name". A name that walks back down into the
+    // temporary folder shows that such a path reaches the file meant,
+    // without touching the real root folder.
+    QFETCH(QString, kind);
+    const QString down = m_base.mid(1);
+    QStringList seen;
+    const auto dialog = kind == "open"
+        ? std::unique_ptr<QDialog>(new OpenDialog([&](const QString &path) {
+              QFile file(path);
+              seen << path << (file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+          }))
+        : std::unique_ptr<QDialog>(new SaveDialog("Sav", [&](const QString &path) {
+              QFile file(path);
+              seen << path;
+              return file.open(QIODevice::WriteOnly) && file.write("written") == 7;
+          }));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QVERIFY(control<DirList>(*dialog, "Dir1")->setPath("/"));
+
+    if (auto *open = qobject_cast<OpenDialog *>(dialog.get())) {
+        // What the file list reports when a row is clicked.
+        emit open->File1()->fileClicked(down + "/a.kom");
+        QVERIFY(act(*dialog, "ok"));
+        QCOMPARE(seen, (QStringList {"//" + down + "/a.kom", "a.kom"}));
+    } else {
+        QVERIFY(act(*dialog, "type:" + down + "/room"));
+        QVERIFY(act(*dialog, "enter"));
+        QCOMPARE(seen, QStringList {"//" + down + "/room.kom"});
+        QFile file(m_base + "/room.kom");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("written"));
+    }
+    QCOMPARE(outcome(*dialog), int(QDialog::Accepted));
+}
+
+void TestFileDialogs::eachShowingStartsOver()
+{
+    QFETCH(QString, kind);
+    QVERIFY(QDir::setCurrent(m_base));
+    const auto dialog = makeDialog(kind);
+    auto *direkt = control<QLabel>(*dialog, "direkt");
+    const QString loaded = kind == "open" ? QString() : m_base + '/' + unnamed + ".kom";
+
+    for (int showing = 0; showing < 2; ++showing) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QCOMPARE(control<DirList>(*dialog, "Dir1")->path(), m_base);
+        QCOMPARE(control<FileList>(*dialog, "File1")->path(), m_base);
+        QCOMPARE(direkt->text(), loaded);
+
+        QVERIFY(act(*dialog, "dir:sub") && act(*dialog, "click:d.kom"));
+        QVERIFY(kind == "open" || act(*dialog, "type:другая"));
+        QVERIFY(direkt->text() != loaded);
+        QVERIFY(act(*dialog, "esc"));
+        // The dialog's folder walk is its own.
+        QCOMPARE(QDir::currentPath(), m_base);
+    }
 }
 
 QTEST_MAIN(TestFileDialogs)

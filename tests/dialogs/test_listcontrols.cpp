@@ -236,8 +236,9 @@ void TestListControls::fileListFilters_data()
     // Folders (old.kom) and hidden files (.draft.kom) never show.
     const QStringList all {
         "Attic.kom", "b.kom", "hall.KOM", "kitchen.kom", "kitchen.kom.bak", "notes.txt", "README"};
-    QTest::newRow("rooms") << "*.kom" << QStringList {"Attic.kom", "b.kom", "kitchen.kom"};
-    QTest::newRow("case matters") << "*.KOM" << QStringList {"hall.KOM"};
+    const QStringList rooms {"Attic.kom", "b.kom", "hall.KOM", "kitchen.kom"};
+    QTest::newRow("rooms") << "*.kom" << rooms;
+    QTest::newRow("case does not matter") << "*.KOM" << rooms;
     QTest::newRow("list") << "*.txt;; README " << QStringList {"notes.txt", "README"};
     QTest::newRow("wildcards") << "?.kom;[ak]*.bak" << QStringList {"b.kom", "kitchen.kom.bak"};
     QTest::newRow("star dot star is every file") << "*.*" << all;
@@ -282,7 +283,7 @@ void TestListControls::fileListClicksCarryTheName()
     QCOMPARE(clicked.at(0).at(0).toString(), QString("b.kom"));
     QCOMPARE(list.fileName(), QString("b.kom"));
 
-    doubleClick(list, list.item(2));
+    doubleClick(list, list.item(3));
     QCOMPARE(doubleClicked.count(), 1);
     QCOMPARE(doubleClicked.at(0).at(0).toString(), QString("kitchen.kom"));
     QCOMPARE(list.fileName(), QString("kitchen.kom"));
