@@ -3,6 +3,8 @@
 #include "app/objectlistview.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
+#include "dialogs/opendialog.h"
+#include "dialogs/savedialog.h"
 #include "dialogs/sizedialog.h"
 #include "dialogs/twips.h"
 #include "shell/weblink.h"
@@ -109,6 +111,24 @@ void MainWindow::connectButtons()
     connect(m_Rsiz, &QToolButton::clicked, this, [&e] { e.Rsiz_Click(); });
     connect(m_DelObj, &QToolButton::clicked, this, [&e] { e.DelObj_Click(); });
     connect(m_btnNew, &QToolButton::clicked, this, [&e] { e.btnNew_Click(); });
+    connect(m_btnOpen, &QToolButton::clicked, this, [this, &e] {
+        OpenDialog dialog([&e](const QString &path) { e.openKom(path); }, this);
+        dialog.exec();
+    });
+    connect(m_btnSave, &QToolButton::clicked, this, [this] { showSaveDialog("Sav"); });
+    connect(m_btnExp, &QToolButton::clicked, this, [this] { showSaveDialog("Exp"); });
+}
+
+void MainWindow::showSaveDialog(const QString &mode)
+{
+    Editor &e = *m_editor;
+    e.state().tmpStr = mode;
+    const bool save = mode == QLatin1String("Sav");
+    SaveDialog dialog(
+        e.state().tmpStr,
+        [&e, save](const QString &path) { return save ? e.saveKom(path) : e.exportBmp(path); },
+        this);
+    dialog.exec();
 }
 
 void MainWindow::showSizeDialog(const QString &ob, const QString &w, const QString &h)

@@ -51,6 +51,9 @@ private:
         const char *name, int topTwips, const QString &icon, const QString &tooltip);
     void setTabOrder();
     void connectButtons();
+    // The save dialog in mode "Sav" (save the room) or "Exp" (export the
+    // plan), the mode passed through tmpStr.
+    void showSaveDialog(const QString &mode);
 
     std::unique_ptr<QtPrompts> m_ownPrompts;
     Prompts *m_prompts = nullptr;
