@@ -88,23 +88,34 @@ constexpr QPoint openToolButton {24, 240};
 
 void TestRoomFiles::startsWithARoomFile_data()
 {
-    QTest::addColumn<bool>("split");
-    QTest::newRow("the path as one argument") << false;
+    QTest::addColumn<QString>("name"); // in a temporary folder
+    QTest::addColumn<QStringList>("arguments"); // {folder} stands for that folder
+
+    QTest::newRow("the path as one argument")
+        << "my rooms/plan.kom" << QStringList {"{folder}/my rooms/plan.kom"};
     // As typed in a terminal without quotation marks.
-    QTest::newRow("a path with a blank as two arguments") << true;
+    QTest::newRow("a path with a blank as two arguments")
+        << "my rooms/plan.kom" << QStringList {"{folder}/my", "rooms/plan.kom"};
+    // Qt would take this for its own option and remove it.
+    QTest::newRow("a name Qt knows as an option") << "-reverse" << QStringList {"-reverse"};
 }
 
 void TestRoomFiles::startsWithARoomFile()
 {
-    QFETCH(bool, split);
+    QFETCH(QString, name);
+    QFETCH(QStringList, arguments);
     QTemporaryDir tmp;
     QVERIFY(QDir(tmp.path()).mkdir("my rooms"));
-    const QString file = tmp.filePath("my rooms/plan.kom");
-    QVERIFY(put(file, exampleRoom));
+    QVERIFY(put(tmp.filePath(name), exampleRoom));
+    arguments.replaceInStrings("{folder}", tmp.path());
 
+    const QString oldCwd = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(tmp.path()));
     XSession x;
     QVERIFY2(x.start(), "Xvfb did not start");
-    QVERIFY(x.startApp(split ? file.split(' ') : QStringList {file}));
+    const bool started = x.startApp(arguments);
+    QDir::setCurrent(oldCwd);
+    QVERIFY(started);
     const quint64 window = x.waitForWindow("^My Plandex$");
     QVERIFY2(window, "no main window");
     const QString problem = showsExampleRoom(x, window, blue, blue);
