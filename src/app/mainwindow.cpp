@@ -63,7 +63,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
 void MainWindow::mkras()
 {
     m_editor->state().tmpStr = fileTypeKey;
-    registerFileType(QCoreApplication::applicationFilePath(), XdgFolders::ofUser());
+    registerFileTypeInBackground(QCoreApplication::applicationFilePath(), XdgFolders::ofUser());
 }
 
 void MainWindow::Label1_Click()

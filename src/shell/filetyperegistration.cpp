@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThreadPool>
 
 namespace plandex {
 
@@ -102,6 +103,14 @@ QStringList registerFileType(const QString &program, const XdgFolders &folders)
     if (entryChanged || (QFile::exists(entry) && !QFile::exists(appsDir + "/mimeinfo.cache")))
         startInBackground("update-desktop-database", appsDir);
     return written;
+}
+
+void registerFileTypeInBackground(const QString &program, const XdgFolders &folders)
+{
+    // The global pool is waited for when the program ends, so a write
+    // under way is finished, not cut off.
+    QThreadPool::globalInstance()->start(
+        [program, folders] { registerFileType(program, folders); });
 }
 
 } // namespace plandex

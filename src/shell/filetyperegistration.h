@@ -23,4 +23,8 @@ struct XdgFolders {
 // Returns the files it wrote.
 QStringList registerFileType(const QString &program, const XdgFolders &folders);
 
+// The same on a worker thread, so that a first start, whose writes are
+// synced to disk, does not hold up the window. Returns at once.
+void registerFileTypeInBackground(const QString &program, const XdgFolders &folders);
+
 } // namespace plandex

@@ -3,10 +3,11 @@
 // does or starts (the program registers itself with the desktop at every
 // start) writes into the real home folder.
 
+#include "support/scratchdir.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +15,7 @@
 namespace {
 
 struct PrivateHome {
-    QTemporaryDir root {QDir::tempPath() + "/plandex-test-home-XXXXXX"};
+    ScratchDir root {QDir::tempPath() + "/plandex-test-home-XXXXXX"};
 
     PrivateHome()
     {
