@@ -1,12 +1,13 @@
 #pragma once
 
+#include "support/scratchdir.h"
+
 #include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -83,7 +84,7 @@ private:
     bool run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr,
         int timeoutMs = 20000);
 
-    QTemporaryDir m_home;
+    ScratchDir m_home;
     std::unique_ptr<QProcess> m_server;
     std::unique_ptr<QProcess> m_app;
     QString m_display;
