@@ -90,8 +90,8 @@ int main(int argc, char *argv[])
     std::printf(
         "  %-56s %8.3f\n", "main window, first start (registers in the background)", windowFirst);
     std::printf("  %-56s %8.3f\n", "main window, later start (all up to date)", windowLater);
-    std::printf("  %-56s %8.3f\n", "registration itself, first start (worker thread)", first);
+    std::printf("  %-56s %8.3f\n", "registration and its database tools, first start", first);
     std::printf("  %-56s %8.3f\n", "registration itself, all up to date", upToDate);
-    std::printf("\nThe database tools run detached and are not waited for.\n");
+    std::printf("\nThe registration runs on a worker thread; the window does not wait for it.\n");
     return 0;
 }

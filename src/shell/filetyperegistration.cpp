@@ -8,11 +8,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QThreadPool>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
 namespace plandex {
 
 namespace {
@@ -42,19 +48,28 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes)
     return out.commit();
 }
 
-// Starts a database tool without waiting for it; a missing tool is no
-// error, the desktop then catches up at its next rebuild.
-void startInBackground(const QString &tool, const QString &folder)
+// Runs a database tool to its end, its output discarded; a missing tool
+// is no error, the desktop then catches up at its next rebuild. Spawned
+// rather than forked: a fork of the whole program, even from this worker
+// thread, stalls the window's thread for milliseconds.
+void runTool(const QString &tool, const QString &folder)
 {
-    const QString path = QStandardPaths::findExecutable(tool);
+    const QByteArray path = QFile::encodeName(QStandardPaths::findExecutable(tool));
     if (path.isEmpty())
         return;
-    QProcess process;
-    process.setProgram(path);
-    process.setArguments({folder});
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.startDetached();
+    const QByteArray argument = QFile::encodeName(folder);
+    char *const argv[]
+        = {const_cast<char *>(path.constData()), const_cast<char *>(argument.constData()), nullptr};
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0)
+        return;
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ) == 0)
+        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) { }
+    posix_spawn_file_actions_destroy(&actions);
 }
 
 } // namespace
@@ -99,9 +114,9 @@ QStringList registerFileType(const QString &program, const XdgFolders &folders)
     // A database that is missing while our file is there was never built
     // (the tool was missing, or we were stopped before it ran).
     if (mimeChanged || (QFile::exists(package) && !QFile::exists(mimeDir + "/mime.cache")))
-        startInBackground("update-mime-database", mimeDir);
+        runTool("update-mime-database", mimeDir);
     if (entryChanged || (QFile::exists(entry) && !QFile::exists(appsDir + "/mimeinfo.cache")))
-        startInBackground("update-desktop-database", appsDir);
+        runTool("update-desktop-database", appsDir);
     return written;
 }
 

@@ -17,14 +17,15 @@ struct XdgFolders {
 // owning folders, the freedesktop way: a MIME package, a desktop entry,
 // the two icons and the default in mimeapps.list. Files already holding
 // the right bytes are left alone, the rest are replaced atomically; the
-// MIME and desktop databases are rebuilt by their tools, started in the
-// background, only after a change. Nothing is ever reported: a missing
-// tool or folder that cannot be written leaves things as they were.
-// Returns the files it wrote.
+// MIME and desktop databases are rebuilt by their tools, run to their end,
+// only after a change. Nothing is ever reported: a missing tool or folder
+// that cannot be written leaves things as they were. Returns the files it
+// wrote.
 QStringList registerFileType(const QString &program, const XdgFolders &folders);
 
-// The same on a worker thread, so that a first start, whose writes are
-// synced to disk, does not hold up the window. Returns at once.
+// The same on a worker thread, so that neither the writes, which are
+// synced to disk, nor the database tools hold up the window. Returns at
+// once.
 void registerFileTypeInBackground(const QString &program, const XdgFolders &folders);
 
 } // namespace plandex

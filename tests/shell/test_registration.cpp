@@ -265,8 +265,7 @@ void TestRegistration::xdgMimeNamesTheTypeAndTheEntry()
     const XdgFolders folders {dir.filePath("data"), dir.filePath("config")};
     // Any program that exists will do; xdg-mime checks that it does.
     registerFileType(QCoreApplication::applicationFilePath(), folders);
-    // The MIME database is built in the background.
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folders.dataHome + "/mime/mime.cache"), 20000);
+    QVERIFY(QFile::exists(folders.dataHome + "/mime/mime.cache"));
 
     const QString room = dir.filePath("kitchen.kom");
     QVERIFY(write(room, "komfile: 553 361"));
