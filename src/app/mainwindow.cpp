@@ -64,7 +64,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
 
 void MainWindow::mkras()
 {
-    m_editor->state().tmpStr = fileTypeKey;
+    m_editor->state().tmpStr = m_editor->state().fileTypeKey;
     registerFileTypeInBackground(QCoreApplication::applicationFilePath(), XdgFolders::ofUser());
 }
 
