@@ -85,6 +85,9 @@ public:
     // The size labels W and H.
     void showSize(const QString &w, const QString &h);
     void showSize(qint64 w, qint64 h);
+    // A size worked out in 32 bits: a label whose number does not fit
+    // keeps its text, as a failing step does.
+    void showSize32(qint64 w, qint64 h);
 
 private:
     // The collision test with the row to leave out given explicitly (-1:
@@ -115,6 +118,9 @@ private:
     QImage m_tmpPic;
     // Whether the running create-mode drag ever showed a valid rubber band.
     bool m_bandAccepted = false;
+    // A drag's preview is on the plan where the table has no such object;
+    // only a redraw takes it off.
+    bool m_previewShown = false;
 };
 
 } // namespace plandex

@@ -19,7 +19,7 @@ void Editor::testpoz(double X, double Y)
         if (s.objTop <= Y && s.objBottom >= Y && s.objLeft <= X && s.objRight >= X) {
             m_table.select(i);
             fillObj(colors::green);
-            showSize(qint64(s.objRight) - s.objLeft, qint64(s.objBottom) - s.objTop);
+            showSize32(qint64(s.objRight) - s.objLeft, qint64(s.objBottom) - s.objTop);
             m_state.listReady = true;
             return;
         }

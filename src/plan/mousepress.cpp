@@ -9,6 +9,10 @@ void Editor::K_MouseDown(int button, int /*shift*/, double X, double Y)
     m_state.tmpStr = QStringLiteral("HElaga");
     m_window.setCaption(mainCaption);
     m_window.setListVisible(false);
+    // A press while a drag's preview is still shown (another button
+    // pressed mid-drag) first puts the plan back to what the table holds.
+    if (m_previewShown)
+        OBNOV();
     switch (m_state.mode) {
     case EditMode::Create:
         pressCreate(X, Y);

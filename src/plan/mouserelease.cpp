@@ -32,8 +32,10 @@ void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
     } else if (s.mode == EditMode::Create && s.pressX != -1) {
         // Take an uncommitted rubber band off the plan. Redrawing gives back
         // exactly the plan the press showed, also where the band was an
-        // older rectangle drawn over objects.
+        // older rectangle drawn over objects. The left button may still be
+        // down after another button's release, so the drag keeps a snapshot.
         OBNOV();
+        m_tmpPic = m_K.image();
     }
 
     if (s.mode == EditMode::Move) {
@@ -74,6 +76,7 @@ void Editor::releaseCreate()
             cancelCreation();
         } else {
             fillPreview(colors::blue);
+            m_previewShown = false;
             const bool added = m_table.append(s.tmpStr, createdPair(s.dragLeft, s.dragRight),
                 createdPair(s.dragTop, s.dragBottom));
             // A full table takes nothing: take the box off the plan again.
@@ -102,8 +105,10 @@ void Editor::dropPreview()
         return;
     const bool moved = s.dragLeft != s.objLeft || s.dragTop != s.objTop || s.dragRight != s.objRight
         || s.dragBottom != s.objBottom;
-    if (!moved)
+    if (!moved) {
+        m_previewShown = false;
         return;
+    }
     // The green preview shows a place the table does not hold: show the
     // object where it is, still current.
     const int row = m_table.selection();

@@ -9,6 +9,7 @@ void Editor::OBNOV()
     m_K.clear();
     m_K.clearPicture();
     m_tmpPic = QImage();
+    m_previewShown = false;
     m_state.listReady = false;
     m_table.select(-1);
     // The rows are visited in table order without moving the selection one
