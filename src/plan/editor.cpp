@@ -55,8 +55,13 @@ void Editor::outlinePreview(int rgb)
 
 void Editor::restoreSnapshot()
 {
+    if (m_K.saving()) {
+        m_K.restoreSaved();
+        return;
+    }
+    // No snapshot: the empty picture it would hold.
+    m_K.clearPicture();
     m_K.clear();
-    m_K.setPicture(m_tmpPic);
 }
 
 } // namespace plandex

@@ -35,7 +35,7 @@ void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
         // older rectangle drawn over objects. The left button may still be
         // down after another button's release, so the drag keeps a snapshot.
         OBNOV();
-        m_tmpPic = m_K.image();
+        m_K.saveUnder();
     }
 
     if (s.mode == EditMode::Move) {
