@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/startupprobe.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(plandex::appTitle);
     plandex::MainWindow window;
+    plandex::armStartupProbe(window);
     window.show();
     return app.exec();
 }
