@@ -108,7 +108,8 @@ void PlanSurface::putBack(QImage &image, const Saved &saved)
     const QRgb *from = saved.pixels.data();
     for (int y = a.top(); y <= a.bottom(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        from = std::copy_n(from, a.width(), line + a.left());
+        std::copy_n(from, a.width(), line + a.left());
+        from += a.width();
     }
 }
 
