@@ -26,5 +26,5 @@ else
 fi
 
 echo "install-deps: installing$missing"
-$as_root apt-get update
-$as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+$as_root apt-get -o DPkg::Lock::Timeout=600 update
+$as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends $missing
