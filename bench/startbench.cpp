@@ -30,7 +30,7 @@
 
 namespace {
 
-constexpr int runs = 7;
+constexpr int runs = 11;
 
 qint64 monotonicNs()
 {

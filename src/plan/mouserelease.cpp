@@ -22,6 +22,18 @@ void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
     }
     m_window.setListVisible(true);
     s.tmpStr.clear();
+    // The drag ends here, and with it the snapshot, so that later drawing
+    // (list clicks) is not saved for nothing; only a create-mode release
+    // that creates nothing keeps one, for a left button still held.
+    struct EndOfDrag {
+        PlanSurface &K;
+        bool keep = false;
+        ~EndOfDrag()
+        {
+            if (!keep)
+                K.stopSaving();
+        }
+    } endOfDrag {m_K};
 
     const bool creation
         = s.mode == EditMode::Create && X > qint64(s.pressX) + 3 && Y > qint64(s.pressY) + 3;
@@ -36,6 +48,7 @@ void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
         // down after another button's release, so the drag keeps a snapshot.
         OBNOV();
         m_K.saveUnder();
+        endOfDrag.keep = true;
     }
 
     if (s.mode == EditMode::Move) {

@@ -45,6 +45,8 @@ public:
     // a picture, a resize) ends it.
     void saveUnder();
     bool saving() const { return m_saving; }
+    // Forgets the saved pixels: the image as it is stays.
+    void stopSaving();
     // Puts back what the boxes drawn since saveUnder() covered, last box
     // first, and goes on saving.
     void restoreSaved();
@@ -72,7 +74,6 @@ private:
     void paintBackground();
     void changed(const QRect &area);
     void changedAll() { changed(m_image.rect()); }
-    void stopSaving();
     static void putBack(QImage &image, const Saved &saved);
 
     QImage m_image;

@@ -698,6 +698,7 @@ void TestMouseEditing::otherButtonClickMidDrag()
     }
     s.plan.release(after);
     QCOMPARE(planFault(s.e), QString());
+    QVERIFY(s.e.tmpPic().isNull()); // the drag is over, and its snapshot
     QCOMPARE(s.highlight(), s.e.table().selection());
     QCOMPARE(rowRect(s.e, 0), A);
     QCOMPARE(rowRect(s.e, 1), C);
