@@ -22,6 +22,7 @@ test: build
 bench: build
 	$(BUILD)/bench/plandex_bench
 	$(BUILD)/bench/plandex_startup_bench
+	$(BUILD)/bench/plandex_startbench $(BUILD)/plandex
 
 # plandex_<version>_amd64.deb in the build folder.
 deb: build

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/startupprobe.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(plandex::appTitle);
     plandex::MainWindow window;
+    plandex::armStartupProbe(window);
     // Before the window is shown: a bad file is reported first, and the
     // program then starts as usual.
     window.editor().openCommandLine(path);

@@ -57,6 +57,8 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     m_Label1->setPalette(linkColours);
 
     setTabOrder();
+    // The window opens with the keyboard on the list, first in the tab order.
+    m_L->setFocus();
     connectButtons();
     m_editor->load();
     mkras();
@@ -104,6 +106,13 @@ void MainWindow::buildToolColumn()
         m_modes->addButton(mode);
     }
     m_create->setChecked(true);
+    // Like a group of option buttons, only the pressed one is a tab stop.
+    auto tabStop = [this] {
+        for (QToolButton *mode : {m_create, m_selct, m_Rsiz})
+            mode->setFocusPolicy(mode->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    tabStop();
+    connect(m_modes, &QButtonGroup::buttonToggled, this, tabStop);
 
     m_Line1 = new QFrame(this);
     m_Line1->setObjectName("Line1");

@@ -2,6 +2,8 @@
 
 #include "model/objecttable.h"
 
+#include <QMouseEvent>
+
 namespace plandex {
 
 ObjectListView::ObjectListView(ObjectTable &table, QWidget *parent)
@@ -27,6 +29,26 @@ ObjectListView::ObjectListView(ObjectTable &table, QWidget *parent)
     connect(&table, &ObjectTable::selectionChanged, this, [this] { showTableSelection(); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex &current) { userPicked(current); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        [this] { keepHighlight(); });
+}
+
+void ObjectListView::mousePressEvent(QMouseEvent *event)
+{
+    const QModelIndex at = indexAt(event->position().toPoint());
+    const int before = m_table.selection();
+    QListView::mousePressEvent(event);
+    // The view only reports a change of row; a click on the selected row
+    // must still run the click handler.
+    if (at.isValid() && at.row() == before && m_table.selection() == before)
+        m_table.select(before);
+}
+
+void ObjectListView::keepHighlight()
+{
+    if (m_following > 0 || m_table.selection() < 0 || selectionModel()->hasSelection())
+        return;
+    showTableSelection();
 }
 
 void ObjectListView::showTableSelection()

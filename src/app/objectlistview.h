@@ -7,7 +7,9 @@ namespace plandex {
 class ObjectTable;
 
 // The visible name list L. The table holds the one selection; this view
-// mirrors it, and a row the user picks becomes the table's selection.
+// mirrors it, and a row the user picks becomes the table's selection. A
+// click on a row always counts, also on the row already selected, and no
+// click takes the highlight off the selected row.
 class ObjectListView : public QListView
 {
     Q_OBJECT
@@ -15,8 +17,14 @@ class ObjectListView : public QListView
 public:
     explicit ObjectListView(ObjectTable &table, QWidget *parent = nullptr);
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     void showTableSelection();
+    // Puts the highlight back when the view dropped it on its own (a click
+    // below the last row, Ctrl+click, Ctrl+Space).
+    void keepHighlight();
     void userPicked(const QModelIndex &current);
 
     ObjectTable &m_table;

@@ -38,7 +38,11 @@ PlanView::PlanView(Editor &editor, QWidget *parent)
     setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_editor.K().setChangedCallback([this] { update(); });
+    // Asked for after the handler that changed the plan has finished, so
+    // that one repaint covers all it changed.
+    m_editor.K().setChangedCallback([this] {
+        QMetaObject::invokeMethod(this, &PlanView::repaintChanges, Qt::QueuedConnection);
+    });
 }
 
 QSize PlanView::sizeHint() const
@@ -58,12 +62,19 @@ QPoint PlanView::planOrigin() const
     return pos() + contentsRect().topLeft();
 }
 
+void PlanView::repaintChanges()
+{
+    const QRect area = m_editor.K().changedArea();
+    m_editor.K().markShown();
+    update(area.translated(contentsRect().topLeft()));
+}
+
 void PlanView::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), m_editor.K().image());
-    m_editor.K().markShown();
+    const QRect target = event->rect() & contentsRect();
+    painter.drawImage(target, m_editor.K().image(), target.translated(-contentsRect().topLeft()));
 }
 
 } // namespace plandex

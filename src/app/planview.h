@@ -29,6 +29,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    // Repaints where the plan changed since the last request.
+    void repaintChanges();
     QPointF planPoint(const QMouseEvent *event) const;
 
     Editor &m_editor;

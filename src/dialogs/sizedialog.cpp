@@ -19,6 +19,8 @@ SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
 {
     setObjectName("XY");
     setWindowTitle("Изменение размеров объекта");
+    // A null icon of its own, so it does not take the main window's.
+    setWindowIcon(QIcon());
     setFixedSize(twipsSize(4680, 1185));
 
     m_ob = placed(new QLabel(this), "ob", twipsRect(0, 120, 3135, 255));

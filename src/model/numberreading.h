@@ -3,6 +3,7 @@
 #include <QStringView>
 #include <QtGlobal>
 
+#include <limits>
 #include <optional>
 
 namespace plandex {
@@ -33,6 +34,13 @@ struct PairValues {
 };
 
 PairValues readPair(QStringView text);
+
+// Whether a sum or difference of 32-bit numbers fits 32 bits again.
+inline bool fitsInt32(qint64 value)
+{
+    return value >= std::numeric_limits<qint32>::min()
+        && value <= std::numeric_limits<qint32>::max();
+}
 
 // Assigns a read value, leaving the target as it was when the value did
 // not fit.

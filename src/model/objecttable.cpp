@@ -4,7 +4,20 @@ namespace plandex {
 
 ObjectTable::ObjectTable(QObject *parent)
     : QAbstractListModel(parent)
-{ }
+{
+    // The index learns of every change the way the list views do.
+    connect(this, &QAbstractItemModel::rowsInserted, this,
+        [this](const QModelIndex &, int first, int last) { m_index.appended(first, last); });
+    connect(this, &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex &from, const QModelIndex &to) {
+            m_index.rewritten(from.row(), to.row());
+        });
+    auto renumbered = [this] { m_index.invalidate(); };
+    connect(this, &QAbstractItemModel::rowsRemoved, this, renumbered);
+    connect(this, &QAbstractItemModel::rowsMoved, this, renumbered);
+    connect(this, &QAbstractItemModel::modelReset, this, renumbered);
+    connect(this, &QAbstractItemModel::layoutChanged, this, renumbered);
+}
 
 bool ObjectTable::select(int i)
 {

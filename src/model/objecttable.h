@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/numberreading.h"
+#include "model/spatialindex.h"
 
 #include <QAbstractListModel>
 #include <QString>
@@ -43,6 +44,8 @@ public:
     const QString &name(int i) const { return row(i).name; }
     const QString &xText(int i) const { return row(i).x; }
     const QString &yText(int i) const { return row(i).y; }
+    // The rows' rectangles by place, for the hit and collision tests.
+    const SpatialIndex &places() const { return m_index; }
 
     // -1 means none.
     int selection() const { return m_selection; }
@@ -87,6 +90,7 @@ private:
     std::vector<Row> m_rows;
     int m_selection = -1;
     QString m_savedIndex;
+    SpatialIndex m_index {*this};
 };
 
 } // namespace plandex

@@ -34,6 +34,12 @@ void Editor::showSize(qint64 w, qint64 h)
     showSize(QString::number(w), QString::number(h));
 }
 
+void Editor::showSize32(qint64 w, qint64 h)
+{
+    showSize(fitsInt32(w) ? QString::number(w) : m_state.labelW,
+        fitsInt32(h) ? QString::number(h) : m_state.labelH);
+}
+
 void Editor::fillObj(int rgb)
 {
     m_K.fillBox(m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom, rgb);
@@ -51,8 +57,13 @@ void Editor::outlinePreview(int rgb)
 
 void Editor::restoreSnapshot()
 {
+    if (m_K.saving()) {
+        m_K.restoreSaved();
+        return;
+    }
+    // No snapshot: the empty picture it would hold.
+    m_K.clearPicture();
     m_K.clear();
-    m_K.setPicture(m_tmpPic);
 }
 
 } // namespace plandex

@@ -35,7 +35,10 @@ public:
     const WindowState &state() const { return m_state; }
     PlanSurface &K() { return m_K; }
     const PlanSurface &K() const { return m_K; }
-    const QImage &tmpPic() const { return m_tmpPic; }
+    // The plan snapshot of the running drag: the plan as the press left it,
+    // before any preview. Kept as the pixels under the preview, not as a
+    // second image; this puts them together (null without a snapshot).
+    QImage tmpPic() const { return m_K.savedImage(); }
 
     // Start values of the main window: no drag, the room size in the
     // labels, the delete button following the selection.
@@ -99,12 +102,15 @@ public:
     // The size labels W and H.
     void showSize(const QString &w, const QString &h);
     void showSize(qint64 w, qint64 h);
+    // A size worked out in 32 bits: a label whose number does not fit
+    // keeps its text, as a failing step does.
+    void showSize32(qint64 w, qint64 h);
 
 private:
     // The collision test with the row to leave out given explicitly (-1:
     // none); stolknov leaves out the selected row.
     void collisionTest(double Xa, double Ya, double Xb, double Yb, int exemptRow);
-    // Puts the press-time snapshot back as the plan's picture.
+    // Puts the press-time snapshot back, where the last preview lay.
     void restoreSnapshot();
     void pressCreate(double X, double Y);
     void pressGrab(int button, double X, double Y);
@@ -126,9 +132,11 @@ private:
     ObjectTable m_table;
     WindowState m_state;
     PlanSurface m_K;
-    QImage m_tmpPic;
     // Whether the running create-mode drag ever showed a valid rubber band.
     bool m_bandAccepted = false;
+    // A drag's preview is on the plan where the table has no such object;
+    // only a redraw takes it off.
+    bool m_previewShown = false;
 };
 
 } // namespace plandex

@@ -17,7 +17,7 @@ void Editor::L_Click()
     getXY(m_table, m_state);
     if (m_table.selection() >= 0)
         fillObj(colors::green);
-    showSize(
+    showSize32(
         qint64(m_state.objRight) - m_state.objLeft, qint64(m_state.objBottom) - m_state.objTop);
 }
 

@@ -3,15 +3,15 @@
 #include "plan/colors.h"
 #include "plan/editor.h"
 
+#include <algorithm>
+
 namespace plandex {
 
 namespace {
 
-// A sum that may not fit 32 bits is not stored: the target keeps its value.
-void assignIfFits(qint32 &target, qint64 value)
+bool allFit(std::initializer_list<qint64> values)
 {
-    if (value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max())
-        target = qint32(value);
+    return std::all_of(values.begin(), values.end(), fitsInt32);
 }
 
 } // namespace
@@ -60,6 +60,7 @@ void Editor::moveCreate(double X, double Y)
         m_bandAccepted = true;
     }
     outlinePreview(colors::white);
+    m_previewShown = true;
 }
 
 void Editor::moveObject(double X, double Y)
@@ -73,14 +74,20 @@ void Editor::moveObject(double X, double Y)
     assignIfRead(s.dragDY, roundToInt32(s.pressY - Y));
     const qint64 left = qint64(s.objLeft) - s.dragDX, top = qint64(s.objTop) - s.dragDY;
     const qint64 right = qint64(s.objRight) - s.dragDX, bottom = qint64(s.objBottom) - s.dragDY;
-    stolknov(double(left), double(top), double(right), double(bottom));
-    if (!s.collided) {
-        assignIfFits(s.dragLeft, left);
-        assignIfFits(s.dragTop, top);
-        assignIfFits(s.dragRight, right);
-        assignIfFits(s.dragBottom, bottom);
+    // An edge that does not fit 32 bits fails the step: the test is skipped
+    // and its last verdict stands.
+    const bool fits = allFit({left, top, right, bottom});
+    if (fits)
+        stolknov(double(left), double(top), double(right), double(bottom));
+    // A rectangle the test never saw is not taken as the preview.
+    if (fits && !s.collided) {
+        s.dragLeft = qint32(left);
+        s.dragTop = qint32(top);
+        s.dragRight = qint32(right);
+        s.dragBottom = qint32(bottom);
     }
     fillPreview(colors::green);
+    m_previewShown = true;
 }
 
 void Editor::resizeObject(double X, double Y)
@@ -93,18 +100,21 @@ void Editor::resizeObject(double X, double Y)
     restoreSnapshot();
     const qint64 right = qint64(s.objRight) + s.dragDX;
     const qint64 bottom = qint64(s.objBottom) + s.dragDY;
-    stolknov(s.objLeft, s.objTop, double(right), double(bottom));
+    const bool fits = allFit({right, bottom});
+    if (fits)
+        stolknov(s.objLeft, s.objTop, double(right), double(bottom));
     // At least 5 wide and high (a new object needs more than 5).
-    const bool valid
-        = right - 5 >= s.objLeft && bottom - 5 >= s.objTop && !s.collided && m_K.point(X, Y) != -1;
+    const bool valid = fits && right - 5 >= s.objLeft && bottom - 5 >= s.objTop && !s.collided
+        && m_K.point(X, Y) != -1;
     if (valid) {
-        showSize(right - s.objLeft, bottom - s.objTop);
+        showSize32(right - s.objLeft, bottom - s.objTop);
         s.dragLeft = s.objLeft;
         s.dragTop = s.objTop;
-        assignIfFits(s.dragRight, right);
-        assignIfFits(s.dragBottom, bottom);
+        s.dragRight = qint32(right);
+        s.dragBottom = qint32(bottom);
     }
     fillPreview(colors::green);
+    m_previewShown = true;
 }
 
 } // namespace plandex

@@ -9,6 +9,10 @@ void Editor::K_MouseDown(int button, int /*shift*/, double X, double Y)
     m_state.tmpStr = QStringLiteral("HElaga");
     m_window.setCaption(mainCaption);
     m_window.setListVisible(false);
+    // A press while a drag's preview is still shown (another button
+    // pressed mid-drag) first puts the plan back to what the table holds.
+    if (m_previewShown)
+        OBNOV();
     switch (m_state.mode) {
     case EditMode::Create:
         pressCreate(X, Y);
@@ -31,7 +35,7 @@ void Editor::pressCreate(double X, double Y)
     }
     m_K.clear();
     OBNOV();
-    m_tmpPic = m_K.image();
+    m_K.saveUnder();
     assignIfRead(m_state.pressX, roundToInt32(X));
     assignIfRead(m_state.pressY, roundToInt32(Y));
     m_bandAccepted = false;
@@ -61,7 +65,7 @@ void Editor::pressGrab(int button, double X, double Y)
     // Cut the object out for the snapshot, then show it again as the one
     // being dragged.
     fillObj(colors::black);
-    m_tmpPic = m_K.image();
+    m_K.saveUnder();
     fillObj(colors::green);
     m_state.dragLeft = m_state.objLeft;
     m_state.dragTop = m_state.objTop;

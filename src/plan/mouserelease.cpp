@@ -22,6 +22,18 @@ void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
     }
     m_window.setListVisible(true);
     s.tmpStr.clear();
+    // The drag ends here, and with it the snapshot, so that later drawing
+    // (list clicks) is not saved for nothing; only a create-mode release
+    // that creates nothing keeps one, for a left button still held.
+    struct EndOfDrag {
+        PlanSurface &K;
+        bool keep = false;
+        ~EndOfDrag()
+        {
+            if (!keep)
+                K.stopSaving();
+        }
+    } endOfDrag {m_K};
 
     const bool creation
         = s.mode == EditMode::Create && X > qint64(s.pressX) + 3 && Y > qint64(s.pressY) + 3;
@@ -32,8 +44,11 @@ void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
     } else if (s.mode == EditMode::Create && s.pressX != -1) {
         // Take an uncommitted rubber band off the plan. Redrawing gives back
         // exactly the plan the press showed, also where the band was an
-        // older rectangle drawn over objects.
+        // older rectangle drawn over objects. The left button may still be
+        // down after another button's release, so the drag keeps a snapshot.
         OBNOV();
+        m_K.saveUnder();
+        endOfDrag.keep = true;
     }
 
     if (s.mode == EditMode::Move) {
@@ -74,6 +89,7 @@ void Editor::releaseCreate()
             cancelCreation();
         } else {
             fillPreview(colors::blue);
+            m_previewShown = false;
             const bool added = m_table.append(s.tmpStr, createdPair(s.dragLeft, s.dragRight),
                 createdPair(s.dragTop, s.dragBottom));
             // A full table takes nothing: take the box off the plan again.
@@ -102,8 +118,10 @@ void Editor::dropPreview()
         return;
     const bool moved = s.dragLeft != s.objLeft || s.dragTop != s.objTop || s.dragRight != s.objRight
         || s.dragBottom != s.objBottom;
-    if (!moved)
+    if (!moved) {
+        m_previewShown = false;
         return;
+    }
     // The green preview shows a place the table does not hold: show the
     // object where it is, still current.
     const int row = m_table.selection();

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include <functional>
+#include <vector>
 
 namespace plandex {
 
@@ -37,20 +39,50 @@ public:
     void clearPicture();
     bool hasPicture() const { return !m_picture.isNull(); }
 
+    // From now on keeps the pixels under every box before drawing it, so
+    // that restoreSaved() brings back the image as it is now by writing
+    // only those pixels. Anything that repaints the whole image (clear,
+    // a picture, a resize) ends it.
+    void saveUnder();
+    bool saving() const { return m_saving; }
+    // Forgets the saved pixels: the image as it is stays.
+    void stopSaving();
+    // Puts back what the boxes drawn since saveUnder() covered, last box
+    // first, and goes on saving.
+    void restoreSaved();
+    // The image as it was at saveUnder() (a copy); null when not saving.
+    QImage savedImage() const;
+
     // Called after a change, so that a view can repaint; once until the
-    // view reports the image shown.
+    // view reports the image shown. changedArea() is where the image
+    // changed since then.
     void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
-    void markShown() { m_notified = false; }
+    QRect changedArea() const { return m_changedArea; }
+    void markShown()
+    {
+        m_notified = false;
+        m_changedArea = QRect();
+    }
 
 private:
+    struct Saved {
+        QRect area;
+        std::vector<QRgb> pixels;
+    };
+
     void fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb);
     void paintBackground();
-    void changed();
+    void changed(const QRect &area);
+    void changedAll() { changed(m_image.rect()); }
+    static void putBack(QImage &image, const Saved &saved);
 
     QImage m_image;
     QImage m_picture;
     std::function<void()> m_changed;
     bool m_notified = false;
+    QRect m_changedArea;
+    bool m_saving = false;
+    std::vector<Saved> m_saved;
 };
 
 } // namespace plandex

@@ -8,7 +8,7 @@ void Editor::OBNOV()
 {
     m_K.clear();
     m_K.clearPicture();
-    m_tmpPic = QImage();
+    m_previewShown = false;
     m_state.listReady = false;
     m_table.select(-1);
     // The rows are visited in table order without moving the selection one
@@ -16,10 +16,21 @@ void Editor::OBNOV()
     // what it left behind (the last row selected, its rectangle loaded) is
     // set once at the end.
     const int rows = m_table.count();
-    for (int i = 0; i < rows; ++i) {
-        loadRow(m_table, i, m_state);
-        m_K.fillBox(
-            m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom, colors::blue);
+    const SpatialIndex &places = m_table.places();
+    if (places.usable()) {
+        for (int i = 0; i < rows; ++i) {
+            const SpatialIndex::Box &b = places.box(i);
+            m_K.fillBox(b.left, b.top, b.right, b.bottom, colors::blue);
+        }
+        if (rows > 0)
+            loadRow(m_table, rows - 1, m_state);
+    } else {
+        // A number that does not fit leaves the one read before it in place.
+        for (int i = 0; i < rows; ++i) {
+            loadRow(m_table, i, m_state);
+            m_K.fillBox(
+                m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom, colors::blue);
+        }
     }
     if (rows > 0)
         m_table.select(rows - 1);

@@ -3,6 +3,7 @@
 #include "support/fakewindow.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QListView>
 #include <QTest>
@@ -142,6 +143,9 @@ void TestMainWindow::tabOrder()
     MainWindow w(&prompts);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(w, "L"));
 
     const QStringList expected
         = {"L", "K", "create", "selct", "Rsiz", "DelObj", "btnSave", "btnExp", "btnOpen", "btnNew"};

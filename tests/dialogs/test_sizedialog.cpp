@@ -81,6 +81,12 @@ void TestSizeDialog::windowAndTabOrder()
         QString("Развернуть объект (поменять местами его высоту и ширину)"));
     QVERIFY(!dialog.Command3()->icon().pixmap(QSize(16, 14)).isNull());
     QVERIFY(dialog.Command1()->isDefault());
+    // No icon of its own, and none taken from the window that owns it.
+    QWidget owner;
+    owner.setWindowIcon(QIcon(":/icons/plandex.svg"));
+    SizeDialog owned(editor, prompts, &owner);
+    QVERIFY(!owner.windowIcon().isNull());
+    QVERIFY(owned.windowIcon().isNull());
 
     QStringList order;
     for (QWidget *w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain())

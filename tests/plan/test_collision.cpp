@@ -3,6 +3,7 @@
 #include "support/fakewindow.h"
 #include "support/planchecks.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace plandex;
@@ -37,6 +38,7 @@ private slots:
     void leavesSelectionAndHighlightAsTheyWere();
     void hitTestEdgesAndOrder();
     void hitTestMissKeepsNoHighlight();
+    void indexAnswersLikeAPlainScan();
 };
 
 void TestCollision::wallsAllowFlushOnly()
@@ -184,6 +186,100 @@ void TestCollision::hitTestMissKeepsNoHighlight()
     QCOMPARE(r.e.K().point(120, 120), colors::blue);
     QCOMPARE(r.window.labelW, QString("unchanged"));
     QCOMPARE(planFault(r.e), QString());
+}
+
+// The grid behind both tests gives exactly what a scan of every row in
+// table order gives, through appends, rewrites, removals and clears, with
+// swapped corners, rows beyond the room and shared edges.
+void TestCollision::indexAnswersLikeAPlainScan()
+{
+    Room r({1808, 1631});
+    ObjectTable &t = r.e.table();
+    QRandomGenerator random(4242);
+    // A coarse lattice, mostly in one corner of the room, makes shared
+    // edges, corners and overlapping rows common.
+    auto coord = [&](int hi) {
+        const int r = random.bounded(12);
+        return r == 0 ? random.bounded(-400, 4500)
+            : r < 4   ? random.bounded(hi / 10) * 10
+                      : random.bounded(30) * 10;
+    };
+    auto pair = [&](int hi) {
+        const int a = coord(hi),
+                  b
+            = random.bounded(8) == 0 ? a - random.bounded(60) : a + random.bounded(1, 8) * 10;
+        if (random.bounded(60) == 0)
+            return QString("99999999999|%1").arg(b); // does not fit: no index
+        return QString("%1|%2").arg(a).arg(b);
+    };
+    struct Box {
+        qint64 l, t, r, b;
+    };
+    auto boxOf = [&](int i) {
+        const auto &row = t.row(i);
+        return Box {
+            *row.xValues.first, *row.yValues.first, *row.xValues.second, *row.yValues.second};
+    };
+    auto meetsAsWritten = [](const Box &o, double Xa, double Ya, double Xb, double Yb) {
+        const double l = o.l, tp = o.t, rt = o.r, b = o.b;
+        return (l <= Xa && Xa <= rt && Ya <= b && Yb >= tp)
+            || (l <= Xb && Xb <= rt && tp <= Yb && Yb <= b)
+            || (l <= Xb && Xb <= rt && tp <= Ya && Ya <= b)
+            || (Xa <= l && Xb >= rt && Ya <= tp && Yb >= tp)
+            || (Xa <= l && Xb >= rt && tp <= Ya && Ya <= b)
+            || (l <= Xb && Xb <= rt && Ya <= tp && Yb >= b);
+    };
+    int compared = 0;
+    for (int step = 0; step < 1500; ++step) {
+        const int op = random.bounded(20);
+        if (op < 9 || t.count() == 0)
+            t.append("o", pair(1808), pair(1631));
+        else if (op < 14)
+            t.rewrite(random.bounded(t.count()), "o", pair(1808), pair(1631));
+        else if (op < 19)
+            t.removeAt(random.bounded(t.count()));
+        else if (random.bounded(10) == 0)
+            t.clear();
+
+        bool readable = true;
+        for (int i = 0; i < t.count() && readable; ++i)
+            readable = t.row(i).xValues.first && t.row(i).yValues.first;
+        QCOMPARE(t.places().usable(), readable);
+        if (!readable)
+            continue;
+        for (int q = 0; q < 4; ++q) {
+            const int exempt = t.count() ? random.bounded(-1, t.count()) : -1;
+            t.select(exempt);
+            const double Xa = coord(1808) + (random.bounded(4) == 0 ? 0.5 : 0);
+            const double Ya = coord(1631);
+            const double Xb = Xa + random.bounded(-20, 300), Yb = Ya + random.bounded(-20, 300);
+            bool expected = Xa < 0 || Ya < 0 || Xb > 1808 || Yb > 1631 ? true : false;
+            for (int i = 0;
+                 i < t.count() && !expected && !(Xa < 0 || Ya < 0 || Xb > 1808 || Yb > 1631); ++i)
+                expected = i != exempt && meetsAsWritten(boxOf(i), Xa, Ya, Xb, Yb);
+            r.e.stolknov(Xa, Ya, Xb, Yb);
+            QCOMPARE(r.e.state().collided, expected);
+            QCOMPARE(t.selection(), exempt);
+
+            const double X = coord(1808) + random.bounded(3) * 0.5, Y = coord(1631);
+            int lowest = -1;
+            for (int i = 0; i < t.count() && lowest < 0; ++i) {
+                const Box b = boxOf(i);
+                if (b.t <= Y && b.b >= Y && b.l <= X && b.r >= X)
+                    lowest = i;
+            }
+            r.e.testpoz(X, Y);
+            QCOMPARE(t.selection(), lowest);
+            if (t.count() > 0) {
+                const Box loaded = boxOf(lowest >= 0 ? lowest : t.count() - 1);
+                const WindowState &s = r.e.state();
+                QCOMPARE(QList<qint64>({s.objLeft, s.objTop, s.objRight, s.objBottom}),
+                    QList<qint64>({loaded.l, loaded.t, loaded.r, loaded.b}));
+            }
+            compared += expected + (lowest >= 0);
+        }
+    }
+    QVERIFY2(compared > 500, "the random tables should give hits and collisions");
 }
 
 QTEST_APPLESS_MAIN(TestCollision)

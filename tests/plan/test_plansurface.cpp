@@ -1,6 +1,7 @@
 #include "plan/colors.h"
 #include "plan/plansurface.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace plandex;
@@ -18,6 +19,7 @@ private slots:
     void pictureIsTheBackground();
     void resizeKeepsTheTopLeft();
     void reportsChanges();
+    void savedPixelsComeBackExactly();
 };
 
 void TestPlanSurface::startsBlackAtTheRoomSize()
@@ -143,6 +145,44 @@ void TestPlanSurface::reportsChanges()
     k.markShown();
     k.clear();
     QCOMPARE(changes, 2);
+}
+
+// Whatever boxes a drag draws after the snapshot, putting back the saved
+// pixels gives the snapshot exactly, and the area reported as changed
+// covers every pixel that differs from what was last shown.
+void TestPlanSurface::savedPixelsComeBackExactly()
+{
+    PlanSurface k({120, 90});
+    QRandomGenerator random(7);
+    auto coord = [&](int size) { return random.bounded(-20, size + 20); };
+    const int colours[] = {colors::blue, colors::green, colors::white, colors::black};
+    for (int i = 0; i < 12; ++i)
+        k.fillBox(coord(120), coord(90), coord(120), coord(90), colours[i % 2]);
+    k.saveUnder();
+    const QImage snapshot = k.image().copy();
+    QCOMPARE(k.savedImage(), snapshot);
+    for (int event = 0; event < 200; ++event) {
+        k.restoreSaved();
+        QCOMPARE(k.image(), snapshot);
+        k.markShown();
+        const QImage shown = k.image().copy();
+        for (int n = random.bounded(1, 4); n > 0; --n) {
+            const int rgb = colours[random.bounded(4)];
+            if (random.bounded(2))
+                k.outlineBox(coord(120), coord(90), coord(120), coord(90), rgb);
+            else
+                k.fillBox(coord(120), coord(90), coord(120), coord(90), rgb);
+        }
+        QCOMPARE(k.savedImage(), snapshot);
+        const QImage now = k.image();
+        for (int y = 0; y < 90; ++y)
+            for (int x = 0; x < 120; ++x)
+                if (now.pixel(x, y) != shown.pixel(x, y))
+                    QVERIFY(k.changedArea().contains(x, y));
+    }
+    k.clear(); // a full repaint ends the saving
+    QVERIFY(!k.saving());
+    QVERIFY(k.savedImage().isNull());
 }
 
 QTEST_APPLESS_MAIN(TestPlanSurface)
