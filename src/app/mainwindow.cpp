@@ -9,7 +9,10 @@
 #include "dialogs/twips.h"
 #include "shell/weblink.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +55,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
 
     setTabOrder();
     connectButtons();
+    bindHistoryKeys();
     m_editor->load();
 }
 
@@ -117,6 +121,51 @@ void MainWindow::connectButtons()
     });
     connect(m_btnSave, &QToolButton::clicked, this, [this] { showSaveDialog("Sav"); });
     connect(m_btnExp, &QToolButton::clicked, this, [this] { showSaveDialog("Exp"); });
+}
+
+void MainWindow::bindHistoryKeys()
+{
+    auto *undo = new QAction(this);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undo, &QAction::triggered, this, [this] { historyStep(false); });
+    auto *redo = new QAction(this);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(redo, &QAction::triggered, this, [this] { historyStep(true); });
+    addActions({undo, redo});
+}
+
+void MainWindow::historyStep(bool forward)
+{
+    // A drag in progress holds a snapshot of the plan that a step would
+    // make stale, and an open dialog or question is working on the room.
+    if (m_K->dragging() || QApplication::activeModalWidget())
+        return;
+    if (forward)
+        m_editor->history().redo();
+    else
+        m_editor->history().undo();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_editor->history().isModified()) {
+        event->accept();
+        return;
+    }
+    switch (m_prompts->askYesNoCancel(QStringLiteral("Сохранить изменения в комнате?"))) {
+    case Answer::Yes:
+        // Only a save that went through lets the window go.
+        showSaveDialog(QStringLiteral("Sav"));
+        event->setAccepted(!m_editor->history().isModified());
+        break;
+    case Answer::No:
+        event->accept();
+        break;
+    case Answer::Cancel:
+        event->ignore();
+        break;
+    }
 }
 
 void MainWindow::showSaveDialog(const QString &mode)

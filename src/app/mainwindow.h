@@ -45,7 +45,14 @@ public:
     void showSizeDialog(const QString &ob, const QString &w, const QString &h) override;
     void fitWindow(QSize client, int listHeight) override;
 
+protected:
+    // With unsaved changes, asks whether to save them first.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    // Ctrl+Z undoes; Ctrl+Shift+Z and Ctrl+Y redo.
+    void bindHistoryKeys();
+    void historyStep(bool forward);
     void buildToolColumn();
     QToolButton *addToolButton(
         const char *name, int topTwips, const QString &icon, const QString &tooltip);

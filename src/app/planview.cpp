@@ -77,6 +77,7 @@ QPointF PlanView::planPoint(const QMouseEvent *event) const
 
 void PlanView::mousePressEvent(QMouseEvent *event)
 {
+    m_dragging = true;
     const QPointF at = planPoint(event);
     m_editor.K_MouseDown(
         buttonSet(event->buttons()), shiftState(event->modifiers()), at.x(), at.y());
@@ -91,6 +92,7 @@ void PlanView::mouseMoveEvent(QMouseEvent *event)
 
 void PlanView::mouseReleaseEvent(QMouseEvent *event)
 {
+    m_dragging = event->buttons() != Qt::NoButton;
     const QPointF at = planPoint(event);
     m_editor.K_MouseUp(buttonSet(event->button()), shiftState(event->modifiers()), at.x(), at.y());
 }

@@ -20,6 +20,8 @@ public:
     void placeAt(QPoint origin);
     QPoint planOrigin() const;
     QSize sizeHint() const override;
+    // Whether a mouse button went down on the plan and is still held.
+    bool dragging() const { return m_dragging; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -32,6 +34,7 @@ private:
     QPointF planPoint(const QMouseEvent *event) const;
 
     Editor &m_editor;
+    bool m_dragging = false;
 };
 
 } // namespace plandex
