@@ -16,6 +16,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QToolButton>
 
 namespace plandex {
@@ -191,9 +192,13 @@ void MainWindow::showSizeDialog(const QString &ob, const QString &w, const QStri
 
 void MainWindow::fitWindow(QSize client, int listHeight)
 {
-    setFixedSize(client);
-    m_L->resize(m_L->width(), listHeight);
-    m_K->placeAt(planOrigin);
+    // A room larger than the screen gets the screen's available area, less
+    // the window's frame, and the plan scrolls within what is left of it.
+    const QSize decoration = frameGeometry().size() - size();
+    const QSize limited = client.boundedTo(screen()->availableGeometry().size() - decoration);
+    setFixedSize(limited);
+    m_L->resize(m_L->width(), qMin(listHeight, limited.height()));
+    m_K->placeAt(planOrigin, m_editor->K().size() - (client - limited));
 }
 
 void MainWindow::setSizeLabels(const QString &w, const QString &h)
