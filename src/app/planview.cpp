@@ -118,8 +118,8 @@ void PlanView::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     if (m_hbar->isVisible() && m_vbar->isVisible())
-        painter.fillRect(QRect(m_vbar->x(), m_hbar->y(), m_vbar->width(), m_hbar->height()),
-            palette().window());
+        painter.fillRect(
+            QRect(m_vbar->x(), m_hbar->y(), m_vbar->width(), m_hbar->height()), palette().window());
     painter.setClipRect(m_viewport);
     painter.drawImage(m_viewport.topLeft() - scrollOffset(), m_editor.K().image());
     m_editor.K().markShown();
@@ -143,8 +143,8 @@ QPoint PlanView::edgeDirection() const
         : at.x() > m_viewport.right() - edgeMargin         ? 1
                                                            : 0;
     const int dy = at.y() < m_viewport.top() + edgeMargin ? -1
-        : at.y() > m_viewport.bottom() - edgeMargin        ? 1
-                                                           : 0;
+        : at.y() > m_viewport.bottom() - edgeMargin       ? 1
+                                                          : 0;
     return {dx, dy};
 }
 
