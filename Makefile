@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench deb clean
 
 all: build
 
@@ -21,6 +21,11 @@ test: build
 
 bench: build
 	$(BUILD)/bench/plandex_bench
+	$(BUILD)/bench/plandex_startup_bench
+
+# plandex_<version>_amd64.deb in the build folder.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

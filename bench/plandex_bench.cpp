@@ -2,6 +2,8 @@
 // on tables of 100, 1,000 and 32,767 objects. Prints microseconds per
 // operation, the median of several batches.
 
+#include "files/komfile.h"
+#include "files/wholefile.h"
 #include "model/objecttable.h"
 #include "model/pairtext.h"
 #include "plan/colors.h"
@@ -9,6 +11,7 @@
 #include "support/fakewindow.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -372,6 +375,47 @@ std::vector<double> runColumn(const Layout &L)
     return us;
 }
 
+// Room files of the 32,767-object layout: the codec alone, and the
+// editor's whole open (read, parse, apply, redraw) and save (build, write
+// to a temporary file, sync, rename).
+struct FileTimes {
+    double parse = 0, open = 0, build = 0, save = 0;
+    qint64 bytes = 0;
+};
+
+FileTimes runFiles()
+{
+    g_context = "room files";
+    const Layout L = makeLayout(ObjectTable::maxRows, true);
+    FakeWindow window;
+    ScriptedPrompts prompts;
+    Editor e(window, prompts);
+    e.load();
+    fill(e, L);
+    QTemporaryDir tmp;
+    check(tmp.isValid(), "no temporary folder");
+    const QString path = tmp.filePath("bench.kom");
+    check(e.saveKom(path), "the save failed");
+    const QByteArray bytes = ReadWholeFile(path).bytes;
+    check(bytes.size() > 900'000, "the room file is smaller than intended");
+
+    FileTimes t;
+    t.bytes = bytes.size();
+    t.parse = measure([&] {
+        check(readKom(bytes).room.objects.size() == size_t(L.count), "the file did not read");
+    });
+    const KomRoom room = readKom(bytes).room;
+    t.build = measure([&] { check(writeKom(room).bytes == bytes, "the file did not build"); });
+    t.open = measure([&] {
+        e.openKom(path);
+        check(e.table().count() == L.count && e.state().tmpStr == "laga", "the open failed");
+    });
+    validate(e, L);
+    t.save = measure([&] { check(e.saveKom(path), "the save failed"); });
+    check(prompts.messages.isEmpty(), "the editor reported a problem");
+    return t;
+}
+
 std::string formatUs(double v)
 {
     char buf[32];
@@ -430,6 +474,27 @@ int main()
             std::printf("  %s: %10s us %-4s", heads[c], formatUs(v).c_str(),
                 v < g.limitUs ? "PASS" : "OVER");
         }
+        std::printf("\n");
+    }
+
+    const FileTimes files = runFiles();
+    std::printf("\nRoom file of 32,767 objects (%lld bytes), microseconds per operation\n",
+        static_cast<long long>(files.bytes));
+    const struct {
+        const char *name;
+        double us;
+        double goalUs;
+    } fileRows[] = {
+        {"readKom (parse only)", files.parse, 0},
+        {"writeKom (build only)", files.build, 0},
+        {"openKom (read, parse, apply)", files.open, 20000},
+        {"saveKom (build, write, sync)", files.save, 20000},
+    };
+    for (const auto &row : fileRows) {
+        std::printf("  %-*s%12s us", labelWidth - 2, row.name, formatUs(row.us).c_str());
+        if (row.goalUs > 0)
+            std::printf("  goal under %.0f ms: %s", row.goalUs / 1000,
+                row.us < row.goalUs ? "PASS" : "OVER");
         std::printf("\n");
     }
     return 0;

@@ -3,6 +3,7 @@
 #include "model/codepage.h"
 #include "model/numberreading.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace plandex {
@@ -90,6 +91,8 @@ KomReadResult readKom(const QByteArray &bytes)
 
     KomReadResult result;
     KomRoom &room = result.room;
+    room.objects.reserve(std::min<size_t>(
+        size_t(std::count(content.begin(), content.end(), char(recordMark))), maxObjects));
     qsizetype pos = headerLength;
 
     const qsizetype bar = text.indexOf(u'|', pos);

@@ -155,8 +155,40 @@ std::optional<qint32> roundToInt32(double value)
     return static_cast<qint32>(whole);
 }
 
+namespace {
+
+// The common case of a plain whole number of at most nine digits, read
+// without the general scanner; empty when the text is not of that form.
+std::optional<qint32> plainInt(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ')
+        ++i;
+    const bool negative = i < n && text[i] == u'-';
+    if (negative)
+        ++i;
+    const qsizetype first = i;
+    qint32 value = 0;
+    while (i < n && i - first < 9 && isDigit(text[i].unicode()))
+        value = value * 10 + (text[i++].unicode() - u'0');
+    if (i == first)
+        return std::nullopt;
+    // Whatever follows must end the number, or the general rule decides.
+    if (i < n) {
+        const char16_t c = text[i].unicode();
+        if (isDigit(c) || isSkipped(c) || c == u'.' || c == u'e' || c == u'E')
+            return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+} // namespace
+
 std::optional<qint32> leadingInt32(QStringView text)
 {
+    if (const std::optional<qint32> plain = plainInt(text))
+        return plain;
     const auto value = leadingNumberValue(text);
     if (!value)
         return std::nullopt;

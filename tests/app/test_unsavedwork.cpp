@@ -54,19 +54,16 @@ private slots:
     void closeAsksOnlyAboutUnsavedChanges();
 
 private:
-    QTemporaryDir m_home;
+    QTemporaryDir m_dir;
     QString m_cwd;
 };
 
 void TestUnsavedWork::initTestCase()
 {
-    QVERIFY(m_home.isValid());
-    for (const char *var :
-        {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
-        qputenv(var, m_home.path().toUtf8());
+    QVERIFY(m_dir.isValid());
     // The save dialog starts in the working folder.
     m_cwd = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_home.path()));
+    QVERIFY(QDir::setCurrent(m_dir.path()));
 }
 
 void TestUnsavedWork::cleanupTestCase()
@@ -151,7 +148,7 @@ void TestUnsavedWork::closeAsksOnlyAboutUnsavedChanges()
     QFETCH(bool, closed);
     QFETCH(bool, saved);
 
-    const QString file = m_home.filePath("безымянная комната.kom");
+    const QString file = m_dir.filePath("безымянная комната.kom");
     QFile::remove(file);
     Session s;
     int drawn = 0;

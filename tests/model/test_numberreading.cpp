@@ -111,6 +111,12 @@ void TestNumberReading::pairs_data()
     QTest::newRow("fractions and halves") << "10.5|20.5" << I(10) << I(20);
     QTest::newRow("empty") << "" << I(0) << I(0);
     QTest::newRow("letters") << "ab|cd" << I(0) << I(0);
+    // Plain digits take a short way; what follows them must still count.
+    QTest::newRow("blanks inside both") << "1 2|3 4" << I(12) << I(34);
+    QTest::newRow("fraction and exponent after digits") << "12.5|7e1" << I(12) << I(70);
+    QTest::newRow("nine and ten digits") << "123456789|1234567890" << I(123456789) << I(1234567890);
+    QTest::newRow("minus zero and plus") << " -0|+5" << I(0) << I(5);
+    QTest::newRow("tab and line feed after digits") << "40\t|1\n2" << I(40) << I(12);
     QTest::newRow("overflow in the first") << "3000000000|5" << doesNotFit << I(5);
     QTest::newRow("overflow in the second") << "5|-3000000000" << I(5) << doesNotFit;
 }
