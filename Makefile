@@ -21,6 +21,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/plandex_bench
+	$(BUILD)/bench/plandex_history_bench
 	$(BUILD)/bench/plandex_startup_bench
 
 # plandex_<version>_amd64.deb in the build folder.
