@@ -87,11 +87,11 @@ struct Session {
     void act(const QString &op)
     {
         const int mid = e.table().count() / 2;
-        if (op == "draw") {
+        if (op == "draw" || op == "unnamed draw") {
             const int cell = drawn++;
             const QPoint corner(10 + 110 * (cell % 5), 10 + 90 * (cell / 5));
             e.create_Click();
-            prompts.inputAnswers.push_back(QString("Стол %1").arg(cell));
+            prompts.inputAnswers.push_back(op == "draw" ? QString("Стол %1").arg(cell) : "");
             mouse(corner, corner + QPoint(60, 50));
         } else if (op == "move") {
             e.selct_Click();
@@ -102,9 +102,9 @@ struct Session {
         } else if (op == "size" || op == "huge size") {
             selectRow(mid);
             e.vvod(op == "size" ? 30 : 2000, 20);
-        } else if (op == "delete") {
+        } else if (op == "delete" || op == "delete answered Нет") {
             selectRow(mid);
-            prompts.confirmAnswers.push_back(true);
+            prompts.confirmAnswers.push_back(op == "delete");
             e.DelObj_Click();
         } else if (op == "new room") {
             e.btnNew_Click();
@@ -152,8 +152,8 @@ void TestHistory::undoAndRedoGiveBackEachRoom_data()
     QTest::newRow("resize") << steps("draw, resize, draw, resize, undo, undo, undo, redo, redo");
     QTest::newRow("size dialog") << steps("draw, draw, draw, size, (huge size), undo, redo, undo, "
                                           "size, (huge size), undo, redo");
-    QTest::newRow("delete") << steps("draw, draw, draw, delete, delete, undo, undo, redo, undo, "
-                                     "draw, undo, undo, redo, redo");
+    QTest::newRow("delete") << steps("draw, draw, draw, delete, (delete answered Нет), delete, "
+                                     "undo, undo, redo, undo, draw, undo, undo, redo, redo");
     QTest::newRow("new room") << steps("draw, move, new room, draw, undo, undo, undo, redo, redo, "
                                        "redo, new room, undo, draw, redo");
     QTest::newRow("open") << steps("draw, draw, open, move, (open damaged), undo, undo, undo, "
