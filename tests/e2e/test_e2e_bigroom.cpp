@@ -79,6 +79,25 @@ void TestBigRoom::drawingOnTheScrolledPlanLandsUnderTheMouse()
         window, [&](const QImage &s) { return boxOf(s, green, plan) == first; });
     QCOMPARE(boxOf(shot, green, plan), first);
     QCOMPARE(boxOf(shot, blue, plan), scrolled);
+
+    // A band held next to the plan's lower edge scrolls on: its top goes up
+    // with the room, its bottom stays under the mouse.
+    const QPoint press(836, 700), held(900, 990);
+    const auto moveTo = [&](QPoint p) {
+        return x.xdotool({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+    };
+    QVERIFY(moveTo(press) && x.xdotool({"mousedown", "1"}) && moveTo(press + QPoint(20, 100))
+        && moveTo(held));
+    QTest::qWait(800);
+    QVERIFY(x.xdotool({"mouseup", "1"}));
+    const quint64 prompt = x.waitForWindow(promptTitle);
+    QVERIFY(prompt && answer(x, prompt, promptTitle, "Ковёр"));
+    const QRect whole(0, 0, 1280, 1024);
+    shot = x.waitForScreenshot(
+        window, [&](const QImage &s) { return boxOf(s, green, whole).bottomRight() == held; });
+    const QRect band = boxOf(shot, green, whole);
+    QCOMPARE(band.bottomRight(), held);
+    QVERIFY2(band.top() < press.y() - 100, "the plan did not scroll on");
 }
 
 QTEST_MAIN(TestBigRoom)
