@@ -213,8 +213,15 @@ void MainWindow::fitWindow(QSize client, int listHeight)
     // A room larger than the screen gets the screen's available area, less
     // the window's frame, and the plan scrolls within what is left of it.
     const QSize decoration = frameGeometry().size() - size();
-    const QSize limited = client.boundedTo(screen()->availableGeometry().size() - decoration);
+    const QRect area = screen()->availableGeometry();
+    const QSize limited = client.boundedTo(area.size() - decoration);
     setFixedSize(limited);
+    if (limited != client) {
+        // So limited, the window must also lie on the screen to be reachable.
+        const QSize outer = limited + decoration;
+        move(qBound(area.left(), x(), area.right() + 1 - outer.width()),
+            qBound(area.top(), y(), area.bottom() + 1 - outer.height()));
+    }
     m_L->resize(m_L->width(), qMin(listHeight, limited.height()));
     m_K->placeAt(planOrigin, m_editor->K().size() - (client - limited));
 }
