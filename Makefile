@@ -21,6 +21,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/plandex_bench
+	$(BUILD)/bench/plandex_history_bench
 	$(BUILD)/bench/plandex_startup_bench
 	$(BUILD)/bench/plandex_startbench $(BUILD)/plandex
 

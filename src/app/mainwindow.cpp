@@ -12,11 +12,15 @@
 #include "shell/roomfiletype.h"
 #include "shell/weblink.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QToolButton>
 
 namespace plandex {
@@ -60,6 +64,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     // The window opens with the keyboard on the list, first in the tab order.
     m_L->setFocus();
     connectButtons();
+    bindHistoryKeys();
     m_editor->load();
     mkras();
 }
@@ -146,6 +151,51 @@ void MainWindow::connectButtons()
     connect(m_btnExp, &QToolButton::clicked, this, [this] { showSaveDialog("Exp"); });
 }
 
+void MainWindow::bindHistoryKeys()
+{
+    auto *undo = new QAction(this);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undo, &QAction::triggered, this, [this] { historyStep(false); });
+    auto *redo = new QAction(this);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(redo, &QAction::triggered, this, [this] { historyStep(true); });
+    addActions({undo, redo});
+}
+
+void MainWindow::historyStep(bool forward)
+{
+    // A drag in progress holds a snapshot of the plan that a step would
+    // make stale, and an open dialog or question is working on the room.
+    if (m_K->dragging() || QApplication::activeModalWidget())
+        return;
+    if (forward)
+        m_editor->history().redo();
+    else
+        m_editor->history().undo();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_editor->history().isModified()) {
+        event->accept();
+        return;
+    }
+    switch (m_prompts->askYesNoCancel(QStringLiteral("Сохранить изменения в комнате?"))) {
+    case Answer::Yes:
+        // Only a save that went through lets the window go.
+        showSaveDialog(QStringLiteral("Sav"));
+        event->setAccepted(!m_editor->history().isModified());
+        break;
+    case Answer::No:
+        event->accept();
+        break;
+    case Answer::Cancel:
+        event->ignore();
+        break;
+    }
+}
+
 void MainWindow::showSaveDialog(const QString &mode)
 {
     Editor &e = *m_editor;
@@ -169,9 +219,20 @@ void MainWindow::showSizeDialog(const QString &ob, const QString &w, const QStri
 
 void MainWindow::fitWindow(QSize client, int listHeight)
 {
-    setFixedSize(client);
-    m_L->resize(m_L->width(), listHeight);
-    m_K->placeAt(planOrigin);
+    // A room larger than the screen gets the screen's available area, less
+    // the window's frame, and the plan scrolls within what is left of it.
+    const QSize decoration = frameGeometry().size() - size();
+    const QRect area = screen()->availableGeometry();
+    const QSize limited = client.boundedTo(area.size() - decoration);
+    setFixedSize(limited);
+    if (limited != client) {
+        // So limited, the window must also lie on the screen to be reachable.
+        const QSize outer = limited + decoration;
+        move(qBound(area.left(), x(), area.right() + 1 - outer.width()),
+            qBound(area.top(), y(), area.bottom() + 1 - outer.height()));
+    }
+    m_L->resize(m_L->width(), qMin(listHeight, limited.height()));
+    m_K->placeAt(planOrigin, m_editor->K().size() - (client - limited));
 }
 
 void MainWindow::setSizeLabels(const QString &w, const QString &h)

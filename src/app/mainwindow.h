@@ -50,7 +50,14 @@ public:
     // The web link: opens the maker's page.
     void Label1_Click();
 
+protected:
+    // With unsaved changes, asks whether to save them first.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    // Ctrl+Z undoes; Ctrl+Shift+Z and Ctrl+Y redo.
+    void bindHistoryKeys();
+    void historyStep(bool forward);
     void buildToolColumn();
     QToolButton *addToolButton(
         const char *name, int topTwips, const QString &icon, const QString &tooltip);

@@ -2,12 +2,21 @@
 
 #include "plan/editor.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
 
 namespace plandex {
 
 namespace {
+
+// How close to an edge a held mouse starts scrolling, and how far one step
+// goes.
+constexpr int edgeMargin = 16;
+constexpr int edgeStep = 12;
+constexpr int edgeIntervalMs = 30;
 
 // The editor's button set: 1 left, 2 right, 4 middle, summed.
 int buttonSet(Qt::MouseButtons held)
@@ -33,6 +42,8 @@ int shiftState(Qt::KeyboardModifiers modifiers)
 PlanView::PlanView(Editor &editor, QWidget *parent)
     : QFrame(parent)
     , m_editor(editor)
+    , m_hbar(new QScrollBar(Qt::Horizontal, this))
+    , m_vbar(new QScrollBar(Qt::Vertical, this))
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -43,6 +54,14 @@ PlanView::PlanView(Editor &editor, QWidget *parent)
     m_editor.K().setChangedCallback([this] {
         QMetaObject::invokeMethod(this, &PlanView::repaintChanges, Qt::QueuedConnection);
     });
+    for (QScrollBar *bar : {m_hbar, m_vbar}) {
+        bar->hide();
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setSingleStep(20);
+        connect(bar, &QScrollBar::valueChanged, this, [this] { update(); });
+    }
+    m_edgeTimer.setInterval(edgeIntervalMs);
+    connect(&m_edgeTimer, &QTimer::timeout, this, &PlanView::edgeScroll);
 }
 
 QSize PlanView::sizeHint() const
@@ -51,10 +70,46 @@ QSize PlanView::sizeHint() const
     return m_editor.K().size() + QSize(frame, frame);
 }
 
-void PlanView::placeAt(QPoint origin)
+void PlanView::placeAt(QPoint origin, QSize space)
 {
     const int frame = frameWidth();
-    setGeometry(QRect(origin - QPoint(frame, frame), sizeHint()));
+    const QSize shown = m_editor.K().size().boundedTo(space);
+    setGeometry(QRect(origin - QPoint(frame, frame), shown + QSize(2 * frame, 2 * frame)));
+    layoutBars();
+}
+
+void PlanView::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    layoutBars();
+}
+
+void PlanView::layoutBars()
+{
+    const QSize room = m_editor.K().size();
+    const QRect inside = contentsRect();
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    bool across = room.width() > inside.width();
+    bool down = room.height() > inside.height();
+    // One bar takes room from the other direction, which may need a bar then.
+    down = down || (across && room.height() > inside.height() - extent);
+    across = across || (down && room.width() > inside.width() - extent);
+    m_viewport = inside.adjusted(0, 0, down ? -extent : 0, across ? -extent : 0);
+
+    m_hbar->setGeometry(inside.left(), m_viewport.bottom() + 1, m_viewport.width(), extent);
+    m_hbar->setRange(0, qMax(0, room.width() - m_viewport.width()));
+    m_hbar->setPageStep(m_viewport.width());
+    m_hbar->setVisible(across);
+    m_vbar->setGeometry(m_viewport.right() + 1, inside.top(), extent, m_viewport.height());
+    m_vbar->setRange(0, qMax(0, room.height() - m_viewport.height()));
+    m_vbar->setPageStep(m_viewport.height());
+    m_vbar->setVisible(down);
+    update();
+}
+
+QPoint PlanView::scrollOffset() const
+{
+    return {m_hbar->value(), m_vbar->value()};
 }
 
 QPoint PlanView::planOrigin() const
@@ -62,47 +117,96 @@ QPoint PlanView::planOrigin() const
     return pos() + contentsRect().topLeft();
 }
 
+QPoint PlanView::roomOrigin() const
+{
+    return m_viewport.topLeft() - scrollOffset();
+}
+
 void PlanView::repaintChanges()
 {
     const QRect area = m_editor.K().changedArea();
     m_editor.K().markShown();
-    update(area.translated(contentsRect().topLeft()));
+    update(area.translated(roomOrigin()) & m_viewport);
 }
 
 void PlanView::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const QRect target = event->rect() & contentsRect();
-    painter.drawImage(target, m_editor.K().image(), target.translated(-contentsRect().topLeft()));
+    if (m_hbar->isVisible() && m_vbar->isVisible())
+        painter.fillRect(
+            QRect(m_vbar->x(), m_hbar->y(), m_vbar->width(), m_hbar->height()), palette().window());
+    const QRect target = event->rect() & m_viewport;
+    painter.drawImage(target, m_editor.K().image(), target.translated(-roomOrigin()));
 }
 
-} // namespace plandex
-
-namespace plandex {
-
-QPointF PlanView::planPoint(const QMouseEvent *event) const
+void PlanView::wheelEvent(QWheelEvent *event)
 {
-    return event->position() - QPointF(contentsRect().topLeft());
+    const bool sideways = event->angleDelta().x() != 0 && event->angleDelta().y() == 0;
+    QCoreApplication::sendEvent(sideways ? m_hbar : m_vbar, event);
+}
+
+QPointF PlanView::planPoint(QPointF widgetPoint) const
+{
+    return widgetPoint - QPointF(roomOrigin());
+}
+
+QPoint PlanView::edgeDirection() const
+{
+    const QPointF at = m_lastMouse;
+    const int dx = at.x() < m_viewport.left() + edgeMargin ? -1
+        : at.x() > m_viewport.right() - edgeMargin         ? 1
+                                                           : 0;
+    const int dy = at.y() < m_viewport.top() + edgeMargin ? -1
+        : at.y() > m_viewport.bottom() - edgeMargin       ? 1
+                                                          : 0;
+    return {dx, dy};
+}
+
+void PlanView::edgeScroll()
+{
+    const QPoint before = scrollOffset();
+    const QPoint direction = edgeDirection();
+    m_hbar->setValue(m_hbar->value() + direction.x() * edgeStep);
+    m_vbar->setValue(m_vbar->value() + direction.y() * edgeStep);
+    if (!m_dragging || scrollOffset() == before) {
+        m_edgeTimer.stop();
+        return;
+    }
+    const QPointF at = planPoint(m_lastMouse);
+    m_editor.K_MouseMove(m_lastButtons, 0, at.x(), at.y());
 }
 
 void PlanView::mousePressEvent(QMouseEvent *event)
 {
-    const QPointF at = planPoint(event);
+    m_dragging = true;
+    const QPointF at = planPoint(event->position());
     m_editor.K_MouseDown(
         buttonSet(event->buttons()), shiftState(event->modifiers()), at.x(), at.y());
 }
 
 void PlanView::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPointF at = planPoint(event);
-    m_editor.K_MouseMove(
-        buttonSet(event->buttons()), shiftState(event->modifiers()), at.x(), at.y());
+    m_lastMouse = event->position();
+    m_lastButtons = buttonSet(event->buttons());
+    const QPointF at = planPoint(event->position());
+    m_editor.K_MouseMove(m_lastButtons, shiftState(event->modifiers()), at.x(), at.y());
+    // Only a room that scrolls scrolls on; edgeScroll stops at the ends.
+    const bool scrolls = m_hbar->isVisible() || m_vbar->isVisible();
+    if (m_dragging && scrolls && edgeDirection() != QPoint(0, 0)) {
+        if (!m_edgeTimer.isActive())
+            m_edgeTimer.start();
+    } else {
+        m_edgeTimer.stop();
+    }
 }
 
 void PlanView::mouseReleaseEvent(QMouseEvent *event)
 {
-    const QPointF at = planPoint(event);
+    m_dragging = event->buttons() != Qt::NoButton;
+    if (!m_dragging)
+        m_edgeTimer.stop();
+    const QPointF at = planPoint(event->position());
     m_editor.K_MouseUp(buttonSet(event->button()), shiftState(event->modifiers()), at.x(), at.y());
 }
 

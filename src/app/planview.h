@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QFrame>
+#include <QTimer>
+
+class QScrollBar;
 
 namespace plandex {
 
@@ -8,7 +11,9 @@ class Editor;
 
 // Shows the plan K inside a sunken frame. The frame lies outside the
 // room's pixels, so every room pixel is drawn and clickable; mouse events
-// reach the editor in plan coordinates.
+// reach the editor in plan coordinates. A room larger than the space the
+// window can give scrolls: scroll bars inside the frame, the wheel, and a
+// drag held near an edge.
 class PlanView : public QFrame
 {
     Q_OBJECT
@@ -16,24 +21,47 @@ class PlanView : public QFrame
 public:
     explicit PlanView(Editor &editor, QWidget *parent = nullptr);
 
-    // Places the view so that the room's top-left pixel sits at origin.
-    void placeAt(QPoint origin);
+    // Places the view so that the room's top-left pixel sits at origin,
+    // showing at most space of the room.
+    void placeAt(QPoint origin, QSize space);
+    void placeAt(QPoint origin) { placeAt(origin, QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)); }
     QPoint planOrigin() const;
     QSize sizeHint() const override;
+    // Whether a mouse button went down on the plan and is still held.
+    bool dragging() const { return m_dragging; }
+    // The room pixel shown at the top left of the visible part.
+    QPoint scrollOffset() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void layoutBars();
     // Repaints where the plan changed since the last request.
     void repaintChanges();
-    QPointF planPoint(const QMouseEvent *event) const;
+    // Where the room's top-left pixel lies in the view, scrolled.
+    QPoint roomOrigin() const;
+    QPointF planPoint(QPointF widgetPoint) const;
+    // Scrolls one step toward the edge the held mouse is near, and lets the
+    // editor see the mouse at its new place on the room.
+    void edgeScroll();
+    QPoint edgeDirection() const;
 
     Editor &m_editor;
+    bool m_dragging = false;
+    QScrollBar *m_hbar;
+    QScrollBar *m_vbar;
+    // The part of the view that shows the room.
+    QRect m_viewport;
+    QTimer m_edgeTimer;
+    QPointF m_lastMouse;
+    int m_lastButtons = 0;
 };
 
 } // namespace plandex

@@ -25,6 +25,24 @@ bool QtPrompts::confirm(const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
+Answer QtPrompts::askYesNoCancel(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, appTitle, text,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Yes);
+    // The close box answers as Esc does.
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Yes))
+        return Answer::Yes;
+    if (box.clickedButton() == box.button(QMessageBox::No))
+        return Answer::No;
+    return Answer::Cancel;
+}
+
 QString QtPrompts::input(const QString &prompt)
 {
     QInputDialog dialog(m_parent);

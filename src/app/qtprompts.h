@@ -16,6 +16,7 @@ public:
 
     void message(const QString &text) override;
     bool confirm(const QString &text) override;
+    Answer askYesNoCancel(const QString &text) override;
     QString input(const QString &prompt) override;
 
 private:

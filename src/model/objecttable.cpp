@@ -83,6 +83,18 @@ bool ObjectTable::removeAt(int i)
     return true;
 }
 
+bool ObjectTable::insertAt(int i, Row row)
+{
+    if (i < 0 || i > count() || count() >= maxRows)
+        return false;
+    beginInsertRows({}, i, i);
+    m_rows.insert(m_rows.begin() + i, std::move(row));
+    endInsertRows();
+    if (m_selection >= i)
+        setSelectionSilently(m_selection + 1);
+    return true;
+}
+
 void ObjectTable::clear()
 {
     beginResetModel();

@@ -41,6 +41,7 @@ public:
 
     int count() const { return int(m_rows.size()); }
     const Row &row(int i) const { return m_rows[size_t(i)]; }
+    const std::vector<Row> &rows() const { return m_rows; }
     const QString &name(int i) const { return row(i).name; }
     const QString &xText(int i) const { return row(i).x; }
     const QString &yText(int i) const { return row(i).y; }
@@ -63,6 +64,9 @@ public:
     // drops the selection when row i was selected.
     bool rewrite(int i, const QString &name, const QString &x, const QString &y);
     bool removeAt(int i);
+    // Puts a row back at index i (0..count), moving the later rows down;
+    // refused when the table is full.
+    bool insertAt(int i, Row row);
     void clear();
     // All rows at once, with one reset of the model rather than one
     // insertion per row; nothing is selected afterwards and no click is

@@ -1,5 +1,6 @@
 #include "plan/editor.h"
 
+#include "model/geometry.h"
 #include "plan/colors.h"
 
 namespace plandex {
@@ -20,6 +21,18 @@ void Editor::load()
     m_state.komExt = QStringLiteral(".kom");
     m_state.fileTypeKey = QStringLiteral("Plandex_file");
     Timer1_Timer();
+}
+
+void Editor::showRestored(int touched)
+{
+    WindowState &s = m_state;
+    forgetObject(s);
+    s.dragDX = s.dragDY = 0;
+    s.dragLeft = s.dragTop = s.dragRight = s.dragBottom = 0;
+    s.othLeft = s.othTop = s.othRight = s.othBottom = 0;
+    ProvForm();
+    OBNOV();
+    m_table.select(touched);
 }
 
 void Editor::showSize(const QString &w, const QString &h)

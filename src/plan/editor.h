@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/roomhistory.h"
 #include "model/objecttable.h"
 #include "model/windowstate.h"
 #include "plan/plansurface.h"
@@ -39,6 +40,8 @@ public:
     // before any preview. Kept as the pixels under the preview, not as a
     // second image; this puts them together (null without a snapshot).
     QImage tmpPic() const { return m_K.savedImage(); }
+    RoomHistory &history() { return m_history; }
+    const RoomHistory &history() const { return m_history; }
 
     // Start values of the main window: no drag, the room size in the
     // labels, the delete button following the selection.
@@ -99,6 +102,10 @@ public:
     // whole of it, trimmed, is the path of a room file to open.
     void openCommandLine(const QString &text);
 
+    // After an undo or redo put rows back: fits the window, redraws and
+    // makes row touched current (none with -1); no drag is left over.
+    void showRestored(int touched);
+
     // The size labels W and H.
     void showSize(const QString &w, const QString &h);
     void showSize(qint64 w, qint64 h);
@@ -132,6 +139,7 @@ private:
     ObjectTable m_table;
     WindowState m_state;
     PlanSurface m_K;
+    RoomHistory m_history {*this};
     // Whether the running create-mode drag ever showed a valid rubber band.
     bool m_bandAccepted = false;
     // A drag's preview is on the plan where the table has no such object;

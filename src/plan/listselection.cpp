@@ -27,7 +27,11 @@ void Editor::DelObj_Click()
         return;
     const int row = m_table.selection();
     m_table.setSavedIndex(QString::number(row));
-    m_table.removeAt(row);
+    if (row >= 0) {
+        ObjectTable::Row removed = m_table.row(row);
+        if (m_table.removeAt(row))
+            m_history.rowRemoved(row, std::move(removed));
+    }
     m_table.setSavedIndex(QString());
     OBNOV();
     forgetObject(m_state);

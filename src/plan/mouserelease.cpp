@@ -95,6 +95,8 @@ void Editor::releaseCreate()
             // A full table takes nothing: take the box off the plan again.
             if (!added)
                 OBNOV();
+            else
+                m_history.rowAdded(m_table.count() - 1);
         }
     }
     m_table.select(m_table.count() - 1);
@@ -135,8 +137,12 @@ void Editor::commitPreview()
     const int row = m_table.selection();
     m_table.setSavedIndex(QString::number(row));
     s.tmpStr = m_table.selectedName();
+    if (row < 0)
+        return;
+    const ObjectTable::Row before = m_table.row(row);
     m_table.rewrite(
         row, s.tmpStr, editedPair(s.dragLeft, s.dragRight), editedPair(s.dragTop, s.dragBottom));
+    m_history.rowRewritten(row, before);
 }
 
 } // namespace plandex

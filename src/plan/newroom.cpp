@@ -14,11 +14,14 @@ void Editor::btnNew_Click()
         QStringLiteral("Комната"), numberText(m_K.width()), numberText(m_K.height()));
     if (m_state.tmpStr != QLatin1String("Yes"))
         return;
+    RoomContents before {m_K.size(), m_table.rows()};
     setKomnata();
     if (m_state.tmpStr == QLatin1String("No"))
         return;
     m_table.clear();
     OBNOV();
+    m_history.roomReplaced(std::move(before));
+    m_history.markUnmodified();
     WindowState &s = m_state;
     forgetObject(s);
     s.dragDX = s.dragDY = 0;

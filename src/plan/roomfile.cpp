@@ -46,6 +46,7 @@ void Editor::openKom(const QString &nam)
     rows.reserve(read.room.objects.size());
     for (const KomRoom::Object &o : read.room.objects)
         rows.push_back(ObjectTable::makeRow(o.name, o.x, o.y));
+    RoomContents before {m_K.size(), m_table.rows()};
     m_table.replaceAll(std::move(rows));
 
     WindowState &s = m_state;
@@ -57,6 +58,8 @@ void Editor::openKom(const QString &nam)
     m_K.resize({read.room.width, read.room.height});
     ProvForm();
     OBNOV();
+    m_history.roomReplaced(std::move(before));
+    m_history.markUnmodified();
     s.tmpStr = QStringLiteral("laga");
 }
 
@@ -79,8 +82,10 @@ bool Editor::saveKom(const QString &nam)
     KomWriteResult written = writeKom(room);
     m_state.tmpStr = written.text;
     QString reason = written.error ? written.error.describe() : WriteWholeFile(nam, written.bytes);
-    if (reason.isEmpty())
+    if (reason.isEmpty()) {
+        m_history.markUnmodified();
         return true;
+    }
     m_prompts.message(saveFailureMessage(nam, reason));
     return false;
 }

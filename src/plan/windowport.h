@@ -25,6 +25,8 @@ public:
     virtual void fitWindow(QSize client, int listHeight) = 0;
 };
 
+enum class Answer { Yes, No, Cancel };
+
 // Modal questions to the user, captioned with the application's title.
 // Tests answer them with scripted replies.
 class Prompts
@@ -35,6 +37,8 @@ public:
     virtual void message(const QString &text) = 0;
     // Yes and No; true for Yes.
     virtual bool confirm(const QString &text) = 0;
+    // Yes (the default), No and Cancel (Esc, and the close box).
+    virtual Answer askYesNoCancel(const QString &text) = 0;
     // A one-line input box; the empty text on Cancel.
     virtual QString input(const QString &prompt) = 0;
 };

@@ -14,7 +14,9 @@
 #error "PLANDEX_BINARY must name the program under test"
 #endif
 
-XSession::XSession() = default;
+XSession::XSession(QSize screen)
+    : m_screen(screen)
+{ }
 
 XSession::~XSession()
 {
@@ -41,8 +43,9 @@ bool XSession::start()
         m_display = QString(":%1").arg(number);
         m_server = std::make_unique<QProcess>();
         m_server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const QString screen = QString("%1x%2x24").arg(m_screen.width()).arg(m_screen.height());
         m_server->start(
-            "Xvfb", {m_display, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+            "Xvfb", {m_display, "-screen", "0", screen, "-nolisten", "tcp", "-noreset"});
         if (!m_server->waitForStarted(5000))
             return false;
         const QString socket = QString("/tmp/.X11-unix/X%1").arg(number);

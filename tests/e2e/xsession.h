@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -17,7 +18,8 @@
 class XSession
 {
 public:
-    XSession();
+    // The X server's screen size.
+    explicit XSession(QSize screen = {1024, 768});
     ~XSession();
     XSession(const XSession &) = delete;
     XSession &operator=(const XSession &) = delete;
@@ -88,6 +90,7 @@ private:
     std::unique_ptr<QProcess> m_server;
     std::unique_ptr<QProcess> m_app;
     QString m_display;
+    QSize m_screen;
     // Characters bound by provideKeys, and the name of their key.
     QHash<uint, QString> m_keyOf;
 };

@@ -58,6 +58,15 @@ public:
         confirmAnswers.pop_front();
         return answer;
     }
+    plandex::Answer askYesNoCancel(const QString &text) override
+    {
+        questions << text;
+        if (threeWayAnswers.empty())
+            return plandex::Answer::Cancel;
+        const plandex::Answer answer = threeWayAnswers.front();
+        threeWayAnswers.pop_front();
+        return answer;
+    }
     QString input(const QString &prompt) override
     {
         inputPrompts << prompt;
@@ -71,4 +80,5 @@ public:
     QStringList messages, questions, inputPrompts;
     std::deque<bool> confirmAnswers;
     std::deque<QString> inputAnswers;
+    std::deque<plandex::Answer> threeWayAnswers;
 };

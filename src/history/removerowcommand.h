@@ -1,0 +1,23 @@
+#pragma once
+
+#include "history/roomcommand.h"
+#include "model/objecttable.h"
+
+namespace plandex {
+
+// A deleted object: undone by putting its row back in its place.
+class RemoveRowCommand : public RoomCommand
+{
+public:
+    RemoveRowCommand(Editor &editor, int index, ObjectTable::Row row);
+
+protected:
+    void apply() override;
+    void revert() override;
+
+private:
+    int m_index;
+    ObjectTable::Row m_row;
+};
+
+} // namespace plandex

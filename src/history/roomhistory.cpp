@@ -1,0 +1,40 @@
+#include "history/roomhistory.h"
+
+#include "history/addrowcommand.h"
+#include "history/removerowcommand.h"
+#include "history/replaceroomcommand.h"
+#include "history/rewriterowcommand.h"
+#include "plan/editor.h"
+
+namespace plandex {
+
+RoomHistory::RoomHistory(Editor &editor)
+    : m_editor(editor)
+{
+    m_stack.setUndoLimit(stepLimit);
+}
+
+void RoomHistory::rowAdded(int i)
+{
+    m_stack.push(new AddRowCommand(m_editor, i, m_editor.table().row(i)));
+}
+
+void RoomHistory::rowRewritten(int i, const ObjectTable::Row &before)
+{
+    const ObjectTable::Row &after = m_editor.table().row(i);
+    if (after.name == before.name && after.x == before.x && after.y == before.y)
+        return;
+    m_stack.push(new RewriteRowCommand(m_editor, i, before));
+}
+
+void RoomHistory::rowRemoved(int i, ObjectTable::Row removed)
+{
+    m_stack.push(new RemoveRowCommand(m_editor, i, std::move(removed)));
+}
+
+void RoomHistory::roomReplaced(RoomContents before)
+{
+    m_stack.push(new ReplaceRoomCommand(m_editor, std::move(before)));
+}
+
+} // namespace plandex

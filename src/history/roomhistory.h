@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/objecttable.h"
+
+#include <QSize>
+#include <QUndoStack>
+
+#include <vector>
+
+namespace plandex {
+
+class Editor;
+
+// A whole room: what a new room or an opened file replaces.
+struct RoomContents {
+    QSize size;
+    std::vector<ObjectTable::Row> rows;
+};
+
+// The editor's undo history. Each record call is made once, after the
+// change is in the table; a call for a change that changed nothing
+// records nothing.
+class RoomHistory
+{
+public:
+    // At least this many steps are kept; older ones go first.
+    static constexpr int stepLimit = 1000;
+
+    explicit RoomHistory(Editor &editor);
+
+    QUndoStack &stack() { return m_stack; }
+    const QUndoStack &stack() const { return m_stack; }
+
+    // Row i was appended.
+    void rowAdded(int i);
+    // Row i was rewritten in place; before is what it held.
+    void rowRewritten(int i, const ObjectTable::Row &before);
+    // Row i was removed; removed is what it held.
+    void rowRemoved(int i, ObjectTable::Row removed);
+    // The whole room was replaced; before is the room it replaced.
+    void roomReplaced(RoomContents before);
+
+    void undo() { m_stack.undo(); }
+    void redo() { m_stack.redo(); }
+
+    // Whether the room changed since it was started, opened, saved or
+    // made new.
+    bool isModified() const { return !m_stack.isClean(); }
+    void markUnmodified() { m_stack.setClean(); }
+
+private:
+    Editor &m_editor;
+    QUndoStack m_stack;
+};
+
+} // namespace plandex
