@@ -1,9 +1,9 @@
 #pragma once
 
-#include "history/roomhistory.h"
 #include "model/objecttable.h"
 #include "model/windowstate.h"
 #include "plan/plansurface.h"
+#include "plan/roomhistory.h"
 #include "plan/windowport.h"
 
 #include <QImage>

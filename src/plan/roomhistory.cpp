@@ -1,10 +1,10 @@
-#include "history/roomhistory.h"
+#include "plan/roomhistory.h"
 
-#include "history/addrowcommand.h"
-#include "history/removerowcommand.h"
-#include "history/replaceroomcommand.h"
-#include "history/rewriterowcommand.h"
+#include "plan/addrowcommand.h"
 #include "plan/editor.h"
+#include "plan/removerowcommand.h"
+#include "plan/replaceroomcommand.h"
+#include "plan/rewriterowcommand.h"
 
 namespace plandex {
 

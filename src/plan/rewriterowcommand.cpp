@@ -1,4 +1,4 @@
-#include "history/rewriterowcommand.h"
+#include "plan/rewriterowcommand.h"
 
 #include "plan/editor.h"
 

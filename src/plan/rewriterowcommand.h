@@ -1,7 +1,7 @@
 #pragma once
 
-#include "history/roomcommand.h"
 #include "model/objecttable.h"
+#include "plan/roomcommand.h"
 
 namespace plandex {
 

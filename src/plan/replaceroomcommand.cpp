@@ -1,4 +1,4 @@
-#include "history/replaceroomcommand.h"
+#include "plan/replaceroomcommand.h"
 
 #include "plan/editor.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "history/roomcommand.h"
-#include "history/roomhistory.h"
+#include "plan/roomcommand.h"
+#include "plan/roomhistory.h"
 
 namespace plandex {
 

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "history/roomcommand.h"
 #include "model/objecttable.h"
+#include "plan/roomcommand.h"
 
 namespace plandex {
 
-// A deleted object: undone by putting its row back in its place.
-class RemoveRowCommand : public RoomCommand
+// An object drawn with the mouse: undone by taking its row away.
+class AddRowCommand : public RoomCommand
 {
 public:
-    RemoveRowCommand(Editor &editor, int index, ObjectTable::Row row);
+    AddRowCommand(Editor &editor, int index, ObjectTable::Row row);
 
 protected:
     void apply() override;

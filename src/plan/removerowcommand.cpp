@@ -1,4 +1,4 @@
-#include "history/removerowcommand.h"
+#include "plan/removerowcommand.h"
 
 #include "plan/editor.h"
 

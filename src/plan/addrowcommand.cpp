@@ -1,4 +1,4 @@
-#include "history/addrowcommand.h"
+#include "plan/addrowcommand.h"
 
 #include "plan/editor.h"
 

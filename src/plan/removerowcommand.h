@@ -1,15 +1,15 @@
 #pragma once
 
-#include "history/roomcommand.h"
 #include "model/objecttable.h"
+#include "plan/roomcommand.h"
 
 namespace plandex {
 
-// An object drawn with the mouse: undone by taking its row away.
-class AddRowCommand : public RoomCommand
+// A deleted object: undone by putting its row back in its place.
+class RemoveRowCommand : public RoomCommand
 {
 public:
-    AddRowCommand(Editor &editor, int index, ObjectTable::Row row);
+    RemoveRowCommand(Editor &editor, int index, ObjectTable::Row row);
 
 protected:
     void apply() override;

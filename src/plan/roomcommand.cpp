@@ -1,4 +1,4 @@
-#include "history/roomcommand.h"
+#include "plan/roomcommand.h"
 
 namespace plandex {
 
