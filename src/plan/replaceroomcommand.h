@@ -12,6 +12,8 @@ class ReplaceRoomCommand : public RoomCommand
 public:
     ReplaceRoomCommand(Editor &editor, RoomContents other);
 
+    qsizetype heldRows() const { return qsizetype(m_other.rows.size()); }
+
 protected:
     void apply() override { swap(); }
     void revert() override { swap(); }

@@ -32,8 +32,20 @@ void RoomHistory::rowRemoved(int i, ObjectTable::Row removed)
     m_stack.push(new RemoveRowCommand(m_editor, i, std::move(removed)));
 }
 
+qsizetype RoomHistory::heldRoomRows() const
+{
+    qsizetype held = 0;
+    for (int i = 0; i < m_stack.count(); ++i) {
+        if (const auto *room = dynamic_cast<const ReplaceRoomCommand *>(m_stack.command(i)))
+            held += room->heldRows();
+    }
+    return held;
+}
+
 void RoomHistory::roomReplaced(RoomContents before)
 {
+    if (qsizetype(before.rows.size()) + heldRoomRows() > roomRowBudget)
+        m_stack.clear();
     m_stack.push(new ReplaceRoomCommand(m_editor, std::move(before)));
 }
 

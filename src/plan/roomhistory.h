@@ -25,6 +25,11 @@ class RoomHistory
 public:
     // At least this many steps are kept; older ones go first.
     static constexpr int stepLimit = 1000;
+    // Rows of whole rooms that the history may keep for undoing new rooms
+    // and loads. Past it a whole-room step starts the history afresh, so
+    // that opening big rooms one after another does not pile up their
+    // tables.
+    static constexpr qsizetype roomRowBudget = ObjectTable::maxRows;
 
     explicit RoomHistory(Editor &editor);
 
@@ -39,6 +44,9 @@ public:
     void rowRemoved(int i, ObjectTable::Row removed);
     // The whole room was replaced; before is the room it replaced.
     void roomReplaced(RoomContents before);
+
+    // Rows that the whole-room steps keep.
+    qsizetype heldRoomRows() const;
 
     void undo() { m_stack.undo(); }
     void redo() { m_stack.redo(); }

@@ -1,3 +1,4 @@
+#include "files/komfile.h"
 #include "files/roomsize.h"
 #include "model/codepage.h"
 #include "plan/editor.h"
@@ -110,6 +111,7 @@ private slots:
     void undoAndRedoGiveBackEachRoom_data();
     void undoAndRedoGiveBackEachRoom();
     void keepsAThousandSteps();
+    void bigRoomsDoNotPileUp();
 };
 
 void TestHistory::undoAndRedoGiveBackEachRoom_data()
@@ -188,6 +190,37 @@ void TestHistory::keepsAThousandSteps()
     // The drawing, the oldest step, made way for the last one.
     s.e.history().undo();
     QCOMPARE(roomOf(s.e), drawn);
+}
+
+void TestHistory::bigRoomsDoNotPileUp()
+{
+    // Each file holds more than half of what the history may keep.
+    Session s;
+    const int objects = int(RoomHistory::roomRowBudget / 2 + 1);
+    QStringList paths;
+    for (int f = 0; f < 3; ++f) {
+        KomRoom room {1000 + f, 1000, {}};
+        for (int i = 0; i < objects; ++i)
+            room.objects.push_back({QString::number(i), QString::number(f), "0|0"});
+        const QString path = s.tmp.filePath(QString("room%1.kom").arg(f));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(writeKom(room).bytes);
+        paths << path;
+    }
+    QStringList before = roomOf(s.e);
+    for (const QString &path : paths) {
+        s.e.openKom(path);
+        QCOMPARE(s.e.table().count(), objects);
+        QVERIFY(s.e.history().heldRoomRows() <= RoomHistory::roomRowBudget);
+        // The latest load can always be undone.
+        const QStringList opened = roomOf(s.e);
+        s.e.history().undo();
+        QCOMPARE(roomOf(s.e), before);
+        s.e.history().redo();
+        QCOMPARE(roomOf(s.e), opened);
+        before = opened;
+    }
 }
 
 QTEST_MAIN(TestHistory)
