@@ -1,0 +1,20 @@
+#!/bin/sh
+# Runs each fuzz target for a bounded number of inputs, starting from the
+# seed corpus in tests/data. New inputs go to a scratch folder inside the
+# build folder, so the committed corpus changes only by hand.
+# Usage: fuzz.sh BUILD_DIR RUNS
+set -eu
+build=$1
+runs=$2
+root=$(cd "$(dirname "$0")/.." && pwd)
+for target in room_file number_reading; do
+    scratch="$build/corpus/$target"
+    mkdir -p "$scratch" "$build/artifacts"
+    echo "fuzz_$target: $runs runs"
+    ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        "$build/fuzz/fuzz_$target" -runs="$runs" -max_len=4096 -timeout=10 \
+        -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$build/artifacts/$target-" \
+        "$scratch" "$root/tests/data/$target"
+done
