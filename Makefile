@@ -35,7 +35,8 @@ test-asan: deps
 bench: build
 	$(BUILD)/bench/plandex_bench
 
-fuzz: deps
+fuzz:
+	@sh scripts/install-deps.sh fuzz
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja $(FUZZ_CMAKE_FLAGS) -DPLANDEX_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) --target fuzz_number_reading fuzz_room_file
 	sh scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_RUNS)

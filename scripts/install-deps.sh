@@ -1,11 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing need.
 # Asks apt-get only for what is missing, so a second run changes nothing.
+# With the argument "fuzz" also what `make fuzz` needs (clang and libFuzzer).
 set -eu
 
 packages="cmake ninja-build g++ make pkgconf
 qt6-base-dev libqt6svg6 fonts-dejavu-core
 xvfb x11-xkb-utils xdotool imagemagick"
+if [ "${1:-}" = fuzz ]; then
+    packages="$packages clang-14 libclang-rt-14-dev"
+fi
 
 missing=""
 for p in $packages; do
@@ -26,5 +30,5 @@ else
 fi
 
 echo "install-deps: installing$missing"
-$as_root apt-get update
-$as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+$as_root apt-get -o DPkg::Lock::Timeout=600 update
+$as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends $missing

@@ -64,8 +64,10 @@ QByteArray everyByte()
 {
     QByteArray name;
     name += '\0';
-    for (int b = 4; b < 256; ++b)
-        name += char(b);
+    for (int b = 4; b < 256; ++b) {
+        if (b != 0x98)
+            name += char(b);
+    }
     return k("komfile: 5|5{1}") + name + k("{2}1|2{3}3|4{1}\r\n");
 }
 
@@ -159,7 +161,10 @@ void TestKomFile::read_data()
     QTest::newRow("32767 objects") << manyObjects(32767) << ok << KomRoom {} << true;
     QTest::newRow("32768 objects")
         << manyObjects(32768) << KomProblem::TooManyObjects << none << false;
-    QTest::newRow("every byte but the marks in a name") << everyByte() << ok << KomRoom {} << true;
+    QTest::newRow("every byte but the marks and 0x98 in a name")
+        << everyByte() << ok << KomRoom {} << true;
+    QTest::newRow("0x98, undefined in the code page")
+        << k("komfile: 5|5{1}a\x98{2}1|2{3}3|4{1}") << KomProblem::UnmappableByte << none << false;
 }
 
 void TestKomFile::read()
