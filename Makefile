@@ -9,7 +9,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_RUNS ?= 1000000
 FUZZ_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-asan bench fuzz clean
+.PHONY: all deps build run test test-asan bench deb fuzz clean
 
 all: build
 
@@ -34,6 +34,11 @@ test-asan: deps
 
 bench: build
 	$(BUILD)/bench/plandex_bench
+	$(BUILD)/bench/plandex_startup_bench
+
+# plandex_<version>_amd64.deb in the build folder.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 fuzz:
 	@sh scripts/install-deps.sh fuzz

@@ -5,8 +5,10 @@
 set -eu
 
 packages="cmake ninja-build g++ make pkgconf
-qt6-base-dev libqt6svg6 fonts-dejavu-core
-xvfb x11-xkb-utils xdotool imagemagick"
+qt6-base-dev qt6-svg-dev libqt6svg6 fonts-dejavu-core
+xvfb x11-xkb-utils xdotool imagemagick
+shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin
+dpkg-dev file appstream lintian"
 if [ "${1:-}" = fuzz ]; then
     packages="$packages clang-14 libclang-rt-14-dev"
 fi
@@ -31,4 +33,5 @@ fi
 
 echo "install-deps: installing$missing"
 $as_root apt-get -o DPkg::Lock::Timeout=600 update
-$as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends $missing
+$as_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends $missing

@@ -7,9 +7,13 @@
 #include "dialogs/savedialog.h"
 #include "dialogs/sizedialog.h"
 #include "dialogs/twips.h"
+#include "shell/filetyperegistration.h"
+#include "shell/linklabel.h"
+#include "shell/roomfiletype.h"
 #include "shell/weblink.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,7 +49,9 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     m_W = placed(new QLabel(this), "W", twipsRect(2040, 0, 975, 255));
     m_H = placed(new QLabel(this), "H", twipsRect(3000, 0, 975, 255));
 
-    m_Label1 = placed(new QLabel(webAddress, this), "Label1", twipsRect(4080, 0, 1575, 255));
+    auto *link = new LinkLabel(webAddress, this);
+    m_Label1 = placed(link, "Label1", twipsRect(4080, 0, 1575, 255));
+    connect(link, &LinkLabel::clicked, this, &MainWindow::Label1_Click);
     QPalette linkColours = m_Label1->palette();
     linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_Label1->setPalette(linkColours);
@@ -53,6 +59,18 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     setTabOrder();
     connectButtons();
     m_editor->load();
+    mkras();
+}
+
+void MainWindow::mkras()
+{
+    m_editor->state().tmpStr = m_editor->state().fileTypeKey;
+    registerFileTypeInBackground(QCoreApplication::applicationFilePath(), XdgFolders::ofUser());
+}
+
+void MainWindow::Label1_Click()
+{
+    openWebPage();
 }
 
 MainWindow::~MainWindow() = default;

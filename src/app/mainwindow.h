@@ -45,6 +45,11 @@ public:
     void showSizeDialog(const QString &ob, const QString &w, const QString &h) override;
     void fitWindow(QSize client, int listHeight) override;
 
+    // Makes room files open in this program on the desktop, at every start.
+    void mkras();
+    // The web link: opens the maker's page.
+    void Label1_Click();
+
 private:
     void buildToolColumn();
     QToolButton *addToolButton(

@@ -1,6 +1,7 @@
 #include "xsession.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QRandomGenerator>
@@ -57,16 +58,40 @@ bool XSession::start()
     return false;
 }
 
-bool XSession::startApp(const QStringList &arguments)
+QString XSession::builtProgram()
 {
+    return QStringLiteral(PLANDEX_BINARY);
+}
+
+bool XSession::startApp(
+    const QStringList &arguments, const QProcessEnvironment &extra, const QString &program)
+{
+    // The program registers itself with the desktop at every start: it must
+    // only ever see a home of its own.
+    if (!m_home.isValid())
+        return false;
     m_app = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", m_display);
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.remove("WAYLAND_DISPLAY");
+    const QString home = this->home();
+    env.insert("HOME", home);
+    env.insert("XDG_DATA_HOME", home + "/.local/share");
+    env.insert("XDG_CONFIG_HOME", home + "/.config");
+    env.insert("XDG_CACHE_HOME", home + "/.cache");
+    env.insert("XDG_STATE_HOME", home + "/.local/state");
+    const QString runtime = m_home.filePath("runtime");
+    QDir().mkpath(home);
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    env.insert("XDG_DATA_DIRS", "/usr/local/share:/usr/share");
+    env.insert("XDG_CONFIG_DIRS", "/etc/xdg");
+    env.insert(extra);
     m_app->setProcessEnvironment(env);
     m_app->setProcessChannelMode(QProcess::ForwardedChannels);
-    m_app->start(PLANDEX_BINARY, arguments);
+    m_app->start(program.isEmpty() ? builtProgram() : program, arguments);
     return m_app->waitForStarted(5000);
 }
 

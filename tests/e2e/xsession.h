@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/scratchdir.h"
+
 #include <QHash>
 #include <QImage>
 #include <QProcess>
@@ -24,8 +26,15 @@ public:
     bool start();
     QString display() const { return m_display; }
 
-    // Starts plandex with the given arguments inside the session.
-    bool startApp(const QStringList &arguments = {});
+    // Starts plandex with the given arguments inside the session, with HOME
+    // and the XDG folders in the session's own temporary home (see home()).
+    // Variables in extra are set on top; program replaces the built one.
+    bool startApp(const QStringList &arguments = {}, const QProcessEnvironment &extra = {},
+        const QString &program = {});
+    // The session's home folder; XDG_DATA_HOME is home()/.local/share and
+    // XDG_CONFIG_HOME home()/.config, as on a fresh account.
+    QString home() const { return m_home.filePath("home"); }
+    static QString builtProgram();
     QProcess &app() { return *m_app; }
 
     // The id of the first window whose title matches the regular
@@ -75,6 +84,7 @@ private:
     bool run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr,
         int timeoutMs = 20000);
 
+    ScratchDir m_home;
     std::unique_ptr<QProcess> m_server;
     std::unique_ptr<QProcess> m_app;
     QString m_display;

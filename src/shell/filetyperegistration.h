@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace plandex {
+
+// The user's folders that the registration writes into.
+struct XdgFolders {
+    QString dataHome; // $XDG_DATA_HOME, ~/.local/share by default
+    QString configHome; // $XDG_CONFIG_HOME, ~/.config by default
+
+    static XdgFolders ofUser();
+};
+
+// Makes program (an absolute path) the handler of room files for the user
+// owning folders, the freedesktop way: a MIME package, a desktop entry,
+// the two icons and the default in mimeapps.list. Files already holding
+// the right bytes are left alone, the rest are replaced atomically; the
+// MIME and desktop databases are rebuilt by their tools, run to their end,
+// only after a change. Nothing is ever reported: a missing tool or folder
+// that cannot be written leaves things as they were. Returns the files it
+// wrote.
+QStringList registerFileType(const QString &program, const XdgFolders &folders);
+
+// The same on a worker thread, so that neither the writes, which are
+// synced to disk, nor the database tools hold up the window. Returns at
+// once.
+void registerFileTypeInBackground(const QString &program, const XdgFolders &folders);
+
+} // namespace plandex

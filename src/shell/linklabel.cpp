@@ -1,0 +1,27 @@
+#include "shell/linklabel.h"
+
+#include <QMouseEvent>
+
+namespace plandex {
+
+LinkLabel::LinkLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{ }
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+} // namespace plandex

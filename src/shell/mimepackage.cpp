@@ -1,0 +1,25 @@
+#include "shell/mimepackage.h"
+
+#include "shell/roomfiletype.h"
+
+namespace plandex {
+
+QByteArray mimePackage()
+{
+    // Room files are plain 8-bit text; saying so lets a desktop that does
+    // not know the type still offer a text editor.
+    const QString text = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+        "  <mime-type type=\"%1\">\n"
+        "    <comment>%2</comment>\n"
+        "    <sub-class-of type=\"text/plain\"/>\n"
+        "    <icon name=\"%3\"/>\n"
+        "    <glob pattern=\"*%4\"/>\n"
+        "  </mime-type>\n"
+        "</mime-info>\n")
+                             .arg(roomMimeType, roomDescription, roomIconName, komExt);
+    return text.toUtf8();
+}
+
+} // namespace plandex

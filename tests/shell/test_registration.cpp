@@ -1,0 +1,334 @@
+#include "app/mainwindow.h"
+#include "shell/filetyperegistration.h"
+#include "shell/mimeappslist.h"
+#include "shell/roomfiletype.h"
+#include "support/fakewindow.h"
+#include "support/scratchdir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+using namespace plandex;
+
+// The room-file type on the desktop, against temporary XDG folders.
+class TestRegistration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesTheFilesOnceAndFollowsTheProgram();
+    void mimeappsListKeepsOtherLines_data();
+    void mimeappsListKeepsOtherLines();
+    void execSurvivesDesktopTools_data();
+    void execSurvivesDesktopTools();
+    void xdgMimeNamesTheTypeAndTheEntry();
+    void failuresAreSilent_data();
+    void failuresAreSilent();
+    void mainWindowRegistersAtLoad();
+
+private:
+    static QByteArray read(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static bool write(const QString &path, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+    // The Exec line as a desktop entry reader takes it: key-file escapes,
+    // then quoting, then field codes, with file in place of %f.
+    static QStringList execArgv(const QString &value, const QString &file)
+    {
+        QString exec;
+        for (qsizetype i = 0; i < value.size(); ++i) {
+            const QChar c = value[i];
+            if (c != u'\\' || i + 1 == value.size()) {
+                exec += c;
+                continue;
+            }
+            const QChar e = value[++i];
+            exec += e == u's' ? u' '
+                : e == u'n'   ? u'\n'
+                : e == u't'   ? u'\t'
+                : e == u'r'   ? u'\r'
+                              : e;
+        }
+        QStringList argv;
+        QString arg;
+        bool quoted = false, started = false;
+        for (qsizetype i = 0; i < exec.size(); ++i) {
+            const QChar c = exec[i];
+            if (quoted && c == u'\\' && i + 1 < exec.size()
+                && QStringLiteral("\"`$\\").contains(exec[i + 1]))
+                arg += exec[++i];
+            else if (c == u'"')
+                quoted = !quoted, started = true;
+            else if (c == u' ' && !quoted) {
+                if (started)
+                    argv.append(arg);
+                arg.clear();
+                started = false;
+            } else
+                arg += c, started = true;
+        }
+        if (started)
+            argv.append(arg);
+        for (QString &a : argv) {
+            QString expanded;
+            for (qsizetype i = 0; i < a.size(); ++i) {
+                if (a[i] != u'%' || i + 1 == a.size())
+                    expanded += a[i];
+                else if (a[++i] == u'%')
+                    expanded += u'%';
+                else if (a[i] == u'f')
+                    expanded += file;
+            }
+            a = expanded;
+        }
+        return argv;
+    }
+    // Runs a tool in folders' setting; its standard output, or a note of
+    // its failure.
+    static QString run(const QString &program, const QStringList &arguments,
+        const XdgFolders &folders, const QString &home)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home);
+        env.insert("XDG_DATA_HOME", folders.dataHome);
+        env.insert("XDG_CONFIG_HOME", folders.configHome);
+        env.insert("XDG_DATA_DIRS", "/usr/share");
+        env.insert("XDG_CONFIG_DIRS", "/etc/xdg");
+        // xdg-mime asks GLib (gio) for a file's type only on a known
+        // desktop; without one it asks file(1), which knows no MIME
+        // database.
+        env.insert("XDG_CURRENT_DESKTOP", "GNOME");
+        p.setProcessEnvironment(env);
+        p.start(program, arguments);
+        if (!p.waitForFinished(20000) || p.exitCode() != 0)
+            return QString("%1 failed: %2")
+                .arg(program, QString::fromLocal8Bit(p.readAllStandardError()));
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+};
+
+void TestRegistration::writesTheFilesOnceAndFollowsTheProgram()
+{
+    ScratchDir dir;
+    const XdgFolders folders {dir.filePath("data"), dir.filePath("config")};
+    const QString entry = folders.dataHome + "/applications/example.plandex.Plandex.desktop";
+    const QString package = folders.dataHome + "/mime/packages/example.plandex.Plandex.xml";
+    const QString appIcon
+        = folders.dataHome + "/icons/hicolor/scalable/apps/example.plandex.Plandex.svg";
+    const QString roomIcon
+        = folders.dataHome + "/icons/hicolor/scalable/mimetypes/application-x-plandex-room.svg";
+    const QString list = folders.configHome + "/mimeapps.list";
+
+    QStringList written = registerFileType("/opt/rooms/plandex", folders);
+    written.sort();
+    QStringList all {entry, package, appIcon, roomIcon, list};
+    all.sort();
+    QCOMPARE(written, all);
+
+    const QString desktop = QString::fromUtf8(read(entry));
+    QVERIFY(desktop.startsWith("[Desktop Entry]\n"));
+    QVERIFY(desktop.contains("\nExec=/opt/rooms/plandex %f\n"));
+    QVERIFY(desktop.contains("\nMimeType=application/x-plandex-room;\n"));
+    QVERIFY(desktop.contains("\nIcon=example.plandex.Plandex\n"));
+    const QString mime = QString::fromUtf8(read(package));
+    QVERIFY(mime.contains("<mime-type type=\"application/x-plandex-room\">"));
+    QVERIFY(mime.contains("<glob pattern=\"*.kom\"/>"));
+    QVERIFY(mime.contains("<comment>Файл интерьера квартиры</comment>"));
+    QVERIFY(mime.contains("<icon name=\"application-x-plandex-room\"/>"));
+    QCOMPARE(read(appIcon), read(":/icons/plandex.svg"));
+    QCOMPARE(read(roomIcon), read(":/icons/kom-document.svg"));
+    QVERIFY(read(appIcon).startsWith("<svg"));
+    QCOMPARE(read(list),
+        QByteArray("[Default Applications]\n"
+                   "application/x-plandex-room=example.plandex.Plandex.desktop;\n"));
+
+    // The next start finds everything in place and touches nothing.
+    const QDateTime stamp = QFileInfo(entry).lastModified();
+    QCOMPARE(registerFileType("/opt/rooms/plandex", folders), QStringList());
+    QCOMPARE(QFileInfo(entry).lastModified(), stamp);
+
+    // A copy elsewhere re-points the entry, and only the entry.
+    QCOMPARE(registerFileType("/home/me/plandex2", folders), QStringList {entry});
+    QVERIFY(read(entry).contains("\nExec=/home/me/plandex2 %f\n"));
+}
+
+void TestRegistration::mimeappsListKeepsOtherLines_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray ours = "application/x-plandex-room=example.plandex.Plandex.desktop;";
+    QTest::newRow("no file") << QByteArray() << "[Default Applications]\n" + ours + "\n";
+    QTest::newRow("other group only, no final newline")
+        << QByteArray("[Added Associations]\ntext/plain=gedit.desktop;")
+        << "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n" + ours
+            + "\n";
+    QTest::newRow("another program had the type")
+        << QByteArray("[Default Applications]\n# mine\ntext/plain=vim.desktop;\n"
+                      "application/x-plandex-room=other.desktop;\nimage/png=gimp.desktop;\n")
+        << "[Default Applications]\n# mine\ntext/plain=vim.desktop;\n" + ours
+            + "\nimage/png=gimp.desktop;\n";
+    QTest::newRow("group followed by another group")
+        << QByteArray("[Default Applications]\ntext/plain=vim.desktop;\n\n"
+                      "[Added Associations]\napplication/x-plandex-room=other.desktop;\n")
+        << "[Default Applications]\ntext/plain=vim.desktop;\n" + ours
+            + "\n\n[Added Associations]\napplication/x-plandex-room=other.desktop;\n";
+    QTest::newRow("CR LF and blanks around the key")
+        << QByteArray("[Default Applications]\r\ntext/plain=vim.desktop;\r\n"
+                      "application/x-plandex-room = other.desktop;\r\n")
+        << "[Default Applications]\r\ntext/plain=vim.desktop;\r\n" + ours + "\r\n";
+    QTest::newRow("already ours") << "[Default Applications]\n" + ours + "\n"
+                                  << "[Default Applications]\n" + ours + "\n";
+    QTest::newRow("a longer type is another type")
+        << QByteArray("[Default Applications]\napplication/x-plandex-room-old=x.desktop;\n")
+        << "[Default Applications]\napplication/x-plandex-room-old=x.desktop;\n" + ours + "\n";
+}
+
+void TestRegistration::mimeappsListKeepsOtherLines()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QCOMPARE(withDefaultApplication(before, roomMimeType, desktopFileName), after);
+}
+
+void TestRegistration::execSurvivesDesktopTools_data()
+{
+    QTest::addColumn<QString>("folder");
+
+    QTest::newRow("plain") << "bin";
+    QTest::newRow("blanks") << "My Programs/Plandex 2";
+    QTest::newRow("double quotes") << "the \"best\" one";
+    QTest::newRow("apostrophe") << "John's";
+    QTest::newRow("dollar") << "$HOME and ${PATH}";
+    QTest::newRow("backslashes") << "back\\slash\\\\twice";
+    QTest::newRow("percent") << "100% %f %%u";
+    QTest::newRow("backquote and shell signs") << "`id`;&|<>*?#()~";
+    QTest::newRow("Cyrillic") << "Мои программы";
+}
+
+// desktop-file-validate accepts the entry; read back, its Exec runs exactly
+// our program with the room file as its one argument, and so does GLib's
+// launcher (gio launch). GLib looks the program up before it un-doubles
+// %%, so a path with % is beyond it.
+void TestRegistration::execSurvivesDesktopTools()
+{
+    QFETCH(QString, folder);
+    ScratchDir dir;
+    const XdgFolders folders {dir.filePath("data"), dir.filePath("config")};
+    const QString program = dir.filePath(folder) + "/plandex";
+    QVERIFY(write(program, "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$ARGS_OUT\"\n"));
+    QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(!registerFileType(program, folders).isEmpty());
+    const QString entry = folders.dataHome + "/applications/" + desktopFileName;
+
+    QProcess validate;
+    validate.start("desktop-file-validate", {entry});
+    QVERIFY(validate.waitForFinished(20000));
+    QCOMPARE(QString::fromUtf8(validate.readAllStandardOutput() + validate.readAllStandardError()),
+        QString());
+    QCOMPARE(validate.exitCode(), 0);
+
+    const QString room = dir.filePath("a room $x \"y\".kom");
+    const QString desktop = QString::fromUtf8(read(entry));
+    const qsizetype exec = desktop.indexOf("\nExec=") + 6;
+    QCOMPARE(execArgv(desktop.mid(exec, desktop.indexOf(u'\n', exec) - exec), room),
+        QStringList({program, room}));
+    if (folder.contains(u'%'))
+        return;
+    const QString out = dir.filePath("args.txt");
+    QProcess launch;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ARGS_OUT", out);
+    env.insert("XDG_DATA_HOME", folders.dataHome);
+    launch.setProcessEnvironment(env);
+    launch.start("gio", {"launch", entry, room});
+    QVERIFY(launch.waitForFinished(20000));
+    QCOMPARE(launch.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(out).size() > 0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromUtf8(read(out)), program + "\n" + room + "\n", 5000);
+}
+
+void TestRegistration::xdgMimeNamesTheTypeAndTheEntry()
+{
+    ScratchDir dir;
+    const XdgFolders folders {dir.filePath("data"), dir.filePath("config")};
+    // Any program that exists will do; xdg-mime checks that it does.
+    registerFileType(QCoreApplication::applicationFilePath(), folders);
+    QVERIFY(QFile::exists(folders.dataHome + "/mime/mime.cache"));
+
+    const QString room = dir.filePath("kitchen.kom");
+    QVERIFY(write(room, "komfile: 553 361"));
+    QCOMPARE(run("xdg-mime", {"query", "filetype", room}, folders, dir.path()),
+        QString("application/x-plandex-room"));
+    QCOMPARE(
+        run("xdg-mime", {"query", "default", "application/x-plandex-room"}, folders, dir.path()),
+        QString("example.plandex.Plandex.desktop"));
+}
+
+void TestRegistration::failuresAreSilent_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<int>("written");
+
+    // Running as root, permissions block nothing; a plain file standing
+    // where a folder should be does.
+    QTest::newRow("data folder cannot be made") << "data" << 1;
+    QTest::newRow("config folder cannot be made") << "config" << 4;
+    QTest::newRow("mimeapps.list cannot be read") << "config/mimeapps.list" << 4;
+    QTest::newRow("no database tools on PATH") << "" << 5;
+}
+
+void TestRegistration::failuresAreSilent()
+{
+    QFETCH(QString, blocked);
+    QFETCH(int, written);
+    ScratchDir dir;
+    const XdgFolders folders {dir.filePath("data"), dir.filePath("config")};
+    if (blocked.endsWith(".list"))
+        QVERIFY(QDir().mkpath(dir.filePath(blocked)));
+    else if (!blocked.isEmpty())
+        QVERIFY(write(dir.filePath(blocked), "not a folder"));
+
+    const QByteArray path = qgetenv("PATH");
+    if (blocked.isEmpty())
+        qputenv("PATH", QFile::encodeName(dir.filePath("empty")));
+    const QStringList done = registerFileType("/usr/bin/plandex", folders);
+    qputenv("PATH", path);
+
+    QCOMPARE(done.size(), written);
+    if (!blocked.isEmpty())
+        QVERIFY(!done.contains(dir.filePath(blocked)));
+    if (blocked.endsWith(".list"))
+        QVERIFY(QFileInfo(dir.filePath(blocked)).isDir());
+}
+
+void TestRegistration::mainWindowRegistersAtLoad()
+{
+    // The private home of every test program (tests/support/privatehome).
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    QVERIFY(dataHome.contains("plandex-test-home"));
+    const QString entry = dataHome + "/applications/example.plandex.Plandex.desktop";
+    QFile::remove(entry);
+
+    ScriptedPrompts prompts;
+    MainWindow w(&prompts);
+    QCOMPARE(w.editor().state().tmpStr, QString("Plandex_file"));
+    // Registered on a worker thread.
+    QTRY_VERIFY(read(entry).contains(
+        "\nExec=" + QFile::encodeName(QCoreApplication::applicationFilePath()) + " %f\n"));
+    QVERIFY(prompts.messages.isEmpty());
+}
+
+QTEST_MAIN(TestRegistration)
+#include "test_registration.moc"
