@@ -103,7 +103,7 @@ void TestKomFile::read_data()
     QTest::newRow("every byte but the marks and 0x98")
         << k("komfile: 5|5{1}") + everyByte + k("{2}1|2{3}3|4{1}\r\n") << P::None << x << true;
     QTest::newRow("0x98, undefined in the code page")
-        << k("komfile: 5|5{1}a\x98{2}1|2{3}3|4{1}") << P::UnmappableByte << x << false;
+        << k("komfile: 5|5{1}a") + "\x98" + k("{2}1|2{3}3|4{1}") << P::UnmappableByte << x << false;
 }
 
 void TestKomFile::read()
