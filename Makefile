@@ -1,8 +1,15 @@
 # The two entry points of the README: `make run` and `make test`.
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD ?= build-asan
+ASAN_CMAKE_FLAGS ?= $(CMAKE_FLAGS)
+# The libFuzzer targets, built with clang; each runs FUZZ_RUNS inputs.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_RUNS ?= 1000000
+FUZZ_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test bench deb clean
+.PHONY: all deps build run test test-asan bench deb fuzz clean
 
 all: build
 
@@ -17,7 +24,13 @@ run: build
 	$(BUILD)/plandex
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure --timeout 300
+	cd $(BUILD) && ctest --output-on-failure --timeout 300 -j2
+	$(MAKE) test-asan
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja $(ASAN_CMAKE_FLAGS) -DPLANDEX_SANITIZE=ON
+	cmake --build $(ASAN_BUILD)
+	cd $(ASAN_BUILD) && ctest --output-on-failure --timeout 300 -j2
 
 bench: build
 	$(BUILD)/bench/plandex_bench
@@ -29,5 +42,11 @@ bench: build
 deb: build
 	cd $(BUILD) && cpack -G DEB
 
+fuzz:
+	@sh scripts/install-deps.sh fuzz
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja $(FUZZ_CMAKE_FLAGS) -DPLANDEX_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) --target fuzz_number_reading fuzz_room_file
+	sh scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_RUNS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing need.
 # Asks apt-get only for what is missing, so a second run changes nothing.
+# With the argument "fuzz" also what `make fuzz` needs (clang and libFuzzer).
 set -eu
 
 packages="cmake ninja-build g++ make pkgconf
@@ -8,6 +9,9 @@ qt6-base-dev qt6-svg-dev libqt6svg6 fonts-dejavu-core
 xvfb x11-xkb-utils xdotool imagemagick
 shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin
 dpkg-dev file appstream lintian"
+if [ "${1:-}" = fuzz ]; then
+    packages="$packages clang-14 libclang-rt-14-dev"
+fi
 
 missing=""
 for p in $packages; do

@@ -11,6 +11,18 @@ constexpr char codePage[] = "windows-1251";
 // What the encoder writes for a character it cannot encode.
 constexpr char16_t substitute = 0x1A;
 
+// The code page leaves byte 0x98 undefined; the converter passes it on as
+// the control character U+0098 instead of failing. No other byte decodes to
+// a C1 control, so one stands for a byte that is no character.
+qsizetype firstUndefined(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() >= 0x80 && text[i].unicode() <= 0x9F)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 QByteArray toCodePage(const QString &text)
@@ -35,13 +47,15 @@ CodePageText decodeCodePage(QByteArrayView bytes)
     if (!decoder.isValid())
         return {QString::fromLatin1(bytes), -1};
     CodePageText result {decoder.decode(bytes), -1};
-    if (!decoder.hasError() && result.text.size() == bytes.size())
+    if (!decoder.hasError() && result.text.size() == bytes.size()) {
+        result.badByte = firstUndefined(result.text);
         return result;
+    }
     // Rare: find the byte by itself, so the caller can say where.
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         QStringDecoder one(codePage);
         const QString c = one.decode(bytes.sliced(i, 1));
-        if (one.hasError() || c.size() != 1) {
+        if (one.hasError() || c.size() != 1 || firstUndefined(c) == 0) {
             result.badByte = i;
             return result;
         }
@@ -71,7 +85,7 @@ QString cleanObjectName(const QString &typed)
     QString printable;
     printable.reserve(typed.size());
     for (const QChar c : typed) {
-        if (c.unicode() >= 0x20 && c.unicode() != 0x7F)
+        if (c.category() != QChar::Other_Control)
             printable.append(c);
     }
     // Round trip through the code page, so the list shows what a save keeps.
