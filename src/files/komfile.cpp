@@ -2,6 +2,7 @@
 
 #include "model/codepage.h"
 #include "model/numberreading.h"
+#include "model/pairtext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,16 +40,6 @@ bool containsMark(QStringView text)
             return true;
     }
     return false;
-}
-
-QString trimBlanks(QStringView text)
-{
-    qsizetype from = 0, to = text.size();
-    while (from < to && text[from] == u' ')
-        ++from;
-    while (to > from && text[to - 1] == u' ')
-        --to;
-    return text.sliced(from, to - from).toString();
 }
 
 // A room side: the leading-number value, a whole number within the limits.
@@ -131,7 +122,7 @@ KomReadResult readKom(const QByteArray &bytes)
             if (text[end] != fields[f].end)
                 return failed(KomProblem::StrayMark, end, object);
             const QStringView field = QStringView(text).sliced(pos, end - pos);
-            parts[f] = f == 0 ? field.toString() : trimBlanks(field);
+            parts[f] = f == 0 ? field.toString() : trimBlanks(field).toString();
             pos = end + 1;
         }
         room.objects.push_back({std::move(parts[0]), std::move(parts[1]), std::move(parts[2])});

@@ -97,10 +97,7 @@ bool ObjectTable::insertAt(int i, Row row)
 
 void ObjectTable::clear()
 {
-    beginResetModel();
-    m_rows.clear();
-    endResetModel();
-    setSelectionSilently(-1);
+    replaceAll({});
 }
 
 bool ObjectTable::replaceAll(std::vector<Row> rows)

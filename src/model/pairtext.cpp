@@ -28,4 +28,14 @@ QString numberText(double value)
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
+QStringView trimBlanks(QStringView text)
+{
+    qsizetype from = 0, to = text.size();
+    while (from < to && text[from] == u' ')
+        ++from;
+    while (to > from && text[to - 1] == u' ')
+        --to;
+    return text.sliced(from, to - from);
+}
+
 } // namespace plandex

@@ -3,6 +3,7 @@
 #include "files/wholefile.h"
 #include "model/codepage.h"
 #include "model/geometry.h"
+#include "model/pairtext.h"
 #include "plan/editor.h"
 
 #include <QIODevice>
@@ -103,13 +104,9 @@ bool Editor::exportBmp(const QString &path)
 
 void Editor::openCommandLine(const QString &text)
 {
-    qsizetype from = 0, to = text.size();
-    while (from < to && text[from] == u' ')
-        ++from;
-    while (to > from && text[to - 1] == u' ')
-        --to;
-    if (to > from)
-        openKom(text.sliced(from, to - from));
+    const QStringView path = trimBlanks(text);
+    if (!path.isEmpty())
+        openKom(path.toString());
 }
 
 } // namespace plandex

@@ -1,10 +1,9 @@
 #include "plan/roomhistory.h"
 
-#include "plan/addrowcommand.h"
 #include "plan/editor.h"
-#include "plan/removerowcommand.h"
 #include "plan/replaceroomcommand.h"
 #include "plan/rewriterowcommand.h"
+#include "plan/rowcommand.h"
 
 namespace plandex {
 
@@ -16,7 +15,7 @@ RoomHistory::RoomHistory(Editor &editor)
 
 void RoomHistory::rowAdded(int i)
 {
-    m_stack.push(new AddRowCommand(m_editor, i, m_editor.table().row(i)));
+    m_stack.push(new RowCommand(m_editor, RowCommand::Change::Added, i, m_editor.table().row(i)));
 }
 
 void RoomHistory::rowRewritten(int i, const ObjectTable::Row &before)
@@ -29,7 +28,7 @@ void RoomHistory::rowRewritten(int i, const ObjectTable::Row &before)
 
 void RoomHistory::rowRemoved(int i, ObjectTable::Row removed)
 {
-    m_stack.push(new RemoveRowCommand(m_editor, i, std::move(removed)));
+    m_stack.push(new RowCommand(m_editor, RowCommand::Change::Removed, i, std::move(removed)));
 }
 
 qsizetype RoomHistory::heldRoomRows() const
