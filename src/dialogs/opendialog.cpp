@@ -3,9 +3,9 @@
 #include "dialogs/dirlist.h"
 #include "dialogs/drivelist.h"
 #include "dialogs/filelist.h"
+#include "dialogs/folderlists.h"
 #include "dialogs/twips.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -59,10 +59,7 @@ void OpenDialog::showEvent(QShowEvent *event)
 
 void OpenDialog::load()
 {
-    const QString cwd = QDir::currentPath();
-    m_Drive1->setDrive(DriveList::driveOf(cwd, DriveList::mountRoots()));
-    m_Dir1->setPath(cwd);
-    m_File1->setPath(cwd);
+    showWorkingFolder(*m_Drive1, *m_Dir1, *m_File1);
     m_direkt->clear();
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace plandex {
+
+class DirList;
+class DriveList;
+class FileList;
+
+// The drive, folder and file lists of a file dialog back at the program's
+// working folder, where every showing of the dialog starts.
+void showWorkingFolder(DriveList &drive, DirList &dir, FileList &file);
+
+} // namespace plandex
