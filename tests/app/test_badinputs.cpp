@@ -7,6 +7,7 @@
 #include "model/codepage.h"
 #include "plan/editor.h"
 #include "support/fakewindow.h"
+#include "support/filebytes.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -66,12 +67,6 @@ QMap<QString, QByteArray> filesUnder(const QString &root)
             : QByteArray("<not read>");
     }
     return files;
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // Everything of the room the user could lose.

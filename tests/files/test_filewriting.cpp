@@ -1,5 +1,6 @@
 #include "files/safesave.h"
 #include "files/wholefile.h"
+#include "support/filebytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,18 +20,6 @@ Q_DECLARE_METATYPE(plandex::ReadProblem)
 namespace {
 
 const QByteArray old = "komfile: 553|361\x01\r\n";
-
-QByteArray contentOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "plan/colors.h"
 #include "plan/editor.h"
 #include "support/fakewindow.h"
+#include "support/filebytes.h"
 #include "support/planchecks.h"
 
 #include <QDir>
@@ -26,18 +27,6 @@ QByteArray exampleFile()
 {
     return k("komfile: 553|361{1}") + toCodePage("Диван") + k("{2} 40|200{3} 20|100{1}")
         + toCodePage("Стол") + k("{2}300|380{3}150|230{1}\r\n");
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 QStringList rowsOf(const Editor &e)
