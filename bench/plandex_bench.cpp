@@ -149,7 +149,7 @@ void validate(const Editor &e, const Layout &L)
             check(
                 !used[size_t(y) * W + r.l - 1] && !used[size_t(y) * W + r.r + 1], "objects touch");
     }
-    const QImage img = e.K().image();
+    const QImage img = e.K().image().convertToFormat(QImage::Format_RGB32);
     qint64 blue = 0;
     for (int y = 0; y < H; ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));

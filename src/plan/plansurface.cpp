@@ -1,9 +1,10 @@
 #include "plan/plansurface.h"
 
-#include <QPainter>
+#include "plan/colors.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace plandex {
 
@@ -12,6 +13,68 @@ namespace {
 QRgb opaque(int rgb)
 {
     return 0xFF000000u | QRgb(rgb & 0xFFFFFF);
+}
+
+// Black first: index 0 is the floor.
+const QList<QRgb> &planColours()
+{
+    static const QList<QRgb> table {opaque(colors::black), opaque(colors::blue),
+        opaque(colors::green), opaque(colors::white)};
+    return table;
+}
+
+// An image of the given size that is all floor, stored as the other one is.
+QImage blankLike(QSize size, const QImage &like)
+{
+    if (like.format() == QImage::Format_RGB32) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(opaque(colors::black));
+        return image;
+    }
+    QImage image(size, QImage::Format_Indexed8);
+    image.setColorTable(like.isNull() ? planColours() : like.colorTable());
+    image.fill(0);
+    return image;
+}
+
+// Copies the part of `from` that fits into the top left of `to`; both are
+// stored the same way.
+void copyOver(QImage &to, const QImage &from)
+{
+    const qsizetype bytes = qsizetype(std::min(to.width(), from.width())) * (to.depth() / 8);
+    for (int y = 0; y < std::min(to.height(), from.height()); ++y)
+        std::memcpy(to.scanLine(y), from.constScanLine(y), size_t(bytes));
+}
+
+// The picture as the plan stores it: indexed when its colours fit beside
+// the plan's own, otherwise 32-bit.
+QImage planPicture(const QImage &picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    QList<QRgb> table = planColours();
+    QRgb last = table.first();
+    uchar lastIndex = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        uchar *to = indexed.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            if (from[x] != last) {
+                qsizetype at = table.indexOf(from[x]);
+                if (at < 0) {
+                    if (table.size() == 256)
+                        return rgb;
+                    at = table.size();
+                    table.append(from[x]);
+                }
+                last = from[x];
+                lastIndex = uchar(at);
+            }
+            to[x] = lastIndex;
+        }
+    }
+    indexed.setColorTable(table);
+    return indexed;
 }
 
 // The part of a box's bounding rectangle that lies on a plan of this size.
@@ -29,9 +92,8 @@ QRect clip(qint64 left, qint64 top, qint64 right, qint64 bottom, QSize size)
 } // namespace
 
 PlanSurface::PlanSurface(QSize size)
-    : m_image(size.expandedTo({1, 1}), QImage::Format_RGB32)
+    : m_image(blankLike(size.expandedTo({1, 1}), QImage()))
 {
-    m_image.fill(opaque(0));
 }
 
 void PlanSurface::resize(QSize size)
@@ -39,9 +101,8 @@ void PlanSurface::resize(QSize size)
     size = size.expandedTo({1, 1});
     if (size == m_image.size())
         return;
-    QImage resized(size, QImage::Format_RGB32);
-    resized.fill(opaque(0));
-    QPainter(&resized).drawImage(0, 0, m_image);
+    QImage resized = blankLike(size, m_image);
+    copyOver(resized, m_image);
     m_image = resized;
     stopSaving();
     changedAll();
@@ -55,11 +116,14 @@ void PlanSurface::paintBackground()
         m_image = m_picture;
         return;
     }
-    m_image.fill(opaque(0));
-    if (!m_picture.isNull()) {
-        QPainter painter(&m_image);
-        painter.drawImage(0, 0, m_picture);
+    if (m_picture.isNull() && m_image.format() == QImage::Format_Indexed8
+        && m_image.colorTable() == planColours()) {
+        m_image.fill(0);
+        return;
     }
+    m_image = blankLike(size(), m_picture);
+    if (!m_picture.isNull())
+        copyOver(m_image, m_picture);
 }
 
 void PlanSurface::clear()
@@ -69,24 +133,60 @@ void PlanSurface::clear()
     changedAll();
 }
 
+uint PlanSurface::pixelValue(int rgb)
+{
+    const QRgb colour = opaque(rgb);
+    if (m_image.format() != QImage::Format_Indexed8)
+        return colour;
+    const int count = m_image.colorCount();
+    for (int i = 0; i < count; ++i) {
+        if (m_image.color(i) == colour)
+            return uint(i);
+    }
+    if (count < 256) {
+        m_image.setColorCount(count + 1);
+        m_image.setColor(count, colour);
+        return uint(count);
+    }
+    toTrueColour();
+    return colour;
+}
+
+void PlanSurface::toTrueColour()
+{
+    const QList<QRgb> table = m_image.colorTable();
+    m_image = m_image.convertToFormat(QImage::Format_RGB32);
+    for (Saved &saved : m_saved) {
+        std::vector<uchar> wide(saved.bytes.size() * sizeof(QRgb));
+        for (size_t i = 0; i < saved.bytes.size(); ++i)
+            std::memcpy(&wide[i * sizeof(QRgb)], &table[saved.bytes[i]], sizeof(QRgb));
+        saved.bytes.swap(wide);
+    }
+}
+
 void PlanSurface::fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb)
 {
     const QRect area = clip(left, top, right, bottom, size());
     if (area.isEmpty())
         return;
-    const QRgb colour = opaque(rgb);
+    const uint value = pixelValue(rgb);
+    const int depth = m_image.depth() / 8;
+    const size_t lineBytes = size_t(area.width()) * size_t(depth);
     uchar *bits = m_image.bits(); // detaches once, not per line
     const qsizetype stride = m_image.bytesPerLine();
     Saved *saved = nullptr;
     if (m_saving) {
         saved = &m_saved.emplace_back(Saved {area, {}});
-        saved->pixels.reserve(size_t(area.width()) * size_t(area.height()));
+        saved->bytes.reserve(lineBytes * size_t(area.height()));
     }
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(bits + y * stride) + area.left();
+        uchar *line = bits + y * stride + area.left() * depth;
         if (saved)
-            saved->pixels.insert(saved->pixels.end(), line, line + area.width());
-        std::fill(line, line + area.width(), colour);
+            saved->bytes.insert(saved->bytes.end(), line, line + lineBytes);
+        if (depth == 1)
+            std::memset(line, int(value), lineBytes);
+        else
+            std::fill_n(reinterpret_cast<QRgb *>(line), area.width(), QRgb(value));
     }
 }
 
@@ -105,11 +205,12 @@ void PlanSurface::stopSaving()
 void PlanSurface::putBack(QImage &image, const Saved &saved)
 {
     const QRect &a = saved.area;
-    const QRgb *from = saved.pixels.data();
+    const int depth = image.depth() / 8;
+    const size_t lineBytes = size_t(a.width()) * size_t(depth);
+    const uchar *from = saved.bytes.data();
     for (int y = a.top(); y <= a.bottom(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        std::copy_n(from, a.width(), line + a.left());
-        from += a.width();
+        std::memcpy(image.scanLine(y) + a.left() * depth, from, lineBytes);
+        from += lineBytes;
     }
 }
 
@@ -166,7 +267,7 @@ int PlanSurface::point(double x, double y) const
 
 void PlanSurface::setPicture(const QImage &picture)
 {
-    m_picture = picture.convertToFormat(QImage::Format_RGB32);
+    m_picture = planPicture(picture);
     paintBackground();
     stopSaving();
     changedAll();

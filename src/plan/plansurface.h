@@ -12,6 +12,11 @@ namespace plandex {
 // The plan K: a persistent image exactly the room's size (1 cm = 1 px),
 // black where nothing is drawn, over an optional background picture.
 // Whatever is drawn stays until the surface is cleared.
+//
+// The plan holds a few colours, so it keeps one byte per pixel (an indexed
+// image, the plan colours first); a picture or colour that a 256-entry
+// table cannot hold turns it into 32-bit colour. Either way the pixels read
+// back the same.
 class PlanSurface
 {
 public:
@@ -31,7 +36,7 @@ public:
     // 0xRRGGBB of the pixel under a point, or -1 outside the plan.
     int point(double x, double y) const;
 
-    // The drawn image as a picture (a copy).
+    // The drawn image as a picture (a shallow copy, indexed or 32-bit).
     QImage image() const { return m_image; }
     // Makes the picture the background and shows it; the surface shows
     // exactly the picture afterwards.
@@ -65,11 +70,15 @@ public:
     }
 
 private:
+    // Raw bytes of the image under a box, line after line.
     struct Saved {
         QRect area;
-        std::vector<QRgb> pixels;
+        std::vector<uchar> bytes;
     };
 
+    // The byte index or 32-bit value that stores a colour.
+    uint pixelValue(int rgb);
+    void toTrueColour();
     void fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb);
     void paintBackground();
     void changed(const QRect &area);
