@@ -1,6 +1,8 @@
 # The two entry points of the README: `make run` and `make test`.
 BUILD ?= build
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# A unity build: each target's sources compile as one unit, which takes a
+# third less time than one by one.
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
 ASAN_BUILD ?= build-asan
 ASAN_CMAKE_FLAGS ?= $(CMAKE_FLAGS)
@@ -27,11 +29,8 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure --timeout 300 -j2
 	$(MAKE) test-asan
 
-# A unity build: the second compilation of everything is what makes the
-# sanitizer pass slow, and merging each target's sources halves it.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja $(ASAN_CMAKE_FLAGS) -DPLANDEX_SANITIZE=ON \
-	    -DCMAKE_UNITY_BUILD=ON
+	cmake -S . -B $(ASAN_BUILD) -G Ninja $(ASAN_CMAKE_FLAGS) -DPLANDEX_SANITIZE=ON
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ctest --output-on-failure --timeout 300 -j2
 
