@@ -5,7 +5,7 @@
 set -eu
 
 packages="cmake ninja-build g++ make pkgconf
-qt6-base-dev qt6-svg-dev libqt6svg6 fonts-dejavu-core
+qt6-base-dev qt6-svg-dev libqt6svg6 libfontconfig-dev fonts-dejavu-core
 xvfb x11-xkb-utils xdotool imagemagick
 shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin
 dpkg-dev file appstream lintian"

@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/fontwarmup.h"
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    const std::jthread fonts = plandex::warmUpFonts();
     // The arguments are a room file's path and nothing else: Qt gets only
     // the program's name, so that it cannot take a path such as "-style x"
     // for one of its own options and remove it.

@@ -3,6 +3,7 @@
 #include "app/objectlistview.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
+#include "dialogs/icons.h"
 #include "dialogs/opendialog.h"
 #include "dialogs/savedialog.h"
 #include "dialogs/sizedialog.h"
@@ -39,7 +40,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     m_editor = std::make_unique<Editor>(*this, *prompts);
 
     setWindowTitle(mainCaption);
-    setWindowIcon(QIcon(":/icons/plandex.svg"));
+    setWindowIcon(appIcon());
     setFixedSize(designClientSize);
 
     buildToolColumn();
@@ -86,7 +87,7 @@ QToolButton *MainWindow::addToolButton(
     const char *name, int topTwips, const QString &icon, const QString &tooltip)
 {
     auto *button = placed(new QToolButton(this), name, twipsRect(120, topTwips, 495, 495));
-    button->setIcon(QIcon(":/icons/" + icon + ".svg"));
+    button->setIcon(pngIcon(icon));
     button->setIconSize(QSize(26, 24));
     button->setToolTip(tooltip);
     button->setFocusPolicy(Qt::StrongFocus);

@@ -4,6 +4,7 @@
 #include "dialogs/drivelist.h"
 #include "dialogs/filelist.h"
 #include "dialogs/folderlists.h"
+#include "dialogs/icons.h"
 #include "dialogs/twips.h"
 
 #include <QLabel>
@@ -19,7 +20,7 @@ OpenDialog::OpenDialog(std::function<void(const QString &path)> open, QWidget *p
 {
     setObjectName("dlgOpen");
     setWindowTitle("Открытие комнаты :)");
-    setWindowIcon(QIcon(":/icons/plandex.svg"));
+    setWindowIcon(appIcon());
     setFixedSize(twipsSize(5355, 4950));
 
     m_File1 = placed(new FileList(this), "File1", twipsRect(2880, 0, 2415, 3405));

@@ -4,6 +4,7 @@
 #include "dialogs/drivelist.h"
 #include "dialogs/filelist.h"
 #include "dialogs/folderlists.h"
+#include "dialogs/icons.h"
 #include "dialogs/twips.h"
 
 #include <QLabel>
@@ -28,7 +29,7 @@ SaveDialog::SaveDialog(
 {
     setObjectName("dlgSav");
     setWindowTitle(m_saveMode ? "Сохранение комнаты." : "Экспорт комнаты в рисунок BMP.");
-    setWindowIcon(QIcon(":/icons/plandex.svg"));
+    setWindowIcon(appIcon());
     setFixedSize(twipsSize(6795, 4905));
 
     m_Drive1 = placed(new DriveList(this), "Drive1", twipsRect(4920, 3600, 1815, 315));

@@ -1,5 +1,6 @@
 #include "dialogs/sizedialog.h"
 
+#include "dialogs/icons.h"
 #include "dialogs/twips.h"
 #include "model/localenumber.h"
 #include "model/numberreading.h"
@@ -36,7 +37,7 @@ SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
     m_H = placed(new QLineEdit(this), "H", twipsRect(1320, 720, 1215, 285));
 
     m_Command3 = placed(new QPushButton(this), "Command3", twipsRect(2640, 720, 375, 375));
-    m_Command3->setIcon(QIcon(":/icons/swap.svg"));
+    m_Command3->setIcon(pngIcon("swap"));
     m_Command3->setIconSize(QSize(16, 14));
     m_Command3->setToolTip("Развернуть объект (поменять местами его высоту и ширину)");
 

@@ -7,13 +7,11 @@
 #include "shell/desktopentry.h"
 #include "shell/mimepackage.h"
 #include "shell/roomfiletype.h"
+#include "shell/svgpicture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <cstdio>
 
@@ -38,15 +36,10 @@ bool renderIcon(const QString &svg, const QString &share, const QString &context
     const QString hicolor = share + "/icons/hicolor/";
     if (!save(hicolor + "scalable/" + context + "/" + name + ".svg", drawing))
         return false;
-    QSvgRenderer renderer(drawing);
-    if (!renderer.isValid())
-        return false;
     for (const int size : sizes) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.render(&painter);
-        painter.end();
+        const QImage image = svgPicture(drawing, QSize(size, size));
+        if (image.isNull())
+            return false;
         const QString dir = hicolor + QString("%1x%1/").arg(size) + context;
         QDir().mkpath(dir);
         if (!image.save(dir + "/" + name + ".png", "PNG"))

@@ -20,6 +20,7 @@ private slots:
     void resizeKeepsTheTopLeft();
     void reportsChanges();
     void savedPixelsComeBackExactly();
+    void anyColourReadsBack();
 };
 
 void TestPlanSurface::startsBlackAtTheRoomSize()
@@ -183,6 +184,34 @@ void TestPlanSurface::savedPixelsComeBackExactly()
     k.clear(); // a full repaint ends the saving
     QVERIFY(!k.saving());
     QVERIFY(k.savedImage().isNull());
+}
+
+// The plan stores few colours compactly; more than a table of 256 holds,
+// drawn or in a picture, must still read back exactly, also mid-drag.
+void TestPlanSurface::anyColourReadsBack()
+{
+    auto rgb32 = [](const QImage &image) { return image.convertToFormat(QImage::Format_RGB32); };
+    PlanSurface k({300, 10});
+    k.fillBox(0, 0, 299, 9, colors::blue);
+    k.saveUnder();
+    const QImage snapshot = rgb32(k.image());
+    for (int x = 0; x < 300; ++x)
+        k.fillBox(x, 0, x, 4, 0x000100 * x + 7);
+    for (int x = 0; x < 300; ++x)
+        QCOMPARE(k.point(x, 2), 0x000100 * x + 7);
+    QCOMPARE(rgb32(k.savedImage()), snapshot);
+    k.restoreSaved();
+    QCOMPARE(rgb32(k.image()), snapshot);
+
+    QImage picture(300, 10, QImage::Format_RGB32);
+    for (int x = 0; x < 300; ++x)
+        for (int y = 0; y < 10; ++y)
+            picture.setPixel(x, y, qRgb(x % 256, x / 256, y));
+    k.setPicture(picture);
+    QCOMPARE(rgb32(k.image()), picture);
+    k.fillBox(0, 0, 0, 0, colors::green);
+    k.clear();
+    QCOMPARE(rgb32(k.image()), picture);
 }
 
 QTEST_APPLESS_MAIN(TestPlanSurface)
