@@ -87,8 +87,9 @@ QToolButton *MainWindow::addToolButton(
     const char *name, int topTwips, const QString &icon, const QString &tooltip)
 {
     auto *button = placed(new QToolButton(this), name, twipsRect(120, topTwips, 495, 495));
-    button->setIcon(pngIcon(icon));
-    button->setIconSize(QSize(26, 24));
+    const QSize iconSize(26, 24);
+    button->setIcon(toolIcon(icon, iconSize));
+    button->setIconSize(iconSize);
     button->setToolTip(tooltip);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;

@@ -1,28 +1,32 @@
 #pragma once
 
 #include <QIcon>
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
+#include <QResource>
 
 namespace plandex {
 
-// The built-in icons are PNGs, read as PNG outright: Qt otherwise asks
-// every image plugin whether it reads the file, loading each, SVG support
-// among them, and that would cost every start.
-inline QPixmap pngPicture(const QString &path)
+// The built-in icons are raw premultiplied 32-bit pixels that the build
+// renders from the drawings, named "<drawing>-<width>x<height>.argb": there
+// is nothing to decode, and no image plugin gets loaded, at every start.
+inline QPixmap iconPicture(const QString &drawing, QSize size)
 {
-    QImageReader reader(path, "PNG");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const QResource resource(
+        QString(":/icons/%1-%2x%3.argb").arg(drawing).arg(size.width()).arg(size.height()));
+    const QByteArray pixels = resource.uncompressedData();
+    if (pixels.size() != qsizetype(size.width()) * size.height() * 4)
+        return QPixmap();
+    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(pixels.constData()),
+        size.width(), size.height(), QImage::Format_ARGB32_Premultiplied));
 }
 
-// A tool icon: the plain picture and the "@2x" one for dense screens.
-inline QIcon pngIcon(const QString &name)
+// A tool icon at its size, and at twice that for dense screens.
+inline QIcon toolIcon(const QString &drawing, QSize size)
 {
     QIcon icon;
-    const QString path = ":/icons/" + name;
-    icon.addPixmap(pngPicture(path + ".png"));
-    QPixmap dense = pngPicture(path + "@2x.png");
+    icon.addPixmap(iconPicture(drawing, size));
+    QPixmap dense = iconPicture(drawing, size * 2);
     dense.setDevicePixelRatio(2);
     icon.addPixmap(dense);
     return icon;
@@ -33,7 +37,7 @@ inline QIcon appIcon()
 {
     QIcon icon;
     for (const int size : {16, 32, 48, 64})
-        icon.addPixmap(pngPicture(QString(":/icons/plandex-%1.png").arg(size)));
+        icon.addPixmap(iconPicture("plandex", QSize(size, size)));
     return icon;
 }
 

@@ -37,8 +37,9 @@ SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
     m_H = placed(new QLineEdit(this), "H", twipsRect(1320, 720, 1215, 285));
 
     m_Command3 = placed(new QPushButton(this), "Command3", twipsRect(2640, 720, 375, 375));
-    m_Command3->setIcon(pngIcon("swap"));
-    m_Command3->setIconSize(QSize(16, 14));
+    const QSize iconSize(16, 14);
+    m_Command3->setIcon(toolIcon("swap", iconSize));
+    m_Command3->setIconSize(iconSize);
     m_Command3->setToolTip("Развернуть объект (поменять местами его высоту и ширину)");
 
     m_Command1 = placed(new QPushButton("Да", this), "Command1", twipsRect(3360, 120, 1215, 375));
