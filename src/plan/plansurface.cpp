@@ -18,8 +18,8 @@ QRgb opaque(int rgb)
 // Black first: index 0 is the floor.
 const QList<QRgb> &planColours()
 {
-    static const QList<QRgb> table {opaque(colors::black), opaque(colors::blue),
-        opaque(colors::green), opaque(colors::white)};
+    static const QList<QRgb> table {
+        opaque(colors::black), opaque(colors::blue), opaque(colors::green), opaque(colors::white)};
     return table;
 }
 
@@ -93,8 +93,7 @@ QRect clip(qint64 left, qint64 top, qint64 right, qint64 bottom, QSize size)
 
 PlanSurface::PlanSurface(QSize size)
     : m_image(blankLike(size.expandedTo({1, 1}), QImage()))
-{
-}
+{ }
 
 void PlanSurface::resize(QSize size)
 {

@@ -21,9 +21,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     QFile source(args[1]);
-    const QImage image = source.open(QIODevice::ReadOnly)
-        ? plandex::svgPicture(source.readAll(), size)
-        : QImage();
+    const QImage image
+        = source.open(QIODevice::ReadOnly) ? plandex::svgPicture(source.readAll(), size) : QImage();
     QFile out(args[2]);
     const qsizetype lineBytes = qsizetype(size.width()) * 4;
     bool ok = !image.isNull() && out.open(QIODevice::WriteOnly);
@@ -31,8 +30,8 @@ int main(int argc, char *argv[])
         ok = out.write(reinterpret_cast<const char *>(image.constScanLine(y)), lineBytes)
             == lineBytes;
     if (!ok) {
-        std::fprintf(stderr, "plandex_icon_pixels: cannot render %s to %s\n",
-            qPrintable(args[1]), qPrintable(args[2]));
+        std::fprintf(stderr, "plandex_icon_pixels: cannot render %s to %s\n", qPrintable(args[1]),
+            qPrintable(args[2]));
         return 1;
     }
     return 0;

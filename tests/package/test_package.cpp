@@ -97,8 +97,7 @@ void TestPackage::control()
         QString("Package: plandex\nVersion: %1\nArchitecture: amd64").arg(PLANDEX_VERSION));
     const QString depends = run("dpkg-deb", {"-f", m_deb, "Depends"});
     // The program shows its icons as PNGs and needs no SVG support.
-    QVERIFY2(
-        depends.contains("libqt6widgets6") && !depends.contains("svg"), qPrintable(depends));
+    QVERIFY2(depends.contains("libqt6widgets6") && !depends.contains("svg"), qPrintable(depends));
     // No maintainer scripts: the databases' own triggers rebuild them.
     QCOMPARE(run("dpkg-deb", {"--ctrl-tarfile", m_deb}).contains("postinst"), false);
 
