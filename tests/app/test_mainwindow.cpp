@@ -48,7 +48,8 @@ void TestMainWindow::captionSizeAndFrame()
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!w.windowIcon().isNull());
+    const QList<QSize> iconSizes {{16, 16}, {32, 32}, {48, 48}, {64, 64}};
+    QCOMPARE(w.windowIcon().availableSizes(), iconSizes);
     // Every icon has been drawn once shown; none needed Qt's SVG support,
     // whose loading would cost every start.
     w.grab();
@@ -95,6 +96,8 @@ void TestMainWindow::toolButtons()
         for (int x = 0; x < icon.width() && !painted; ++x)
             painted = qAlpha(icon.pixel(x, y)) > 0;
     QVERIFY(painted);
+    // Sharp on dense screens too.
+    QCOMPARE(button->icon().pixmap(QSize(26, 24), 2.0).size(), QSize(52, 48));
 }
 
 void TestMainWindow::onlyCreateIsPressedAtStart()

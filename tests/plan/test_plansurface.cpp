@@ -193,10 +193,12 @@ void TestPlanSurface::anyColourReadsBack()
     auto rgb32 = [](const QImage &image) { return image.convertToFormat(QImage::Format_RGB32); };
     PlanSurface k({300, 10});
     k.fillBox(0, 0, 299, 9, colors::blue);
+    QCOMPARE(k.image().depth(), 8); // a quarter of the memory of 32-bit colour
     k.saveUnder();
     const QImage snapshot = rgb32(k.image());
     for (int x = 0; x < 300; ++x)
         k.fillBox(x, 0, x, 4, 0x000100 * x + 7);
+    QCOMPARE(k.image().depth(), 32);
     for (int x = 0; x < 300; ++x)
         QCOMPARE(k.point(x, 2), 0x000100 * x + 7);
     QCOMPARE(rgb32(k.savedImage()), snapshot);
