@@ -116,6 +116,19 @@ void TestPlanSurface::pictureIsTheBackground()
     QVERIFY(!k.hasPicture());
     k.clear();
     QCOMPARE(k.point(5, 5), colors::black);
+
+    // A picture of another size lies at the top left, floor around it, and
+    // stays there through a resize.
+    QImage small(20, 10, QImage::Format_RGB32);
+    small.fill(qRgb(0x12, 0x34, 0x56));
+    k.setPicture(small);
+    QCOMPARE(k.point(19, 9), 0x123456);
+    QCOMPARE(k.point(20, 9), colors::black);
+    QCOMPARE(k.point(19, 10), colors::black);
+    k.resize({10, 60});
+    k.clear();
+    QCOMPARE(k.point(9, 9), 0x123456);
+    QCOMPARE(k.point(9, 59), colors::black);
 }
 
 void TestPlanSurface::resizeKeepsTheTopLeft()
