@@ -9,13 +9,6 @@ namespace plandex {
 
 namespace {
 
-bool sameValue(std::optional<double> a, std::optional<double> b)
-{
-    if (!a || !b)
-        return !a && !b;
-    return *a == *b;
-}
-
 QString shown(std::optional<double> v)
 {
     return v ? QString::number(*v, 'g', 17) : QStringLiteral("none");
@@ -51,11 +44,11 @@ QString checkNumberReading(QByteArrayView bytes)
     // Blanks, tabs and line feeds count nowhere.
     QString compact = text;
     compact.removeIf(isSkipped);
-    if (!sameValue(leadingNumberValue(compact), value))
+    if (leadingNumberValue(compact) != value)
         return mismatch("without blanks", leadingNumberValue(compact), value);
 
     // A bar ends any number; it is how a pair's first number is read.
-    if (!sameValue(leadingNumberValue(text + u'|'), value))
+    if (leadingNumberValue(text + u'|') != value)
         return mismatch("with a bar after it", leadingNumberValue(text + u'|'), value);
     if (!text.contains(u'|')) {
         const PairValues pair = readPair(text + u'|' + text);
@@ -66,7 +59,7 @@ QString checkNumberReading(QByteArrayView bytes)
     // A value read back from its own shortest exact text is the same value.
     if (value) {
         const QString again = QString::number(*value, 'g', 17);
-        if (!sameValue(leadingNumberValue(again), value))
+        if (leadingNumberValue(again) != value)
             return mismatch("read back", leadingNumberValue(again), value);
     }
 
@@ -74,10 +67,9 @@ QString checkNumberReading(QByteArrayView bytes)
     if (!compact.isEmpty() && (compact[0].isDigit() || compact[0] == u'.')
         && compact[0].unicode() < 128) {
         const std::optional<double> negated = leadingNumberValue(u'-' + text);
-        if (value && !sameValue(negated, -*value))
-            return mismatch("negated", negated, -*value);
-        if (!value && negated)
-            return mismatch("negated", negated, value);
+        const std::optional<double> want = value ? std::optional(-*value) : std::nullopt;
+        if (negated != want)
+            return mismatch("negated", negated, want);
     }
     return {};
 }

@@ -17,7 +17,7 @@ QString checkRoomFile(QByteArrayView bytes)
     const KomRoom &room = first.room;
     if (room.width < 1 || room.width > komMaxSide || room.height < 1 || room.height > komMaxSide)
         return QStringLiteral("loaded a room of %1 x %2").arg(room.width).arg(room.height);
-    if (room.objects.size() > 32767)
+    if (room.objects.size() > size_t(komMaxObjects))
         return QStringLiteral("loaded %1 objects").arg(room.objects.size());
 
     const KomWriteResult written = writeKom(room);

@@ -72,7 +72,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
 
 void MainWindow::mkras()
 {
-    m_editor->state().tmpStr = m_editor->state().fileTypeKey;
+    m_editor->state().tmpStr = fileTypeKey;
     registerFileTypeInBackground(QCoreApplication::applicationFilePath(), XdgFolders::ofUser());
 }
 

@@ -15,8 +15,6 @@ constexpr char16_t recordMark = 0x01;
 constexpr char16_t nameEnd = 0x02;
 constexpr char16_t pairEnd = 0x03;
 constexpr qsizetype headerLength = sizeof komHeader - 1;
-// Indices and counts of the object table are 16-bit signed numbers.
-constexpr int maxObjects = 32767;
 
 bool isMark(char16_t c)
 {
@@ -83,7 +81,7 @@ KomReadResult readKom(const QByteArray &bytes)
     KomReadResult result;
     KomRoom &room = result.room;
     room.objects.reserve(std::min<size_t>(
-        size_t(std::count(content.begin(), content.end(), char(recordMark))), maxObjects));
+        size_t(std::count(content.begin(), content.end(), char(recordMark))), komMaxObjects));
     qsizetype pos = headerLength;
 
     const qsizetype bar = text.indexOf(u'|', pos);
@@ -112,7 +110,7 @@ KomReadResult readKom(const QByteArray &bytes)
     };
     while (pos < text.size()) {
         const int object = int(room.objects.size());
-        if (object == maxObjects)
+        if (object == komMaxObjects)
             return failed(KomProblem::TooManyObjects, pos, object);
         QString parts[3];
         for (int f = 0; f < 3; ++f) {
@@ -153,29 +151,27 @@ KomWriteResult writeKom(const KomRoom &room)
     }
     text += QChar(recordMark);
 
-    for (int i = 0; i < int(room.objects.size()); ++i) {
-        const KomRoom::Object &o = room.objects[size_t(i)];
-        if (containsMark(o.name))
-            result.error = {KomProblem::UnwritableName, -1, i};
-        else if (containsMark(o.x) || containsMark(o.y))
-            result.error = {KomProblem::UnwritablePair, -1, i};
-        if (result.error)
-            return result;
-    }
+    // The first object with a text that fails the test, or no error.
+    auto firstBad = [&room](auto bad) -> KomError {
+        for (int i = 0; i < int(room.objects.size()); ++i) {
+            const KomRoom::Object &o = room.objects[size_t(i)];
+            if (bad(o.name))
+                return {KomProblem::UnwritableName, -1, i};
+            if (bad(o.x) || bad(o.y))
+                return {KomProblem::UnwritablePair, -1, i};
+        }
+        return {};
+    };
+    result.error = firstBad(containsMark);
+    if (result.error)
+        return result;
 
     std::optional<QByteArray> bytes = encodeCodePage(text);
     if (!bytes) {
         // Only now look for the culprit, one object at a time.
-        for (int i = 0; i < int(room.objects.size()); ++i) {
-            const KomRoom::Object &o = room.objects[size_t(i)];
-            if (!encodeCodePage(o.name))
-                result.error = {KomProblem::UnwritableName, -1, i};
-            else if (!encodeCodePage(o.x) || !encodeCodePage(o.y))
-                result.error = {KomProblem::UnwritablePair, -1, i};
-            if (result.error)
-                return result;
-        }
-        result.error = {KomProblem::UnwritableName, -1, -1};
+        result.error = firstBad([](const QString &t) { return !encodeCodePage(t); });
+        if (!result.error)
+            result.error = {KomProblem::UnwritableName, -1, -1};
         return result;
     }
     result.bytes = std::move(*bytes);
@@ -204,7 +200,7 @@ QString KomError::describe() const
     case KomProblem::StrayMark:
         return QStringLiteral("лишний служебный символ в байте %1").arg(offset);
     case KomProblem::TooManyObjects:
-        return QStringLiteral("больше %1 объектов").arg(maxObjects);
+        return QStringLiteral("больше %1 объектов").arg(komMaxObjects);
     case KomProblem::UnwritableName:
         return QStringLiteral("имя %1 содержит символ, который нельзя записать в файл").arg(which);
     case KomProblem::UnwritablePair:

@@ -59,13 +59,14 @@ struct KomError {
     int object = -1;
 
     explicit operator bool() const { return problem != KomProblem::None; }
-    bool operator==(const KomError &) const = default;
     // Russian, for the user.
     QString describe() const;
 };
 
 // The largest room side a file may give, in cm.
 inline constexpr int komMaxSide = 4096;
+// The object table counts in 16-bit signed numbers.
+inline constexpr int komMaxObjects = 32767;
 // The header every room file begins with.
 inline constexpr char komHeader[] = "komfile: ";
 

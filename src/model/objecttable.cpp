@@ -4,20 +4,7 @@ namespace plandex {
 
 ObjectTable::ObjectTable(QObject *parent)
     : QAbstractListModel(parent)
-{
-    // The index learns of every change the way the list views do.
-    connect(this, &QAbstractItemModel::rowsInserted, this,
-        [this](const QModelIndex &, int first, int last) { m_index.appended(first, last); });
-    connect(this, &QAbstractItemModel::dataChanged, this,
-        [this](const QModelIndex &from, const QModelIndex &to) {
-            m_index.rewritten(from.row(), to.row());
-        });
-    auto renumbered = [this] { m_index.invalidate(); };
-    connect(this, &QAbstractItemModel::rowsRemoved, this, renumbered);
-    connect(this, &QAbstractItemModel::rowsMoved, this, renumbered);
-    connect(this, &QAbstractItemModel::modelReset, this, renumbered);
-    connect(this, &QAbstractItemModel::layoutChanged, this, renumbered);
-}
+{ }
 
 bool ObjectTable::select(int i)
 {
@@ -54,6 +41,7 @@ bool ObjectTable::append(const QString &name, const QString &x, const QString &y
         return false;
     beginInsertRows({}, count(), count());
     m_rows.push_back(makeRow(name, x, y));
+    m_index.appended(count() - 1, count() - 1);
     endInsertRows();
     return true;
 }
@@ -63,6 +51,7 @@ bool ObjectTable::rewrite(int i, const QString &name, const QString &x, const QS
     if (i < 0 || i >= count())
         return false;
     m_rows[size_t(i)] = makeRow(name, x, y);
+    m_index.rewritten(i, i);
     emit dataChanged(index(i), index(i));
     if (m_selection == i)
         setSelectionSilently(-1);
@@ -75,6 +64,7 @@ bool ObjectTable::removeAt(int i)
         return false;
     beginRemoveRows({}, i, i);
     m_rows.erase(m_rows.begin() + i);
+    m_index.invalidate();
     endRemoveRows();
     if (m_selection == i)
         setSelectionSilently(-1);
@@ -89,6 +79,7 @@ bool ObjectTable::insertAt(int i, Row row)
         return false;
     beginInsertRows({}, i, i);
     m_rows.insert(m_rows.begin() + i, std::move(row));
+    m_index.appended(i, i);
     endInsertRows();
     if (m_selection >= i)
         setSelectionSilently(m_selection + 1);
@@ -106,6 +97,7 @@ bool ObjectTable::replaceAll(std::vector<Row> rows)
         return false;
     beginResetModel();
     m_rows = std::move(rows);
+    m_index.invalidate();
     endResetModel();
     setSelectionSilently(-1);
     return true;

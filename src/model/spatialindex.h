@@ -11,11 +11,9 @@ class ObjectTable;
 
 // A uniform grid over the rows' rectangles, so that the hit and collision
 // tests look at the few rows near a point or a rectangle instead of every
-// row. It follows the table through the table's own model signals, so any
-// writer that announces its change the way list views need it keeps the
-// grid right. Rows whose numbers do not all fit 32 bits borrow values from
-// the row read before them, which only a scan in table order reproduces:
-// while the table holds such a row, the index answers that it cannot help.
+// row. The table tells it of every change, before the views hear of it. Rows whose numbers do not
+// all fit 32 bits borrow values from the row read before them, which only a scan in table order
+// reproduces: while the table holds such a row, the index answers that it cannot help.
 class SpatialIndex
 {
 public:
@@ -43,7 +41,7 @@ public:
     static constexpr int cellSize = 32;
     static constexpr int cells = 4096 / cellSize;
 
-    // Change points, raised by the table's model signals.
+    // Change points, called by the table.
     void appended(int first, int last);
     void rewritten(int first, int last);
     void invalidate() { m_dirty = true; }

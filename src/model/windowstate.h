@@ -40,11 +40,6 @@ struct WindowState {
 
     // What the size labels W and H show.
     QString labelW, labelH;
-
-    // The room files' extension and the name of their file type, for the
-    // file-type registration.
-    QString komExt;
-    QString fileTypeKey;
 };
 
 } // namespace plandex

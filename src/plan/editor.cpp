@@ -18,8 +18,6 @@ void Editor::load()
     m_state.pressX = -1;
     m_state.pressY = -1;
     showSize(m_K.width(), m_K.height());
-    m_state.komExt = QStringLiteral(".kom");
-    m_state.fileTypeKey = QStringLiteral("Plandex_file");
     Timer1_Timer();
 }
 

@@ -24,16 +24,8 @@ void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
     s.tmpStr.clear();
     // The drag ends here, and with it the snapshot, so that later drawing
     // (list clicks) is not saved for nothing; only a create-mode release
-    // that creates nothing keeps one, for a left button still held.
-    struct EndOfDrag {
-        PlanSurface &K;
-        bool keep = false;
-        ~EndOfDrag()
-        {
-            if (!keep)
-                K.stopSaving();
-        }
-    } endOfDrag {m_K};
+    // that creates nothing takes a new one, for a left button still held.
+    m_K.stopSaving();
 
     const bool creation
         = s.mode == EditMode::Create && X > qint64(s.pressX) + 3 && Y > qint64(s.pressY) + 3;
@@ -48,7 +40,6 @@ void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
         // down after another button's release, so the drag keeps a snapshot.
         OBNOV();
         m_K.saveUnder();
-        endOfDrag.keep = true;
     }
 
     if (s.mode == EditMode::Move) {

@@ -15,22 +15,12 @@ void Editor::OBNOV()
     // step at a time; with listReady false that walk showed nothing, and
     // what it left behind (the last row selected, its rectangle loaded) is
     // set once at the end.
+    // A number that does not fit leaves the one read before it in place.
     const int rows = m_table.count();
-    const SpatialIndex &places = m_table.places();
-    if (places.usable()) {
-        for (int i = 0; i < rows; ++i) {
-            const SpatialIndex::Box &b = places.box(i);
-            m_K.fillBox(b.left, b.top, b.right, b.bottom, colors::blue);
-        }
-        if (rows > 0)
-            loadRow(m_table, rows - 1, m_state);
-    } else {
-        // A number that does not fit leaves the one read before it in place.
-        for (int i = 0; i < rows; ++i) {
-            loadRow(m_table, i, m_state);
-            m_K.fillBox(
-                m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom, colors::blue);
-        }
+    for (int i = 0; i < rows; ++i) {
+        loadRow(m_table, i, m_state);
+        m_K.fillBox(
+            m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom, colors::blue);
     }
     if (rows > 0)
         m_table.select(rows - 1);

@@ -42,7 +42,7 @@ void Editor::openKom(const QString &nam)
         return;
     }
 
-    static_assert(ObjectTable::maxRows == 32767, "a room file holds at most 32767 objects");
+    static_assert(ObjectTable::maxRows == komMaxObjects, "a room file holds what the table can");
     std::vector<ObjectTable::Row> rows;
     rows.reserve(read.room.objects.size());
     for (const KomRoom::Object &o : read.room.objects)

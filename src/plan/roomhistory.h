@@ -34,7 +34,6 @@ public:
     explicit RoomHistory(Editor &editor);
 
     QUndoStack &stack() { return m_stack; }
-    const QUndoStack &stack() const { return m_stack; }
 
     // Row i was appended.
     void rowAdded(int i);
