@@ -11,6 +11,7 @@
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
 #include "model/objecttable.h"
+#include "support/privatefolders.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -118,10 +119,8 @@ int table(int argc, char **argv)
     const QString self = QCoreApplication::applicationFilePath();
     QTemporaryDir home;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home.path());
-    for (const char *xdg : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-        env.insert(xdg, home.path() + "/" + xdg);
-    env.insert("XDG_RUNTIME_DIR", home.path());
+    for (const auto &[variable, folder] : privateFolders(home.path()))
+        env.insert(variable, folder);
 
     // A display of its own, large enough for the biggest window.
     QProcess xvfb;

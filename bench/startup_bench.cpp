@@ -7,6 +7,7 @@
 #include "app/mainwindow.h"
 #include "shell/filetyperegistration.h"
 #include "support/fakewindow.h"
+#include "support/privatefolders.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,11 +47,8 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     if (!home.isValid())
         return 1;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath("cache")));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
+    for (const auto &[variable, folder] : privateFolders(home.path()))
+        qputenv(variable, QFile::encodeName(folder));
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 

@@ -46,7 +46,7 @@ SaveDialog::SaveDialog(
     m_nosav = placed(new QPushButton("Отмена", this), "nosav", twipsRect(4920, 3120, 1695, 375));
 
     m_File1 = placed(new FileList(this), "File1", twipsRect(4920, 0, 1695, 2625));
-    m_File1->setPattern(m_saveMode ? "*.kom" : "*.bmp");
+    m_File1->setPattern(u'*' + extension());
 
     setTabOrder(m_Drive1, m_Dir1);
     setTabOrder(m_Dir1, m_nam);
@@ -97,7 +97,6 @@ void SaveDialog::Drive1_Change(const QString &root)
 {
     // An unreadable drive leaves the folder, and so the target, where it was.
     m_Dir1->setPath(DriveList::folderForDrive(root));
-    recompute();
 }
 
 void SaveDialog::Dir1_Change()

@@ -1,5 +1,6 @@
 #include "shell/filetyperegistration.h"
 
+#include "files/wholefile.h"
 #include "shell/desktopentry.h"
 #include "shell/mimeappslist.h"
 #include "shell/mimepackage.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QThreadPool>
 
@@ -40,12 +40,7 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes)
         && current.readAll() == bytes)
         return false;
     current.close();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
-        return false;
-    return out.commit();
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && WriteWholeFile(path, bytes).isEmpty();
 }
 
 // Runs a database tool to its end, its output discarded; a missing tool

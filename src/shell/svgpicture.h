@@ -8,7 +8,7 @@ namespace plandex {
 
 // A drawing rendered at one size on a transparent ground; null when the
 // drawing cannot be read. For the build-time tools only: the program
-// itself shows the PNGs they write, so that it never loads Qt's SVG support.
+// itself shows the pixels they write, so that it never loads Qt's SVG support.
 inline QImage svgPicture(const QByteArray &drawing, QSize size)
 {
     QSvgRenderer renderer(drawing);

@@ -1,4 +1,5 @@
 #include "plandexui.h"
+#include "support/filebytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,18 +33,6 @@ const QByteArray exampleRoom = k("komfile: 553|361{1}\xC4\xE8\xE2\xE0\xED{2} 40|
 const QPoint sofa {100, 50};
 const QPoint table {340, 190};
 const QPoint bareFloor {250, 300};
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The colours of the sofa, the table and bare floor on the plan, once they
 // are as wanted or the wait is over.

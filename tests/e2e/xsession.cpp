@@ -1,5 +1,7 @@
 #include "xsession.h"
 
+#include "support/privatefolders.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -78,17 +80,8 @@ bool XSession::startApp(
     env.insert("DISPLAY", m_display);
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.remove("WAYLAND_DISPLAY");
-    const QString home = this->home();
-    env.insert("HOME", home);
-    env.insert("XDG_DATA_HOME", home + "/.local/share");
-    env.insert("XDG_CONFIG_HOME", home + "/.config");
-    env.insert("XDG_CACHE_HOME", home + "/.cache");
-    env.insert("XDG_STATE_HOME", home + "/.local/state");
-    const QString runtime = m_home.filePath("runtime");
-    QDir().mkpath(home);
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    env.insert("XDG_RUNTIME_DIR", runtime);
+    for (const auto &[variable, folder] : privateFolders(m_home.path()))
+        env.insert(variable, folder);
     env.insert("XDG_DATA_DIRS", "/usr/local/share:/usr/share");
     env.insert("XDG_CONFIG_DIRS", "/etc/xdg");
     env.insert(extra);

@@ -3,6 +3,7 @@
 #include "shell/mimeappslist.h"
 #include "shell/roomfiletype.h"
 #include "support/fakewindow.h"
+#include "support/filebytes.h"
 #include "support/scratchdir.h"
 
 #include <QDir>
@@ -30,11 +31,6 @@ private slots:
     void mainWindowRegistersAtLoad();
 
 private:
-    static QByteArray read(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     static bool write(const QString &path, const QByteArray &bytes)
     {
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -136,20 +132,20 @@ void TestRegistration::writesTheFilesOnceAndFollowsTheProgram()
     all.sort();
     QCOMPARE(written, all);
 
-    const QString desktop = QString::fromUtf8(read(entry));
+    const QString desktop = QString::fromUtf8(contentOf(entry));
     QVERIFY(desktop.startsWith("[Desktop Entry]\n"));
     QVERIFY(desktop.contains("\nExec=/opt/rooms/plandex %f\n"));
     QVERIFY(desktop.contains("\nMimeType=application/x-plandex-room;\n"));
     QVERIFY(desktop.contains("\nIcon=example.plandex.Plandex\n"));
-    const QString mime = QString::fromUtf8(read(package));
+    const QString mime = QString::fromUtf8(contentOf(package));
     QVERIFY(mime.contains("<mime-type type=\"application/x-plandex-room\">"));
     QVERIFY(mime.contains("<glob pattern=\"*.kom\"/>"));
     QVERIFY(mime.contains("<comment>Файл интерьера квартиры</comment>"));
     QVERIFY(mime.contains("<icon name=\"application-x-plandex-room\"/>"));
-    QCOMPARE(read(appIcon), read(":/icons/plandex.svg"));
-    QCOMPARE(read(roomIcon), read(":/icons/kom-document.svg"));
-    QVERIFY(read(appIcon).startsWith("<svg"));
-    QCOMPARE(read(list),
+    QCOMPARE(contentOf(appIcon), contentOf(":/icons/plandex.svg"));
+    QCOMPARE(contentOf(roomIcon), contentOf(":/icons/kom-document.svg"));
+    QVERIFY(contentOf(appIcon).startsWith("<svg"));
+    QCOMPARE(contentOf(list),
         QByteArray("[Default Applications]\n"
                    "application/x-plandex-room=example.plandex.Plandex.desktop;\n"));
 
@@ -160,7 +156,7 @@ void TestRegistration::writesTheFilesOnceAndFollowsTheProgram()
 
     // A copy elsewhere re-points the entry, and only the entry.
     QCOMPARE(registerFileType("/home/me/plandex2", folders), QStringList {entry});
-    QVERIFY(read(entry).contains("\nExec=/home/me/plandex2 %f\n"));
+    QVERIFY(contentOf(entry).contains("\nExec=/home/me/plandex2 %f\n"));
 }
 
 void TestRegistration::mimeappsListKeepsOtherLines_data()
@@ -240,7 +236,7 @@ void TestRegistration::execSurvivesDesktopTools()
     QCOMPARE(validate.exitCode(), 0);
 
     const QString room = dir.filePath("a room $x \"y\".kom");
-    const QString desktop = QString::fromUtf8(read(entry));
+    const QString desktop = QString::fromUtf8(contentOf(entry));
     const qsizetype exec = desktop.indexOf("\nExec=") + 6;
     QCOMPARE(execArgv(desktop.mid(exec, desktop.indexOf(u'\n', exec) - exec), room),
         QStringList({program, room}));
@@ -256,7 +252,8 @@ void TestRegistration::execSurvivesDesktopTools()
     QVERIFY(launch.waitForFinished(20000));
     QCOMPARE(launch.exitCode(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(out).size() > 0, 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(QString::fromUtf8(read(out)), program + "\n" + room + "\n", 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QString::fromUtf8(contentOf(out)), program + "\n" + room + "\n", 5000);
 }
 
 void TestRegistration::xdgMimeNamesTheTypeAndTheEntry()
@@ -325,7 +322,7 @@ void TestRegistration::mainWindowRegistersAtLoad()
     MainWindow w(&prompts);
     QCOMPARE(w.editor().state().tmpStr, QString("Plandex_file"));
     // Registered on a worker thread.
-    QTRY_VERIFY(read(entry).contains(
+    QTRY_VERIFY(contentOf(entry).contains(
         "\nExec=" + QFile::encodeName(QCoreApplication::applicationFilePath()) + " %f\n"));
     QVERIFY(prompts.messages.isEmpty());
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QString>
+
+#include <utility>
+
+// HOME and the XDG folders of a private home inside root, made on the way;
+// the runtime folder is the user's alone, as the desktop's rules want it.
+inline QList<std::pair<const char *, QString>> privateFolders(const QString &root)
+{
+    const QList<std::pair<const char *, QString>> folders {
+        {"HOME", root + "/home"},
+        {"XDG_DATA_HOME", root + "/home/.local/share"},
+        {"XDG_CONFIG_HOME", root + "/home/.config"},
+        {"XDG_CACHE_HOME", root + "/home/.cache"},
+        {"XDG_STATE_HOME", root + "/home/.local/state"},
+        {"XDG_RUNTIME_DIR", root + "/runtime"},
+    };
+    for (const auto &folder : folders)
+        QDir().mkpath(folder.second);
+    QFile::setPermissions(
+        root + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return folders;
+}
