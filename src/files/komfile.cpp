@@ -63,12 +63,16 @@ struct Field {
 
 } // namespace
 
+QByteArrayView withoutLineEnd(QByteArrayView bytes)
+{
+    while (bytes.endsWith('\r') || bytes.endsWith('\n'))
+        bytes.chop(1);
+    return bytes;
+}
+
 KomReadResult readKom(const QByteArray &bytes)
 {
-    qsizetype size = bytes.size();
-    while (size > 0 && (bytes[size - 1] == '\r' || bytes[size - 1] == '\n'))
-        --size;
-    const QByteArrayView content(bytes.constData(), size);
+    const QByteArrayView content = withoutLineEnd(bytes);
     if (!content.startsWith(QByteArrayView(komHeader, headerLength)))
         return failed(KomProblem::NotARoomFile, 0);
 

@@ -81,6 +81,9 @@ struct KomReadResult {
 // ends; names keep theirs.
 KomReadResult readKom(const QByteArray &bytes);
 
+// The file without the CR and LF bytes at its very end, which count nowhere.
+QByteArrayView withoutLineEnd(QByteArrayView bytes);
+
 struct KomWriteResult {
     // The file's text without its line end.
     QString text;

@@ -19,10 +19,7 @@ QString rejectedText(const WholeFile &file)
 {
     if (file.problem != ReadProblem::None)
         return QStringLiteral("Глюк!");
-    QByteArray bytes = file.bytes;
-    while (bytes.endsWith('\r') || bytes.endsWith('\n'))
-        bytes.chop(1);
-    return fromCodePage(bytes);
+    return fromCodePage(withoutLineEnd(file.bytes).toByteArray());
 }
 
 } // namespace
