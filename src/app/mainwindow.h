@@ -31,6 +31,7 @@ public:
     ~MainWindow() override;
 
     Editor &editor() { return *m_editor; }
+    Prompts &prompts() { return *m_prompts; }
 
     // The room plan's top-left pixel in the design layout.
     static constexpr QPoint planOrigin {136, 24};
@@ -53,6 +54,7 @@ public:
 protected:
     // With unsaved changes, asks whether to save them first.
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // Ctrl+Z undoes; Ctrl+Shift+Z and Ctrl+Y redo.
@@ -66,6 +68,18 @@ private:
     // The save dialog in mode "Sav" (save the room) or "Exp" (export the
     // plan), the mode passed through tmpStr.
     void showSaveDialog(const QString &mode);
+    // Before the room goes (closing, a new room, another file): with
+    // unsaved changes, asks whether to save them. True when the caller may
+    // go on: nothing was unsaved, "Нет", or "Да" and a save that went
+    // through.
+    bool unsavedChangesSettled();
+    // The window's frame, as far as it is known yet.
+    QSize decoration() const;
+
+    // The last fit, done again once the window manager's frame is known.
+    QSize m_fitClient;
+    int m_fitListHeight = 0;
+    QSize m_fitDecoration;
 
     std::unique_ptr<QtPrompts> m_ownPrompts;
     Prompts *m_prompts = nullptr;

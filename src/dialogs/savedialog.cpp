@@ -7,6 +7,7 @@
 #include "dialogs/icons.h"
 #include "dialogs/twips.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,8 +82,17 @@ void SaveDialog::showEvent(QShowEvent *event)
 
 void SaveDialog::load()
 {
-    showWorkingFolder(*m_Drive1, *m_Dir1, *m_File1);
-    m_nam->setText(defaultName);
+    const QFileInfo proposed(m_proposedFile);
+    if (m_proposedFile.isEmpty()
+        || !showFolder(*m_Drive1, *m_Dir1, *m_File1, proposed.absolutePath())) {
+        showWorkingFolder(*m_Drive1, *m_Dir1, *m_File1);
+        m_nam->setText(defaultName);
+    } else if (proposed.fileName().endsWith(extension(), Qt::CaseInsensitive)) {
+        // As if the user had picked it in the list.
+        File1_Click(proposed.fileName());
+    } else {
+        m_nam->setText(proposed.fileName());
+    }
     recompute();
 }
 

@@ -26,6 +26,11 @@ public:
     SaveDialog(const QString &mode, std::function<bool(const QString &path)> write,
         QWidget *parent = nullptr);
 
+    // Every showing starts at this file, its folder and its
+    // name, instead of the working folder and the default name; none when
+    // empty, or when its folder cannot be listed.
+    void proposeFile(const QString &path) { m_proposedFile = path; }
+
     DriveList *Drive1() const { return m_Drive1; }
     DirList *Dir1() const { return m_Dir1; }
     QLabel *direkt() const { return m_direkt; }
@@ -50,6 +55,7 @@ private:
     // something else by the time a failed write is retried.
     const bool m_saveMode;
     std::function<bool(const QString &path)> m_write;
+    QString m_proposedFile;
     DriveList *m_Drive1;
     DirList *m_Dir1;
     QLabel *m_direkt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/komfile.h"
 #include "model/objecttable.h"
 #include "model/windowstate.h"
 #include "plan/plansurface.h"
@@ -12,6 +13,8 @@ namespace plandex {
 
 inline const QString appTitle = QStringLiteral("Plandex");
 inline const QString mainCaption = QStringLiteral("My Plandex");
+// What the user is told of a room file that cannot be taken.
+inline const QString badFileMessage = QStringLiteral("Неверный формат файла");
 
 // Mouse buttons as the handlers see them, summed when several are down.
 namespace buttons {
@@ -91,6 +94,11 @@ public:
     // Replaces the room by the one in the file nam. A file that cannot be
     // read or is not a sound room file changes nothing but is reported.
     void openKom(const QString &nam);
+    // A room kept for recovery, shown as a room with unsaved changes that
+    // belongs to file (none when empty); the history starts afresh.
+    void recoverRoom(const KomRoom &room, const QString &file);
+    // The room as a room file holds it.
+    KomRoom komRoom() const;
     // Writes the room to nam, replacing the file; afterwards the last
     // object is current. A failure is reported and returns false; an old
     // file stays as it was.
@@ -111,6 +119,9 @@ public:
     // brings back.
     const QString &roomFile() const { return m_roomFile; }
     void setRoomFile(const QString &path) { m_roomFile = path; }
+    // The file a save offers: a recovered room's file until the room is
+    // saved or replaced; empty otherwise, and saving starts as ever.
+    QString fileToOffer() const { return m_offerRoomFile ? m_roomFile : QString(); }
 
     // The size labels W and H.
     void showSize(const QString &w, const QString &h);
@@ -139,6 +150,8 @@ private:
     void fillObj(int rgb);
     void fillPreview(int rgb);
     void outlinePreview(int rgb);
+    // Puts the room of a sound file on the plan, as belonging to file.
+    void showRoom(const KomRoom &room, const QString &file);
 
     WindowPort &m_window;
     Prompts &m_prompts;
@@ -152,6 +165,7 @@ private:
     // only a redraw takes it off.
     bool m_previewShown = false;
     QString m_roomFile;
+    bool m_offerRoomFile = false;
 };
 
 } // namespace plandex

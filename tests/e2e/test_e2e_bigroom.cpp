@@ -2,6 +2,7 @@
 #include "xsession.h"
 
 #include <QFile>
+#include <QString>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +29,7 @@ class TestBigRoom : public QObject
 
 private slots:
     void drawingOnTheScrolledPlanLandsUnderTheMouse();
+    void aBigRoomFromTheCommandLineFitsTheScreenWithItsFrame();
 };
 
 void TestBigRoom::drawingOnTheScrolledPlanLandsUnderTheMouse()
@@ -98,6 +100,36 @@ void TestBigRoom::drawingOnTheScrolledPlanLandsUnderTheMouse()
     const QRect band = boxOf(shot, green, whole);
     QCOMPARE(band.bottomRight(), held);
     QVERIFY2(band.top() < press.y() - 100, "the plan did not scroll on");
+}
+
+void TestBigRoom::aBigRoomFromTheCommandLineFitsTheScreenWithItsFrame()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString room = dir.filePath("big.kom");
+    QFile file(room);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("komfile: 2000|1500\x01\r\n");
+    file.close();
+
+    XSession x({1024, 768});
+    QVERIFY2(x.start(), "Xvfb did not start");
+    QVERIFY2(x.startWindowManager(), "openbox did not start");
+    QVERIFY(x.startApp({room}));
+    const quint64 window = x.waitForWindow("^My Plandex$");
+    QVERIFY2(window != 0, "no window titled My Plandex");
+    // The window manager frames the window a moment after it shows; the
+    // frame then fills the screen, which has no panels.
+    const QRect screen(0, 0, 1024, 768);
+    QRect frame;
+    QTRY_VERIFY2_WITH_TIMEOUT((frame = x.frameGeometry(window)) == screen,
+        qPrintable(QString("the frame lies at %1,%2 and is %3 x %4")
+                .arg(frame.x())
+                .arg(frame.y())
+                .arg(frame.width())
+                .arg(frame.height())),
+        5000);
+    QVERIFY2(x.geometry(window).size() != frame.size(), "the window has no frame");
 }
 
 QTEST_MAIN(TestBigRoom)
