@@ -3,11 +3,13 @@
 // operation, the median of several batches.
 
 #include "files/komfile.h"
+#include "files/recoverystore.h"
 #include "files/wholefile.h"
 #include "model/objecttable.h"
 #include "model/pairtext.h"
 #include "plan/colors.h"
 #include "plan/editor.h"
+#include "plan/roomrecovery.h"
 #include "support/fakewindow.h"
 
 #include <QImage>
@@ -191,6 +193,7 @@ enum RowId {
     ResizeMove,
     GrabPress,
     ReleaseCommit,
+    RecoveryCommit,
     Redraw,
     HitLast,
     HitMiss,
@@ -204,6 +207,7 @@ const char *const rowNames[RowCount] = {
     "K_MouseMove, resize",
     "K_MouseDown, move grab",
     "release commit (down+move+up)",
+    "the same, kept for recovery",
     "OBNOV",
     "testpoz, hit last object",
     "testpoz, miss",
@@ -347,14 +351,13 @@ std::vector<double> runColumn(const Layout &L)
     // Press, one move and release: the release rewrites the row, redraws
     // and hit-tests. The last object alternates between its own place and
     // a free place in the strip. Runs last since it leaves the object moved.
-    {
-        g_context = std::to_string(n) + " release commit";
+    const Rect places[2] = {last, L.stripPlace(20, 120)};
+    int moves = 0;
+    auto releaseCommits = [&] {
         e.selct_Click();
-        const Rect places[2] = {last, L.stripPlace(20, 120)};
-        int k = 0;
-        us[ReleaseCommit] = measure([&] {
-            const Rect &from = places[k & 1], &to = places[(k + 1) & 1];
-            ++k;
+        return measure([&] {
+            const Rect &from = places[moves & 1], &to = places[(moves + 1) & 1];
+            ++moves;
             const int px = from.l + 3, py = from.t + 3;
             const int x = px + to.l - from.l, y = py + to.t - from.t;
             e.K_MouseDown(buttons::left, 0, px, py);
@@ -366,7 +369,24 @@ std::vector<double> runColumn(const Layout &L)
                 "the release did not commit the move");
             check(e.table().selection() == n - 1, "the release hit test missed the moved object");
         });
-        check(e.table().count() == n, "the table size changed");
+    };
+    g_context = std::to_string(n) + " release commit";
+    us[ReleaseCommit] = releaseCommits();
+    check(e.table().count() == n, "the table size changed");
+
+    // The same with the room kept for recovery after every commit: the
+    // snapshot is taken on this thread, the writing is not.
+    {
+        g_context = std::to_string(n) + " commit kept for recovery";
+        QTemporaryDir folder;
+        check(folder.isValid(), "no temporary folder");
+        RecoveryStore store(folder.path());
+        check(store.isActive(), "the recovery folder is not usable");
+        RoomRecovery keeper(e, store);
+        us[RecoveryCommit] = releaseCommits();
+        store.waitUntilDone();
+        const KomReadResult kept = readKom(ReadWholeFile(store.roomPath()).bytes, PairBlanks::Keep);
+        check(!kept.error && kept.room == e.komRoom(), "the last commit was not kept");
     }
 
     check(
@@ -479,7 +499,7 @@ int main()
         std::printf(" (limit %.0fx)\n", g.limit);
     }
     std::printf("Goals: 32,767 objects, one frame\n");
-    for (RowId row : {Redraw, ReleaseCommit}) {
+    for (RowId row : {Redraw, ReleaseCommit, RecoveryCommit}) {
         std::printf("  %-*s", labelWidth - 2, rowNames[row]);
         for (int c = 2; c < columns; ++c) {
             const double v = results[size_t(c)][size_t(row)];

@@ -22,6 +22,7 @@ bool QtPrompts::confirm(const QString &text)
         QMessageBox::NoIcon, appTitle, text, QMessageBox::Yes | QMessageBox::No, m_parent);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 

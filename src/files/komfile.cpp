@@ -70,7 +70,7 @@ QByteArrayView withoutLineEnd(QByteArrayView bytes)
     return bytes;
 }
 
-KomReadResult readKom(const QByteArray &bytes)
+KomReadResult readKom(const QByteArray &bytes, PairBlanks blanks)
 {
     const QByteArrayView content = withoutLineEnd(bytes);
     if (!content.startsWith(QByteArrayView(komHeader, headerLength)))
@@ -124,7 +124,8 @@ KomReadResult readKom(const QByteArray &bytes)
             if (text[end] != fields[f].end)
                 return failed(KomProblem::StrayMark, end, object);
             const QStringView field = QStringView(text).sliced(pos, end - pos);
-            parts[f] = f == 0 ? field.toString() : trimBlanks(field).toString();
+            parts[f] = f == 0 || blanks == PairBlanks::Keep ? field.toString()
+                                                            : trimBlanks(field).toString();
             pos = end + 1;
         }
         room.objects.push_back({std::move(parts[0]), std::move(parts[1]), std::move(parts[2])});

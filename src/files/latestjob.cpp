@@ -17,6 +17,8 @@ void LatestJobWorker::post(std::function<void()> job)
 {
     {
         const std::lock_guard lock(m_mutex);
+        if (m_waiting)
+            m_replaced.push_back(std::move(m_waiting));
         m_waiting = std::move(job);
         if (!m_thread.joinable())
             m_thread = std::thread([this] { run(); });
@@ -39,8 +41,11 @@ void LatestJobWorker::run()
             return;
         const std::function<void()> job = std::move(m_waiting);
         m_waiting = nullptr;
+        std::vector<std::function<void()>> replaced;
+        replaced.swap(m_replaced);
         m_running = true;
         lock.unlock();
+        replaced.clear();
         job();
         lock.lock();
         m_running = false;

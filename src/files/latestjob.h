@@ -4,6 +4,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace plandex {
 
@@ -29,6 +30,9 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::function<void()> m_waiting;
+    // Jobs replaced before they ran: what they hold may be large, and
+    // freeing it is the worker's business, not the poster's.
+    std::vector<std::function<void()>> m_replaced;
     bool m_running = false;
     bool m_stopping = false;
     // Started by the first job: a program that never posts one keeps no

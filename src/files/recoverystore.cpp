@@ -104,7 +104,7 @@ std::optional<RecoveredRoom> RecoveryLeftover::read() const
     const WholeFile whole = ReadWholeFile(roomPath());
     if (whole.problem != ReadProblem::None)
         return std::nullopt;
-    KomReadResult room = readKom(whole.bytes);
+    KomReadResult room = readKom(whole.bytes, PairBlanks::Keep);
     std::optional<QString> file = readFilePath(fileOf(m_folder, m_id, pathSuffix));
     if (room.error || !file)
         return std::nullopt;
@@ -136,8 +136,9 @@ RecoveryStore::RecoveryStore(const QString &folder)
     // Rooms are the user's own business.
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     for (int attempt = 0; attempt < 8 && m_lockFd < 0; ++attempt) {
-        m_id = QStringLiteral("%1-%2").arg(::getpid()).arg(
-            QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'));
+        m_id = QStringLiteral("%1-%2")
+                   .arg(::getpid())
+                   .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'));
         // A fresh name: an existing file of that name is another copy's.
         const QString lock = fileOf(m_folder, m_id, lockSuffix);
         const int fd = openLock(lock, O_CREAT | O_EXCL);

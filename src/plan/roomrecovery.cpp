@@ -27,7 +27,8 @@ bool RoomRecovery::offerLeftover(Prompts &prompts)
     const std::unique_ptr<RecoveryLeftover> left = m_store.claimNewestLeftover();
     if (!left)
         return false;
-    if (!prompts.confirm(QStringLiteral("Восстановить комнату, не сохранённую при прошлой работе?"))) {
+    if (!prompts.confirm(
+            QStringLiteral("Восстановить комнату, не сохранённую при прошлой работе?"))) {
         left->remove();
         return false;
     }

@@ -88,10 +88,11 @@ void TestUnsavedWork::replacingTheRoomAsksAboutUnsavedChanges_data()
         row("Да saves, goes on") << "draw" << Answer::Yes << "Сохранить" << true << true;
         row("Да, save cancelled") << "draw" << Answer::Yes << "Отмена" << true << false;
     }
-    QTest::newRow("close: after a save")
-        << "close" << "draw save" << Answer::Cancel << "" << false << true;
+    QTest::newRow("close: after a save") << "close"
+                                         << "draw save" << Answer::Cancel << "" << false << true;
     QTest::newRow("close: undone past the save")
-        << "close" << "draw save undo" << Answer::Cancel << "" << true << false;
+        << "close"
+        << "draw save undo" << Answer::Cancel << "" << true << false;
 }
 
 void TestUnsavedWork::replacingTheRoomAsksAboutUnsavedChanges()
@@ -149,11 +150,16 @@ void TestUnsavedWork::aRecoveredRoomOffersItsOwnFile_data()
     // The room's file, and what the save dialog shows as its target.
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("target");
-    QTest::newRow("its file") << "{dir}/rooms/Кухня.kom" << "{dir}/rooms/Кухня.kom";
-    QTest::newRow("without the extension") << "{dir}/rooms/plan" << "{dir}/rooms/plan.kom";
-    QTest::newRow("no file") << "" << "{cwd}/безымянная комната.kom";
-    QTest::newRow("its folder is gone") << "{dir}/gone/a.kom" << "{cwd}/безымянная комната.kom";
-    QTest::newRow("opened afterwards") << "open" << "{cwd}/безымянная комната.kom";
+    QTest::newRow("its file") << "{dir}/rooms/Кухня.kom"
+                              << "{dir}/rooms/Кухня.kom";
+    QTest::newRow("without the extension") << "{dir}/rooms/plan"
+                                           << "{dir}/rooms/plan.kom";
+    QTest::newRow("no file") << ""
+                             << "{cwd}/безымянная комната.kom";
+    QTest::newRow("its folder is gone") << "{dir}/gone/a.kom"
+                                        << "{cwd}/безымянная комната.kom";
+    QTest::newRow("opened afterwards") << "open"
+                                       << "{cwd}/безымянная комната.kom";
 }
 
 void TestUnsavedWork::aRecoveredRoomOffersItsOwnFile()
@@ -169,7 +175,8 @@ void TestUnsavedWork::aRecoveredRoomOffersItsOwnFile()
     ScriptedPrompts prompts;
     MainWindow window(&prompts);
     Editor &e = window.editor();
-    e.recoverRoom({600, 400, {{"Стол", "10|60", "20|80"}}}, QString(file).replace("{dir}", dir.path()));
+    e.recoverRoom(
+        {600, 400, {{"Стол", "10|60", "20|80"}}}, QString(file).replace("{dir}", dir.path()));
     QVERIFY(e.history().isModified());
     if (file == "open") {
         QVERIFY(e.saveKom(dir.filePath("rooms/other.kom")));

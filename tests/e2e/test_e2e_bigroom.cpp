@@ -124,10 +124,10 @@ void TestBigRoom::aBigRoomFromTheCommandLineFitsTheScreenWithItsFrame()
     QRect frame;
     QTRY_VERIFY2_WITH_TIMEOUT((frame = x.frameGeometry(window)) == screen,
         qPrintable(QString("the frame lies at %1,%2 and is %3 x %4")
-                .arg(frame.x())
-                .arg(frame.y())
-                .arg(frame.width())
-                .arg(frame.height())),
+                       .arg(frame.x())
+                       .arg(frame.y())
+                       .arg(frame.width())
+                       .arg(frame.height())),
         5000);
     QVERIFY2(x.geometry(window).size() != frame.size(), "the window has no frame");
 }

@@ -122,6 +122,16 @@ bool XSession::startApp(
     return m_app->waitForStarted(5000);
 }
 
+QProcess *XSession::app(qint64 pid)
+{
+    if (m_app && m_app->processId() == pid)
+        return m_app.get();
+    for (const auto &earlier : m_earlierApps)
+        if (earlier && earlier->processId() == pid)
+            return earlier.get();
+    return nullptr;
+}
+
 bool XSession::run(
     const QString &program, const QStringList &arguments, QByteArray *output, int timeoutMs)
 {

@@ -43,7 +43,9 @@ public:
     // XDG_CONFIG_HOME home()/.config, as on a fresh account.
     QString home() const { return m_home.filePath("home"); }
     static QString builtProgram();
+    // The newest copy of plandex, or the one of that process id.
     QProcess &app() { return *m_app; }
+    QProcess *app(qint64 pid);
 
     // The id of the first window whose title matches the regular
     // expression, waiting for it up to timeoutMs; 0 when none came.

@@ -125,9 +125,8 @@ void TestRecoveryStore::offersOnlyRoomsOfCopiesThatAreGone_data()
     QTest::addColumn<QStringList>("after");
     QTest::newRow("nothing") << QStringList {} << "" << QStringList {};
     QTest::newRow("a running copy's room") << QStringList {"live"} << "" << QStringList {"live"};
-    QTest::newRow("a gone copy's room, lock file left")
-        << QStringList {"9-a:lock room path"} << "9-a"
-        << QStringList {"9-a.kom", "9-a.lock", "9-a.path"};
+    QTest::newRow("a gone copy's room, lock file left") << QStringList {
+        "9-a:lock room path"} << "9-a" << QStringList {"9-a.kom", "9-a.lock", "9-a.path"};
     QTest::newRow("a gone copy's room, no lock file")
         << QStringList {"9-a:room"} << "9-a" << QStringList {"9-a.kom", "9-a.lock"};
     QTest::newRow("a lock file alone goes") << QStringList {"9-a:lock"} << "" << QStringList {};
@@ -136,9 +135,8 @@ void TestRecoveryStore::offersOnlyRoomsOfCopiesThatAreGone_data()
     QTest::newRow("the newest of two; the older stays")
         << QStringList {"9-old:lock room", "9-new:lock room"} << "9-new"
         << QStringList {"9-new.kom", "9-new.lock", "9-old.kom", "9-old.lock"};
-    QTest::newRow("gone and running")
-        << QStringList {"live", "9-a:lock room"} << "9-a"
-        << QStringList {"9-a.kom", "9-a.lock", "live"};
+    QTest::newRow("gone and running") << QStringList {"live", "9-a:lock room"} << "9-a"
+                                      << QStringList {"9-a.kom", "9-a.lock", "live"};
 }
 
 void TestRecoveryStore::offersOnlyRoomsOfCopiesThatAreGone()
@@ -185,8 +183,9 @@ void TestRecoveryStore::offersOnlyRoomsOfCopiesThatAreGone()
     for (const QString &f : now)
         if (!f.startsWith(own + ".") && !liveFiles.contains(f))
             files << f;
-    if (!liveFiles.isEmpty()
-        && std::all_of(liveFiles.begin(), liveFiles.end(), [&](auto &f) { return now.contains(f); }))
+    if (!liveFiles.isEmpty() && std::all_of(liveFiles.begin(), liveFiles.end(), [&](auto &f) {
+            return now.contains(f);
+        }))
         files << "live";
     files.sort();
     QCOMPARE(files, after);
@@ -199,12 +198,13 @@ void TestRecoveryStore::readsBackOrRefusesDamage_data()
     QTest::addColumn<bool>("sound");
     QTest::addColumn<QString>("file");
     const QByteArray good = writeKom(roomOf(600)).bytes;
-    QTest::newRow("room and path") << good << QByteArray("/rooms/a.kom\n") << true << "/rooms/a.kom";
+    QTest::newRow("room and path")
+        << good << QByteArray("/rooms/a.kom\n") << true << "/rooms/a.kom";
     QTest::newRow("no file") << good << QByteArray("none") << true << "";
-    QTest::newRow("not a room file") << QByteArray("komfile 600|400\x01\r\n") << QByteArray("none")
-                                     << false << "";
-    QTest::newRow("damaged record") << QByteArray("komfile: 600|400\x01Стол\x02")
-                                    << QByteArray("none") << false << "";
+    QTest::newRow("not a room file")
+        << QByteArray("komfile 600|400\x01\r\n") << QByteArray("none") << false << "";
+    QTest::newRow("damaged record")
+        << QByteArray("komfile: 600|400\x01Стол\x02") << QByteArray("none") << false << "";
     QTest::newRow("empty path") << good << QByteArray("") << false << "";
     QTest::newRow("relative path") << good << QByteArray("a.kom\n") << false << "";
     QTest::newRow("no line end") << good << QByteArray("/rooms/a.kom") << false << "";

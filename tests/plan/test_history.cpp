@@ -258,7 +258,8 @@ void TestHistory::recoveryFollowsEveryStep()
         if (!unsaved)
             continue;
         QVERIFY2(contentOf(store.roomPath()) == writeKom(s.e.komRoom()).bytes, qPrintable(step));
-        const QByteArray file = s.e.roomFile().isEmpty() ? "<unreadable>" : QFile::encodeName(s.e.roomFile()) + "\n";
+        const QByteArray file
+            = s.e.roomFile().isEmpty() ? "<unreadable>" : QFile::encodeName(s.e.roomFile()) + "\n";
         QVERIFY2(contentOf(pathFile) == file, qPrintable(step));
     }
 }

@@ -13,7 +13,8 @@ using namespace plandex;
 
 namespace {
 
-const KomRoom kept {600, 400, {{"Стол", "10|60", "20|80"}}};
+// Pair texts with blanks, as the editor writes them.
+const KomRoom kept {600, 400, {{"Стол", " 10|60", " 20|80"}}};
 
 } // namespace
 
@@ -38,12 +39,15 @@ void TestRoomRecovery::offersTheRoomAGoneCopyLeft_data()
     QTest::addColumn<QStringList>("messages");
     const QByteArray sound = writeKom(kept).bytes;
     const QStringList none, bad {"Неверный формат файла"};
-    QTest::newRow("nothing left") << QByteArray("none") << QByteArray("none") << true << false << none;
+    QTest::newRow("nothing left") << QByteArray("none") << QByteArray("none") << true << false
+                                  << none;
     QTest::newRow("Да") << sound << QByteArray("/rooms/Кухня.kom\n") << true << true << none;
     QTest::newRow("Да, a new room") << sound << QByteArray("none") << true << true << none;
     QTest::newRow("Нет") << sound << QByteArray("/rooms/a.kom\n") << false << false << none;
-    QTest::newRow("Да, damaged room") << sound.left(30) << QByteArray("none") << true << false << bad;
-    QTest::newRow("Да, damaged path") << sound << QByteArray("rooms/a.kom\n") << true << false << bad;
+    QTest::newRow("Да, damaged room")
+        << sound.left(30) << QByteArray("none") << true << false << bad;
+    QTest::newRow("Да, damaged path")
+        << sound << QByteArray("rooms/a.kom\n") << true << false << bad;
     QTest::newRow("Нет, damaged") << sound.left(30) << QByteArray("none") << false << false << none;
 }
 
