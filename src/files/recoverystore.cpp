@@ -191,8 +191,9 @@ void RecoveryStore::write(const KomRoom &room, const QString &file)
     const KomWriteResult bytes = writeKom(room);
     if (bytes.error)
         return;
-    // The path before the room, so that a room never shows with a path it
-    // did not have.
+    // The path first, so that a room never lacks the path it has. Killed
+    // between the two, the last room but one is kept with the new path,
+    // which changes no more than where saving starts.
     if (m_fileWritten != file) {
         const QString path = fileOf(m_folder, m_id, pathSuffix);
         const bool written = file.isEmpty()

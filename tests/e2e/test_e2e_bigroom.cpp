@@ -1,7 +1,7 @@
 #include "plandexui.h"
+#include "support/filebytes.h"
 #include "xsession.h"
 
-#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,6 +9,9 @@
 using namespace plandexui;
 
 namespace {
+
+// Larger than any screen of these tests.
+const QByteArray bigRoom = "komfile: 2000|1500\x01\r\n";
 
 // The box of pixels of one colour inside an area of a screenshot.
 QRect boxOf(const QImage &shot, const QColor &colour, QRect area)
@@ -35,12 +38,8 @@ private slots:
 void TestBigRoom::drawingOnTheScrolledPlanLandsUnderTheMouse()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QString room = dir.filePath("big.kom");
-    QFile file(room);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("komfile: 2000|1500\x01\r\n");
-    file.close();
+    QVERIFY(put(room, bigRoom));
 
     XSession x({1280, 1024});
     QVERIFY2(x.start(), "Xvfb did not start");
@@ -105,12 +104,8 @@ void TestBigRoom::drawingOnTheScrolledPlanLandsUnderTheMouse()
 void TestBigRoom::aBigRoomFromTheCommandLineFitsTheScreenWithItsFrame()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QString room = dir.filePath("big.kom");
-    QFile file(room);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("komfile: 2000|1500\x01\r\n");
-    file.close();
+    QVERIFY(put(room, bigRoom));
 
     XSession x({1024, 768});
     QVERIFY2(x.start(), "Xvfb did not start");

@@ -101,12 +101,11 @@ void TestRecovery::aKilledRoomComesBack()
     QTemporaryDir tmp;
     const QString roomFile = tmp.filePath("sofa.kom");
     QVERIFY(put(roomFile, sofaRoom));
-    const QString oldCwd = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(tmp.path()));
     XSession x;
+    // Where the save dialog starts.
+    x.setAppFolder(tmp.path());
     quint64 window = 0;
     const QString started = startPlandex(x, window);
-    QDir::setCurrent(oldCwd);
     QVERIFY2(started.isEmpty(), qPrintable(started));
 
     QVERIFY(drawObject(x, window, wardrobe.topLeft(), wardrobe.bottomRight(), "Wardrobe"));
@@ -116,10 +115,7 @@ void TestRecovery::aKilledRoomComesBack()
     QVERIFY2(kept.contains("Wardrobe") && kept.contains("Table"), kept.constData());
     QVERIFY(killApp(x, first));
 
-    QVERIFY(QDir::setCurrent(tmp.path()));
-    const bool again = x.startApp({roomFile});
-    QDir::setCurrent(oldCwd);
-    QVERIFY(again);
+    QVERIFY(x.startApp({roomFile}));
     const qint64 second = x.app().processId();
     const quint64 question = x.waitForWindow(recoveryQuestionTitle);
     QVERIFY2(question, "no question about the lost room");

@@ -117,6 +117,7 @@ bool XSession::startApp(
     env.insert("XDG_CONFIG_DIRS", "/etc/xdg");
     env.insert(extra);
     m_app->setProcessEnvironment(env);
+    m_app->setWorkingDirectory(m_appFolder);
     m_app->setProcessChannelMode(QProcess::ForwardedChannels);
     m_app->start(program.isEmpty() ? builtProgram() : program, arguments);
     return m_app->waitForStarted(5000);

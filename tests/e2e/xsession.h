@@ -39,6 +39,9 @@ public:
     // A copy started before keeps running; app() is the newest.
     bool startApp(const QStringList &arguments = {}, const QProcessEnvironment &extra = {},
         const QString &program = {});
+    // The working folder of the copies started from now on; the test's own
+    // unless set.
+    void setAppFolder(const QString &folder) { m_appFolder = folder; }
     // The session's home folder; XDG_DATA_HOME is home()/.local/share and
     // XDG_CONFIG_HOME home()/.config, as on a fresh account.
     QString home() const { return m_home.filePath("home"); }
@@ -105,6 +108,7 @@ private:
     // Copies started before the newest, m_app.
     std::vector<std::unique_ptr<QProcess>> m_earlierApps;
     std::unique_ptr<QProcess> m_app;
+    QString m_appFolder;
     QString m_display;
     QSize m_screen;
     // Characters bound by provideKeys, and the name of their key.
