@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace plandex {
 
 CommandMenu::CommandMenu(QWidget &window, std::function<bool()> busy)
@@ -19,8 +21,8 @@ CommandMenu::~CommandMenu()
     delete m_listMenu;
 }
 
-QAction *CommandMenu::add(const QString &text, const QList<QKeySequence> &shortcuts,
-    std::function<void()> run, bool planOnly)
+QAction *CommandMenu::add(MenuSection section, const QString &text,
+    const QList<QKeySequence> &shortcuts, std::function<void()> run, bool planOnly)
 {
     auto *action = new QAction(text, &m_window);
     action->setShortcuts(shortcuts);
@@ -30,20 +32,15 @@ QAction *CommandMenu::add(const QString &text, const QList<QKeySequence> &shortc
             run();
     });
     m_window.addAction(action);
-    m_entries.push_back({action, nullptr, planOnly});
+    m_entries.push_back({section, action, nullptr, planOnly});
     return action;
 }
 
-QMenu *CommandMenu::addSubmenu(const QString &title)
+QMenu *CommandMenu::addSubmenu(MenuSection section, const QString &title)
 {
     auto *menu = new QMenu(title, &m_window);
-    m_entries.push_back({nullptr, menu, true});
+    m_entries.push_back({section, nullptr, menu, true});
     return menu;
-}
-
-void CommandMenu::addSeparator()
-{
-    m_entries.push_back({});
 }
 
 void CommandMenu::onShow(std::function<void(MenuPlace)> update)
@@ -58,15 +55,20 @@ QMenu *CommandMenu::menuFor(MenuPlace place)
         return menu;
     menu = new QMenu;
     menu->setObjectName(place == MenuPlace::Plan ? "planMenu" : "listMenu");
-    for (const Entry &entry : m_entries) {
+    std::vector<Entry> entries = m_entries;
+    std::stable_sort(entries.begin(), entries.end(),
+        [](const Entry &a, const Entry &b) { return a.section < b.section; });
+    const Entry *last = nullptr;
+    for (const Entry &entry : entries) {
         if (entry.planOnly && place != MenuPlace::Plan)
             continue;
+        if (last && entry.section != last->section)
+            menu->addSeparator();
+        last = &entry;
         if (entry.action)
             menu->addAction(entry.action);
-        else if (entry.menu)
-            menu->addMenu(entry.menu);
         else
-            menu->addSeparator();
+            menu->addMenu(entry.menu);
     }
     return menu;
 }

@@ -17,6 +17,9 @@ namespace plandex {
 // Which context menu is asked for.
 enum class MenuPlace { Plan, List };
 
+// The groups of a menu, in their order; a line parts them.
+enum class MenuSection { Room, Object, History, View, Files, Output };
+
 // The commands beyond the tool buttons. Each is a shortcut that works
 // anywhere in the main window and an item of the context menus of the plan
 // and the list; the window itself keeps its layout. No command runs while
@@ -29,12 +32,12 @@ public:
     CommandMenu(QWidget &window, std::function<bool()> busy);
     ~CommandMenu() override;
 
-    // A command with its shortcuts, in both menus unless planOnly.
-    QAction *add(const QString &text, const QList<QKeySequence> &shortcuts,
+    // A command with its shortcuts, at the end of its section, in both
+    // menus unless planOnly.
+    QAction *add(MenuSection section, const QString &text, const QList<QKeySequence> &shortcuts,
         std::function<void()> run, bool planOnly = false);
-    // A submenu of the plan's menu.
-    QMenu *addSubmenu(const QString &title);
-    void addSeparator();
+    // A submenu at the end of its section of the plan's menu.
+    QMenu *addSubmenu(MenuSection section, const QString &title);
     // Called before a menu shows, to bring texts and checks up to date. An
     // action disabled here stays so for its shortcut too: keep enabled
     // states true at all times instead (or leave the action enabled and let
@@ -60,7 +63,8 @@ protected:
 
 private:
     struct Entry {
-        QAction *action = nullptr; // a separator when menu is null too
+        MenuSection section;
+        QAction *action = nullptr;
         QMenu *menu = nullptr;
         bool planOnly = false;
     };

@@ -181,9 +181,9 @@ void MainWindow::buildCommands()
 void MainWindow::addHistoryCommands()
 {
     QUndoStack &stack = m_editor->history().stack();
-    QAction *undo = m_commands->add(QStringLiteral("Отменить"),
+    QAction *undo = m_commands->add(MenuSection::History, QStringLiteral("Отменить"),
         {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { m_editor->history().undo(); });
-    QAction *redo = m_commands->add(QStringLiteral("Вернуть"),
+    QAction *redo = m_commands->add(MenuSection::History, QStringLiteral("Вернуть"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
         [this] { m_editor->history().redo(); });
     // Kept up to date, not only when a menu shows: a disabled action's
