@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -40,12 +41,9 @@ QString markup(const QString &picture)
 
 bool showsPicture(QWidget *widget)
 {
-    const QImage shot = widget->grab().toImage();
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x)
-            if (shot.pixelColor(x, y) == pictureColour)
-                return true;
-    return false;
+    const QImage shot = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto *pixels = reinterpret_cast<const QRgb *>(shot.constBits());
+    return std::count(pixels, pixels + shot.sizeInBytes() / 4, pictureColour.rgb()) > 0;
 }
 
 QLabel *labelShowing(QWidget *window, const QString &text)
@@ -169,13 +167,11 @@ void TestPlainText::show(
     } else if (place == "open" || place == "save") {
         QFile file(text);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        std::unique_ptr<QDialog> dialog;
-        if (place == "open")
-            dialog = std::make_unique<OpenDialog>([](const QString &) {});
-        else
-            dialog = std::make_unique<SaveDialog>("Sav", [](const QString &) { return true; });
+        const auto dialog = place == "open"
+            ? std::unique_ptr<FolderDialog>(new OpenDialog([](const QString &) {}))
+            : std::make_unique<SaveDialog>("Sav", [](const QString &) { return true; });
         dialog->show();
-        auto *files = dialog->findChild<FileList *>("File1");
+        FileList *files = dialog->File1();
         const QList<QListWidgetItem *> found = files->findItems(text, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         QTest::mouseClick(
