@@ -167,11 +167,32 @@ QString RecoveryStore::roomPath() const
     return fileOf(m_folder, m_id, roomSuffix);
 }
 
-void RecoveryStore::keep(KomRoom room, QString file)
+void RecoveryStore::spliceRows(int first, int removed, std::vector<KomRoom::Object> inserted)
 {
     if (!isActive())
         return;
-    m_worker.post([this, room = std::move(room), file = std::move(file)] { write(room, file); });
+    m_worker.step([this, first, removed, inserted = std::move(inserted)]() mutable {
+        std::vector<KomRoom::Object> &rows = m_room.objects;
+        const auto from = rows.begin() + qBound(0, first, int(rows.size()));
+        const auto to = removed < 0 ? rows.end() : from + qMin(removed, int(rows.end() - from));
+        if (to - from == qsizetype(inserted.size())) {
+            std::move(inserted.begin(), inserted.end(), from);
+            return;
+        }
+        rows.insert(rows.erase(from, to), std::make_move_iterator(inserted.begin()),
+            std::make_move_iterator(inserted.end()));
+    });
+}
+
+void RecoveryStore::keep(int width, int height, QString file)
+{
+    if (!isActive())
+        return;
+    m_worker.post([this, width, height, file = std::move(file)] {
+        m_room.width = width;
+        m_room.height = height;
+        write(file);
+    });
 }
 
 void RecoveryStore::discard()
@@ -185,10 +206,10 @@ void RecoveryStore::waitUntilDone()
     m_worker.wait();
 }
 
-void RecoveryStore::write(const KomRoom &room, const QString &file)
+void RecoveryStore::write(const QString &file)
 {
     // The table holds nothing a room file cannot.
-    const KomWriteResult bytes = writeKom(room);
+    const KomWriteResult bytes = writeKom(m_room);
     if (bytes.error)
         return;
     // The path first, so that a room never lacks the path it has. Killed

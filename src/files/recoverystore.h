@@ -65,9 +65,15 @@ public:
     bool isActive() const { return m_lockFd >= 0; }
     QString roomPath() const;
 
-    // Writes room as this copy's recovery file. Only the newest matters: a
-    // room not yet written when the next one comes is never written.
-    void keep(KomRoom room, QString file);
+    // The rows of the room, told of every change of the editor's table in
+    // order, so that keeping the room costs its caller only what changed:
+    // from row first, removed rows go (all that follow with -1) and
+    // inserted ones take their place.
+    void spliceRows(int first, int removed, std::vector<KomRoom::Object> inserted);
+    // Writes the room as the rows stand, with this size and belonging to
+    // file, as this copy's recovery file. Only the newest matters: a room
+    // not yet written when the next one comes is never written.
+    void keep(int width, int height, QString file);
     // Removes this copy's recovery files.
     void discard();
     // Returns when what was asked last is done.
@@ -80,13 +86,15 @@ public:
 
 private:
     // On the writing thread.
-    void write(const KomRoom &room, const QString &file);
+    void write(const QString &file);
     void erase();
 
     QString m_folder;
     QString m_id;
     int m_lockFd = -1;
-    // The file path as last written, known only on the writing thread.
+    // Known only on the writing thread: the room as the changes so far
+    // left it, and the file path as last written.
+    KomRoom m_room;
     std::optional<QString> m_fileWritten;
     // Last, so that it is gone before the members its jobs use.
     LatestJobWorker m_worker;

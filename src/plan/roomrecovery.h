@@ -1,6 +1,10 @@
 #pragma once
 
+#include "files/komfile.h"
+
 #include <QObject>
+
+#include <vector>
 
 namespace plandex {
 
@@ -8,9 +12,10 @@ class Editor;
 class Prompts;
 class RecoveryStore;
 
-// Keeps the store's copy of the room in step with the editor's history:
-// after every step (a change, an undo, a redo) while the room has unsaved
-// changes the room is kept, and once it has none the copy goes.
+// Keeps the store's copy of the room in step with the editor: the store is
+// told of every change of the table's rows, and after every step of the
+// history (a change, an undo, a redo) the room is kept while it has unsaved
+// changes, and its copy goes once it has none.
 class RoomRecovery : public QObject
 {
     Q_OBJECT
@@ -25,6 +30,8 @@ public:
 
 private:
     void follow();
+    // Rows first to last of the table, or to its end with -1.
+    std::vector<KomRoom::Object> rows(int first, int last) const;
 
     Editor &m_editor;
     RecoveryStore &m_store;

@@ -56,8 +56,10 @@ private slots:
 
 void TestRecoveryStore::onlyTheNewestWaitingJobRuns()
 {
+    // Jobs count from 0, steps from 10.
     std::vector<int> ran;
     std::promise<void> started, release;
+    auto job = [&ran](int n) { return [&ran, n] { ran.push_back(n); }; };
     {
         LatestJobWorker worker;
         worker.post([&] {
@@ -66,19 +68,28 @@ void TestRecoveryStore::onlyTheNewestWaitingJobRuns()
             ran.push_back(0);
         });
         started.get_future().wait();
-        // The first job runs; these wait in turn, each replacing the last.
-        for (int job : {1, 2, 3})
-            worker.post([&ran, job] { ran.push_back(job); });
+        // The first job runs; these wait in turn, each job replacing the
+        // last, each step kept.
+        worker.step(job(10));
+        worker.post(job(1));
+        worker.step(job(11));
+        worker.post(job(2));
+        // Given after the last job: not that job's business.
+        worker.step(job(12));
         release.set_value();
         worker.wait();
-        QCOMPARE(ran, (std::vector<int> {0, 3}));
+        QCOMPARE(ran, (std::vector<int> {0, 10, 11, 2}));
+        worker.post(job(3));
+        worker.wait();
+        QCOMPARE(ran, (std::vector<int> {0, 10, 11, 2, 12, 3}));
         // A job still waiting when the worker goes runs first.
+        worker.step(job(13));
         worker.post([&] {
             QThread::msleep(50);
             ran.push_back(4);
         });
     }
-    QCOMPARE(ran, (std::vector<int> {0, 3, 4}));
+    QCOMPARE(ran, (std::vector<int> {0, 10, 11, 2, 12, 3, 13, 4}));
 }
 
 void TestRecoveryStore::keepsWhileChangedAndRemovesOnClean()
@@ -91,24 +102,35 @@ void TestRecoveryStore::keepsWhileChangedAndRemovesOnClean()
         const QString pathFile = QString(store.roomPath()).replace(".kom", ".path");
         QCOMPARE(filesIn(folder).size(), 1); // the lock
 
-        store.keep(roomOf(600), "/rooms/мой.kom");
+        KomRoom room = roomOf(600);
+        store.spliceRows(0, -1, room.objects);
+        store.keep(600, 400, "/rooms/мой.kom");
         store.waitUntilDone();
-        QCOMPARE(contentOf(store.roomPath()), writeKom(roomOf(600)).bytes);
+        QCOMPARE(contentOf(store.roomPath()), writeKom(room).bytes);
         QCOMPARE(contentOf(pathFile), QFile::encodeName("/rooms/мой.kom") + "\n");
 
-        // A room without a file has no path file.
-        store.keep(roomOf(650), {});
+        // Rows inserted, rewritten and removed; a room without a file has
+        // no path file.
+        const KomRoom::Object shelf {"Полка", " 1|5", " 1|5"}, bed {"Кровать", "100|200", "10|90"};
+        room.width = 650;
+        room.objects = {shelf, bed};
+        store.spliceRows(0, 0, {shelf, shelf});
+        store.spliceRows(2, 1, {bed});
+        store.spliceRows(1, 1, {});
+        store.keep(650, 400, {});
         store.waitUntilDone();
-        QCOMPARE(contentOf(store.roomPath()), writeKom(roomOf(650)).bytes);
+        QCOMPARE(contentOf(store.roomPath()), writeKom(room).bytes);
         QVERIFY(!QFile::exists(pathFile));
 
-        store.keep(roomOf(700), "/rooms/b.kom");
+        // Rows change while nothing is kept, too.
         store.discard();
+        store.spliceRows(0, 1, {});
         store.waitUntilDone();
         QCOMPARE(filesIn(folder).size(), 1);
-
-        store.keep(roomOf(600), "/rooms/b.kom");
+        store.keep(650, 400, "/rooms/b.kom");
         store.waitUntilDone();
+        room.objects = {bed};
+        QCOMPARE(contentOf(store.roomPath()), writeKom(room).bytes);
         QCOMPARE(filesIn(folder).size(), 3);
     }
     // A clean exit leaves nothing, the lock file included.
@@ -152,7 +174,7 @@ void TestRecoveryStore::offersOnlyRoomsOfCopiesThatAreGone()
     for (const QString &copy : left) {
         if (copy == "live") {
             live = std::make_unique<RecoveryStore>(folder);
-            live->keep(roomOf(600), "/rooms/live.kom");
+            live->keep(600, 400, "/rooms/live.kom");
             live->waitUntilDone();
             liveFiles = filesIn(folder);
             continue;
