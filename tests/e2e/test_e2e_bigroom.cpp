@@ -31,19 +31,20 @@ class TestBigRoom : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(put(m_room, bigRoom)); }
     void drawingOnTheScrolledPlanLandsUnderTheMouse();
     void aBigRoomFromTheCommandLineFitsTheScreenWithItsFrame();
+
+private:
+    QTemporaryDir m_dir;
+    const QString m_room = m_dir.filePath("big.kom");
 };
 
 void TestBigRoom::drawingOnTheScrolledPlanLandsUnderTheMouse()
 {
-    QTemporaryDir dir;
-    const QString room = dir.filePath("big.kom");
-    QVERIFY(put(room, bigRoom));
-
     XSession x({1280, 1024});
     QVERIFY2(x.start(), "Xvfb did not start");
-    QVERIFY(x.startApp({room}));
+    QVERIFY(x.startApp({m_room}));
     const quint64 window = x.waitForWindow("^My Plandex$");
     QVERIFY2(window != 0, "no window titled My Plandex");
     // The whole screen, no more: there is no window manager and so no frame.
@@ -103,14 +104,10 @@ void TestBigRoom::drawingOnTheScrolledPlanLandsUnderTheMouse()
 
 void TestBigRoom::aBigRoomFromTheCommandLineFitsTheScreenWithItsFrame()
 {
-    QTemporaryDir dir;
-    const QString room = dir.filePath("big.kom");
-    QVERIFY(put(room, bigRoom));
-
     XSession x({1024, 768});
     QVERIFY2(x.start(), "Xvfb did not start");
     QVERIFY2(x.startWindowManager(), "openbox did not start");
-    QVERIFY(x.startApp({room}));
+    QVERIFY(x.startApp({m_room}));
     const quint64 window = x.waitForWindow("^My Plandex$");
     QVERIFY2(window != 0, "no window titled My Plandex");
     // The window manager frames the window a moment after it shows; the
