@@ -110,6 +110,9 @@ void TestFreePlace::examples_data()
         << QList<QRect> {QRect(QPoint(85, 84), QPoint(116, 116)),
                QRect(QPoint(84, 85), QPoint(84, 116))}
         << QSize(0, 0) << QPoint(100, 100) << "(100, 83)";
+    QTest::newRow("a tie at the end of a group of corners")
+        << QSize(100, 10) << QList<QRect> {QRect(QPoint(62, 0), QPoint(62, 10))} << QSize(0, 0)
+        << QPoint(62, 5) << "(61, 5)";
     QTest::newRow("flush with the far walls")
         << QSize(100, 100) << QList<QRect> {} << QSize(30, 20) << QPoint(90, 95) << "(70, 80)";
     QTest::newRow("wider than the room")
