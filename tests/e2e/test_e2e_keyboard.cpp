@@ -53,11 +53,12 @@ void TestKeyboard::anObjectIsArrangedFromTheKeyboard()
     QVERIFY2(started.isEmpty(), qPrintable(started));
     QVERIFY(drawObject(x, window, {40, 30}, {140, 90}, QStringLiteral("Стол")));
 
-    // Two long nudges to the right: (60, 30) to (160, 90).
     // Without a window manager the closed prompt hands the keyboard to no
     // one: a click on the window's bare background gives it back.
     QVERIFY(x.click(onScreen(x, window, windowBackground)));
     QVERIFY2(x.waitForFocus(window), "the main window has no keyboard focus");
+
+    // Two long nudges to the right: (60, 30) to (160, 90).
     QString problem = pressAndSee(x, window, "ctrl+shift+Right ctrl+shift+Right",
         {{{60, 30}, green}, {{160, 90}, green}, {{59, 60}, black}, {{161, 60}, black}});
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
