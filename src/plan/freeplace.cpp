@@ -173,7 +173,7 @@ Found nearestUncovered(const CornerWindow &win, const std::vector<WindowSpan> &s
     std::vector<int> startOf(size_t(lines) + 2, 0);
     for (const WindowSpan &s : spans) {
         ++startOf[size_t(s.y1)];
-        ++startOf[size_t(s.y2 + 1)];
+        ++startOf[size_t(s.y2) + 1];
     }
     int total = 0;
     for (int &n : startOf) {
@@ -185,7 +185,7 @@ Found nearestUncovered(const CornerWindow &win, const std::vector<WindowSpan> &s
     std::vector<int> next(startOf.begin(), startOf.end());
     for (const WindowSpan &s : spans) {
         changes[size_t(next[size_t(s.y1)]++)] = {s.x1, s.x2, 1};
-        changes[size_t(next[size_t(s.y2 + 1)]++)] = {s.x1, s.x2, -1};
+        changes[size_t(next[size_t(s.y2) + 1]++)] = {s.x1, s.x2, -1};
     }
 
     CoverLine line(width);
@@ -198,8 +198,8 @@ Found nearestUncovered(const CornerWindow &win, const std::vector<WindowSpan> &s
         if (best.distance2 >= 0 && dy > 0 && dy * dy >= best.distance2)
             break;
         // A line without changes has the free corners of the one above.
-        if (i == 0 || startOf[size_t(i)] < startOf[size_t(i + 1)]) {
-            for (int c = startOf[size_t(i)]; c < startOf[size_t(i + 1)]; ++c)
+        if (i == 0 || startOf[size_t(i)] < startOf[size_t(i) + 1]) {
+            for (int c = startOf[size_t(i)]; c < startOf[size_t(i) + 1]; ++c)
                 line.add(changes[size_t(c)].from, changes[size_t(c)].to, changes[size_t(c)].delta);
             left = line.lastFreeUpTo(at);
             right = line.firstFreeFrom(at);
