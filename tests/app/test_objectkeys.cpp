@@ -1,9 +1,8 @@
 #include "app/commandmenu.h"
 #include "app/mainwindow.h"
 #include "plan/colors.h"
-#include "support/fakewindow.h"
+#include "support/drawnroom.h"
 #include "support/modal.h"
-#include "support/plandriver.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -31,30 +30,9 @@ private slots:
 
 namespace {
 
-// "Стол" and "Шкаф" drawn with the mouse, "Шкаф" current; the window shown
-// and active.
-struct Room {
-    ScriptedPrompts prompts;
-    MainWindow window {&prompts};
-    PlanDriver plan {window};
-    QListView *list = window.findChild<QListView *>("L");
+struct Room : DrawnRoom {
     Editor &e = window.editor();
 
-    Room()
-    {
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            qFatal("window not active");
-        prompts.inputAnswers = {"Стол", "Шкаф"};
-        plan.drag({10, 10}, {70, 50});
-        plan.drag({100, 100}, {160, 140});
-    }
-    ~Room()
-    {
-        if (QWidget *popup = QApplication::activePopupWidget())
-            popup->close();
-    }
     // The rows and what was asked, as one text.
     QString state() const
     {
