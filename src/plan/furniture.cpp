@@ -7,7 +7,7 @@ namespace plandex {
 namespace {
 
 // Sizes as shops and building norms usually give them.
-constexpr FurniturePiece pieces[] = {
+constexpr FurniturePiece commonPieces[] = {
     {QT_TRANSLATE_NOOP("Furniture", "Кровать"), 200, 90},
     {QT_TRANSLATE_NOOP("Furniture", "Кровать двуспальная"), 200, 160},
     {QT_TRANSLATE_NOOP("Furniture", "Диван"), 200, 90},
@@ -39,7 +39,7 @@ QString FurniturePiece::title() const
 
 std::span<const FurniturePiece> furniturePieces()
 {
-    return pieces;
+    return commonPieces;
 }
 
 } // namespace plandex
