@@ -94,8 +94,6 @@ void TestFreePlace::examples_data()
     QTest::addColumn<QString>("found");
 
     const QRect middle(QPoint(40, 40), QPoint(60, 60));
-    QTest::newRow("free where wanted")
-        << QSize(100, 100) << QList<QRect> {middle} << QSize(10, 10) << QPoint(5, 5) << "(5, 5)";
     // Above and left of the middle object are equally near: the top wins.
     QTest::newRow("a tie goes up") << QSize(100, 100) << QList<QRect> {middle} << QSize(10, 10)
                                    << QPoint(45, 45) << "(45, 29)";
@@ -113,8 +111,6 @@ void TestFreePlace::examples_data()
     QTest::newRow("a tie at the end of a group of corners")
         << QSize(100, 10) << QList<QRect> {QRect(QPoint(62, 0), QPoint(62, 10))} << QSize(0, 0)
         << QPoint(62, 5) << "(61, 5)";
-    QTest::newRow("flush with the far walls")
-        << QSize(100, 100) << QList<QRect> {} << QSize(30, 20) << QPoint(90, 95) << "(70, 80)";
     QTest::newRow("wider than the room")
         << QSize(100, 100) << QList<QRect> {} << QSize(101, 10) << QPoint(0, 0) << "none";
     QTest::newRow("negative side")
@@ -182,17 +178,11 @@ void TestFreePlace::matchesTheCollisionTestEverywhere()
         const auto fast = r.search(box, target, exempt);
         const auto slow = r.everyCorner(box, target, exempt);
         if (fast != slow)
-            QFAIL(qPrintable(QString("room %1 (%2 x %3, %4 rows, box %5 x %6, target (%7, %8)): "
-                                     "found %9, the collision test allows %10 nearest")
-                                 .arg(n)
-                                 .arg(W)
-                                 .arg(H)
-                                 .arg(rows)
-                                 .arg(box.width())
-                                 .arg(box.height())
-                                 .arg(target.x())
-                                 .arg(target.y())
-                                 .arg(described(fast), described(slow))));
+            QFAIL(
+                qPrintable(QString::asprintf("room %d (%d x %d, %d rows, box %d x %d, target (%d, "
+                                             "%d)): found %s, the collision test allows %s",
+                    n, W, H, rows, box.width(), box.height(), target.x(), target.y(),
+                    qPrintable(described(fast)), qPrintable(described(slow)))));
     }
 }
 
