@@ -11,6 +11,26 @@
 
 namespace plandex {
 
+namespace {
+
+// The text as wide as width at the most, its end replaced by "…" when
+// shortened. Names from files can be long: no more of the text is measured
+// than a line of the narrowest characters could hold, and a text cut there
+// counts as shortened even when what is left of it happens to fit.
+QString shortened(const QString &text, double width, const QFontMetricsF &metrics)
+{
+    const qsizetype enough = qsizetype(width / (0.15 * metrics.height())) + 2;
+    if (text.size() <= enough)
+        return metrics.elidedText(text, Qt::ElideRight, width);
+    const QString cut = text.left(enough);
+    QString shown = metrics.elidedText(cut, Qt::ElideRight, width);
+    if (shown == cut)
+        shown = metrics.elidedText(cut.chopped(1) + u'…', Qt::ElideRight, width);
+    return shown;
+}
+
+} // namespace
+
 FittedLabel fitLabel(
     const QRectF &box, const QString &name, const QString &size, const QFontMetricsF &metrics)
 {
@@ -28,7 +48,7 @@ FittedLabel fitLabel(
             break;
         if (text->isEmpty())
             continue;
-        QString shown = metrics.elidedText(*text, Qt::ElideRight, width);
+        QString shown = shortened(*text, width, metrics);
         if (shown != *text && shown.size() < 2)
             continue;
         label.lines[label.count++].text = std::move(shown);

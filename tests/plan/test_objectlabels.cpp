@@ -71,6 +71,8 @@ void TestObjectLabels::fitsInsideOrShortensOrLeavesOut_data()
     QTest::newRow("one line high") << "Тумба" << QSize(200, 22) << Shown::Whole << Shown::Absent;
     QTest::newRow("too small") << "Пуф" << QSize(8, 8) << Shown::Absent << Shown::Absent;
     QTest::newRow("too thin") << "Полка" << QSize(10, 200) << Shown::Absent << Shown::Absent;
+    QTest::newRow("name of a mailed file")
+        << QString(100000, u'ж') << QSize(200, 60) << Shown::Shortened << Shown::Whole;
     QTest::newRow("no name") << "" << QSize(200, 60) << Shown::Absent << Shown::Whole;
 }
 
