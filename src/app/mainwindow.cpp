@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/commandmenu.h"
+#include "app/drawingcommands.h"
 #include "app/objectlistview.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
@@ -176,6 +177,7 @@ void MainWindow::buildCommands()
         return item.isValid() ? item.center() : QPoint(0, 0);
     });
     addHistoryCommands();
+    addDrawingCommands(*this, *m_commands);
 }
 
 void MainWindow::addHistoryCommands()

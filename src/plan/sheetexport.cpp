@@ -96,4 +96,11 @@ QString writeSheetPng(
     return saveFileSafely(path, [&image](QIODevice &file) { return image.save(&file, "PNG"); });
 }
 
+QString writeSheet(SheetFormat format, const QString &path, const ObjectTable &table, QSize room,
+    const SheetRequest &request)
+{
+    return format == SheetFormat::Pdf ? writeSheetPdf(path, table, room, request)
+                                      : writeSheetPng(path, table, room, request);
+}
+
 } // namespace plandex

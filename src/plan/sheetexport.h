@@ -8,6 +8,8 @@ class QPagedPaintDevice;
 
 namespace plandex {
 
+enum class SheetFormat { Pdf, Png };
+
 // A sheet to write: what it shows, its paper, and for a picture its
 // resolution in dots per inch.
 struct SheetRequest {
@@ -37,6 +39,10 @@ QString writeSheetPdf(
     const QString &path, const ObjectTable &table, QSize room, const SheetRequest &request);
 QString writeSheetPng(
     const QString &path, const ObjectTable &table, QSize room, const SheetRequest &request);
+
+// writeSheetPdf or writeSheetPng.
+QString writeSheet(SheetFormat format, const QString &path, const ObjectTable &table, QSize room,
+    const SheetRequest &request);
 
 // The picture's size in pixels: the turned paper at the request's dpi.
 QSize sheetPixelSize(QSize room, const SheetRequest &request);
