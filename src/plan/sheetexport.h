@@ -19,7 +19,7 @@ struct SheetRequest {
 };
 
 // The resolutions a picture may have: enough for any printer, and an A3
-// sheet at the most stays under 300 MB of pixels.
+// sheet at the most stays at 70 million one-byte pixels.
 inline constexpr int sheetMinDpi = 50;
 inline constexpr int sheetMaxDpi = 600;
 

@@ -55,6 +55,7 @@ private slots:
     void textKeepsItsDeviceSizeAtAnyScale();
     void onlyObjectsMeetingTheAreaAreLabelled();
     void rowsTheGridCannotHoldAreLabelledAsTheyAreDrawn();
+    void aLabelOverAnotherIsLeftOut();
 };
 
 void TestObjectLabels::fitsInsideOrShortensOrLeavesOut_data()
@@ -146,6 +147,26 @@ void TestObjectLabels::rowsTheGridCannotHoldAreLabelledAsTheyAreDrawn()
     const QRect painted = paintedArea(paintLabels(table, {500, 100}, {}, QRectF(350, 0, 10, 10)));
     QVERIFY(!painted.isEmpty());
     QVERIFY(painted.left() >= 300 && painted.bottom() <= 60);
+}
+
+void TestObjectLabels::aLabelOverAnotherIsLeftOut()
+{
+    const auto room = [](const QList<QStringList> &rows) {
+        auto table = std::make_unique<ObjectTable>();
+        for (const QStringList &r : rows)
+            table->append(r[0], r[1], r[2]);
+        return table;
+    };
+    const QStringList sofa {"Диван", "10|150", "10|60"};
+    const QImage alone = paintLabels(*room({sofa}), {300, 100}, {});
+    // Lying over it, as in a damaged file.
+    const QStringList chair {"Кресло", "20|140", "5|70"}, wardrobe {"Шкаф", "20|140", "5|70"};
+    QCOMPARE(paintLabels(*room({sofa, chair, wardrobe}), {300, 100}, {}), alone);
+
+    // Objects apart, however near, keep their labels.
+    const QImage both = paintLabels(*room({sofa, {"Стол", "152|290", "10|60"}}), {300, 100}, {});
+    QCOMPARE(both.copy(0, 0, 151, 100), alone.copy(0, 0, 151, 100));
+    QVERIFY(!paintedArea(both.copy(152, 10, 138, 50)).isEmpty());
 }
 
 QTEST_MAIN(TestObjectLabels)

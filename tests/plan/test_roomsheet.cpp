@@ -1,5 +1,6 @@
 #include "model/objecttable.h"
 #include "plan/furniturearea.h"
+#include "plan/outlines.h"
 #include "plan/roomsheet.h"
 #include "plan/sheetexport.h"
 
@@ -20,6 +21,8 @@ private slots:
     void aChosenScaleIsExactOnPaper();
     void roomOnPaper_data();
     void roomOnPaper();
+    void outlinesAreDrawnOnce_data();
+    void outlinesAreDrawnOnce();
 };
 
 void TestRoomSheet::furnitureCountsTheFloorOnce_data()
@@ -126,6 +129,45 @@ void TestRoomSheet::roomOnPaper()
     // Fitted, the room reaches across its space one way or the other.
     if (scale == 0)
         QVERIFY(s.room.left() - s.mm(20) < 1 || s.room.top() - s.mm(20) < 1);
+}
+
+using Boxes = QList<QRectF>;
+using Lines = QList<QLineF>;
+
+void TestRoomSheet::outlinesAreDrawnOnce_data()
+{
+    QTest::addColumn<Boxes>("boxes");
+    QTest::addColumn<Lines>("lines"); // rows top down, then columns left to right
+
+    const QRectF box(10, 10, 100, 50);
+    const Lines four {{10, 10, 110, 10}, {10, 60, 110, 60}, {10, 10, 10, 60}, {110, 10, 110, 60}};
+    QTest::newRow("one box") << Boxes {box} << four;
+    QTest::newRow("the same box many times") << Boxes {box, box, box} << four;
+    QTest::newRow("a box inside another's edge")
+        << Boxes {box, {30, 10, 20, 50}}
+        << Lines {{10, 10, 110, 10}, {10, 60, 110, 60}, {10, 10, 10, 60}, {30, 10, 30, 60},
+               {50, 10, 50, 60}, {110, 10, 110, 60}};
+    QTest::newRow("sharing an edge")
+        << Boxes {{0, 0, 10, 10}, {10, 0, 10, 10}}
+        << Lines {{0, 0, 20, 0}, {0, 10, 20, 10}, {0, 0, 0, 10}, {10, 0, 10, 10}, {20, 0, 20, 10}};
+    QTest::newRow("apart") << Boxes {{0, 0, 5, 5}, {300, 100, 5, 5}}
+                           << Lines {{0, 0, 5, 0}, {0, 5, 5, 5}, {300, 100, 305, 100},
+                                  {300, 105, 305, 105}, {0, 0, 0, 5}, {5, 0, 5, 5},
+                                  {300, 100, 300, 105}, {305, 100, 305, 105}};
+    QTest::newRow("cut by the room") << Boxes {{-10, 10, 50, 20}, {-1e12, -1e12, 2e12, 1}}
+                                     << Lines {{0, 10, 40, 10}, {0, 30, 40, 30}, {40, 10, 40, 30}};
+    QTest::newRow("on half pixels")
+        << Boxes {{0.4, 0.6, 9.2, 9}}
+        << Lines {{0, 1, 10, 1}, {0, 10, 10, 10}, {0, 1, 0, 10}, {10, 1, 10, 10}};
+}
+
+void TestRoomSheet::outlinesAreDrawnOnce()
+{
+    QFETCH(Boxes, boxes);
+    QFETCH(Lines, lines);
+    const std::vector<QLineF> drawn
+        = mergedOutlines({boxes.begin(), boxes.end()}, QRectF(0, 0, 400, 200));
+    QCOMPARE(Lines(drawn.begin(), drawn.end()), lines);
 }
 
 QTEST_MAIN(TestRoomSheet)
