@@ -108,8 +108,8 @@ SheetRequest sheetOf(const Editor &editor, SheetRequest request)
     return request;
 }
 
-bool writeSheetFile(
-    Editor &editor, Prompts &prompts, SheetFormat format, const QString &path, SheetRequest request)
+bool writeSheetFile(Editor &editor, Prompts &prompts, SheetFormat format, const QString &path,
+    const SheetRequest &request)
 {
     const QString reason
         = writeSheet(format, path, editor.table(), roomOf(editor), sheetOf(editor, request));

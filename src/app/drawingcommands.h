@@ -26,7 +26,7 @@ SheetRequest sheetOf(const Editor &editor, SheetRequest request);
 
 // Writes the sheet to path; a failure is told as a failed save is.
 bool writeSheetFile(Editor &editor, Prompts &prompts, SheetFormat format, const QString &path,
-    SheetRequest request);
+    const SheetRequest &request);
 
 // The printer's page turned to follow the room's shape, drawn from the
 // paper's edges (the sheet keeps its own margins).
