@@ -53,8 +53,8 @@ private slots:
     void fitsInsideOrShortensOrLeavesOut_data();
     void fitsInsideOrShortensOrLeavesOut();
     void textKeepsItsDeviceSizeAtAnyScale();
+    void onlyObjectsMeetingTheAreaAreLabelled_data();
     void onlyObjectsMeetingTheAreaAreLabelled();
-    void rowsTheGridCannotHoldAreLabelledAsTheyAreDrawn();
     void aLabelOverAnotherIsLeftOut();
 };
 
@@ -126,27 +126,31 @@ void TestObjectLabels::textKeepsItsDeviceSizeAtAnyScale()
     QVERIFY(qAbs(atFour.center().y() - 4 * 35) <= 2);
 }
 
-void TestObjectLabels::onlyObjectsMeetingTheAreaAreLabelled()
+void TestObjectLabels::onlyObjectsMeetingTheAreaAreLabelled_data()
 {
-    ObjectTable table;
-    table.append("Левый", "0|150", "0|60");
-    table.append("Правый", "300|450", "0|60");
-    // The area touches the right object's edge only.
-    const QRect painted = paintedArea(paintLabels(table, {500, 100}, {}, QRectF(200, 10, 100, 10)));
-    QVERIFY(!painted.isEmpty());
-    QVERIFY(painted.left() >= 300);
+    QTest::addColumn<QString>("rightY");
+    QTest::addColumn<QRectF>("area");
+    QTest::addColumn<bool>("rightLabelled");
+
+    QTest::newRow("touching the right one") << "0|60" << QRectF(200, 10, 100, 10) << true;
+    QTest::newRow("the floor between") << "0|60" << QRectF(160, 0, 130, 90) << false;
+    // A number too large borrows the one read before it, as on the plan,
+    // and the grid cannot help.
+    QTest::newRow("a number too large") << "0|1e20" << QRectF(350, 0, 10, 10) << true;
 }
 
-void TestObjectLabels::rowsTheGridCannotHoldAreLabelledAsTheyAreDrawn()
+void TestObjectLabels::onlyObjectsMeetingTheAreaAreLabelled()
 {
-    // A number too large borrows the one read before it, as on the plan.
+    QFETCH(QString, rightY);
+    QFETCH(QRectF, area);
+    QFETCH(bool, rightLabelled);
     ObjectTable table;
-    table.append("Первый", "0|150", "0|60");
-    table.append("Второй", "300|450", "0|1e20");
-    QVERIFY(!table.places().usable());
-    const QRect painted = paintedArea(paintLabels(table, {500, 100}, {}, QRectF(350, 0, 10, 10)));
-    QVERIFY(!painted.isEmpty());
-    QVERIFY(painted.left() >= 300 && painted.bottom() <= 60);
+    table.append("Левый", "0|150", "0|60");
+    table.append("Правый", "300|450", rightY);
+    const QRect painted = paintedArea(paintLabels(table, {500, 100}, {}, area));
+    QCOMPARE(!painted.isEmpty(), rightLabelled);
+    if (rightLabelled)
+        QVERIFY(painted.left() >= 300 && painted.bottom() <= 60);
 }
 
 void TestObjectLabels::aLabelOverAnotherIsLeftOut()

@@ -17,8 +17,6 @@ class TestRoomSheet : public QObject
 private slots:
     void furnitureCountsTheFloorOnce_data();
     void furnitureCountsTheFloorOnce();
-    void aChosenScaleIsExactOnPaper_data();
-    void aChosenScaleIsExactOnPaper();
     void roomOnPaper_data();
     void roomOnPaper();
     void outlinesAreDrawnOnce_data();
@@ -54,53 +52,42 @@ void TestRoomSheet::furnitureCountsTheFloorOnce()
     QCOMPARE(furnitureArea(table, {300, 200}), area);
 }
 
-void TestRoomSheet::aChosenScaleIsExactOnPaper_data()
-{
-    QTest::addColumn<QSize>("room");
-    QTest::addColumn<int>("dpi");
-    QTest::addColumn<int>("scale");
-    QTest::addColumn<QSizeF>("mm");
-
-    QTest::newRow("300 cm at 1:50") << QSize(300, 200) << 1200 << 50 << QSizeF(60, 40);
-    QTest::newRow("start room at 1:25") << QSize(553, 361) << 300 << 25 << QSizeF(221.2, 144.4);
-    QTest::newRow("largest new room at 1:100") << QSize(700, 500) << 72 << 100 << QSizeF(70, 50);
-    QTest::newRow("tall room at 1:20") << QSize(100, 400) << 150 << 20 << QSizeF(50, 200);
-}
-
-void TestRoomSheet::aChosenScaleIsExactOnPaper()
-{
-    QFETCH(QSize, room);
-    QFETCH(int, dpi);
-    QFETCH(int, scale);
-    QFETCH(QSizeF, mm);
-    const QPageLayout page = sheetPageLayout(QPageSize(QPageSize::A4), room);
-    const SheetLayout s = layoutSheet(page.fullRectPixels(dpi).size(), dpi, room, scale);
-    QVERIFY(s.fits);
-    QVERIFY(!s.fitted);
-    QCOMPARE(s.scale, scale);
-    QVERIFY(qAbs(s.room.width() * 25.4 / dpi - mm.width()) < 0.01);
-    QVERIFY(qAbs(s.room.height() * 25.4 / dpi - mm.height()) < 0.01);
-}
-
 void TestRoomSheet::roomOnPaper_data()
 {
     QTest::addColumn<QSize>("room");
     QTest::addColumn<QPageSize::PageSizeId>("paper");
     QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("dpi");
     QTest::addColumn<bool>("fits");
     QTest::addColumn<QPageLayout::Orientation>("orientation");
+    QTest::addColumn<QSizeF>("mm"); // on paper, at a chosen scale
 
     const auto A4 = QPageSize::A4, A3 = QPageSize::A3, Letter = QPageSize::Letter;
     const auto wide = QPageLayout::Landscape, tall = QPageLayout::Portrait;
-    QTest::newRow("wide, fitted") << QSize(553, 361) << A4 << 0 << true << wide;
-    QTest::newRow("tall, fitted") << QSize(50, 500) << Letter << 0 << true << tall;
-    QTest::newRow("square") << QSize(400, 400) << A4 << 0 << true << tall;
-    QTest::newRow("largest file room") << QSize(4096, 4096) << A4 << 0 << true << tall;
-    QTest::newRow("thinnest file room") << QSize(4096, 1) << A4 << 0 << true << wide;
-    QTest::newRow("700 x 500 at 1:25 on A4") << QSize(700, 500) << A4 << 25 << false << wide;
-    QTest::newRow("700 x 500 at 1:25 on A3") << QSize(700, 500) << A3 << 25 << true << wide;
-    QTest::newRow("300 cm at 1:10") << QSize(300, 200) << A4 << 10 << false << wide;
-    QTest::newRow("50 cm at 1:10") << QSize(50, 50) << A4 << 10 << true << tall;
+    QTest::newRow("wide, fitted") << QSize(553, 361) << A4 << 0 << 600 << true << wide << QSizeF();
+    QTest::newRow("tall, fitted") << QSize(50, 500) << Letter << 0 << 600 << true << tall
+                                  << QSizeF();
+    QTest::newRow("square") << QSize(400, 400) << A4 << 0 << 600 << true << tall << QSizeF();
+    QTest::newRow("largest file room")
+        << QSize(4096, 4096) << A4 << 0 << 72 << true << tall << QSizeF();
+    QTest::newRow("thinnest file room")
+        << QSize(4096, 1) << A4 << 0 << 300 << true << wide << QSizeF();
+    QTest::newRow("300 cm at 1:50")
+        << QSize(300, 200) << A4 << 50 << 1200 << true << wide << QSizeF(60, 40);
+    QTest::newRow("start room at 1:25")
+        << QSize(553, 361) << A4 << 25 << 300 << true << wide << QSizeF(221.2, 144.4);
+    QTest::newRow("700 x 500 at 1:100")
+        << QSize(700, 500) << A4 << 100 << 72 << true << wide << QSizeF(70, 50);
+    QTest::newRow("tall room at 1:20")
+        << QSize(100, 400) << A4 << 20 << 150 << true << tall << QSizeF(50, 200);
+    QTest::newRow("700 x 500 at 1:25 on A4")
+        << QSize(700, 500) << A4 << 25 << 600 << false << wide << QSizeF();
+    QTest::newRow("700 x 500 at 1:25 on A3")
+        << QSize(700, 500) << A3 << 25 << 600 << true << wide << QSizeF(280, 200);
+    QTest::newRow("300 cm at 1:10")
+        << QSize(300, 200) << A4 << 10 << 600 << false << wide << QSizeF();
+    QTest::newRow("50 cm at 1:10")
+        << QSize(50, 50) << A4 << 10 << 600 << true << tall << QSizeF(50, 50);
 }
 
 void TestRoomSheet::roomOnPaper()
@@ -108,8 +95,10 @@ void TestRoomSheet::roomOnPaper()
     QFETCH(QSize, room);
     QFETCH(QPageSize::PageSizeId, paper);
     QFETCH(int, scale);
+    QFETCH(int, dpi);
     QFETCH(bool, fits);
     QFETCH(QPageLayout::Orientation, orientation);
+    QFETCH(QSizeF, mm);
 
     const QPageLayout page = sheetPageLayout(QPageSize(paper), room);
     QCOMPARE(page.orientation(), orientation);
@@ -120,15 +109,22 @@ void TestRoomSheet::roomOnPaper()
     if (!fits)
         return;
 
-    const QRectF sheet = page.fullRectPixels(600);
-    const SheetLayout s = layoutSheet(sheet.size(), 600, room, scale);
+    const QRectF sheet = page.fullRectPixels(dpi);
+    const SheetLayout s = layoutSheet(sheet.size(), dpi, room, scale);
+    QVERIFY(s.fits);
     QVERIFY(sheet.contains(s.room));
     QVERIFY(sheet.contains(s.titleBlock));
     QVERIFY(!s.room.intersects(s.titleBlock));
     QVERIFY(!s.room.intersects(s.scaleBar));
-    // Fitted, the room reaches across its space one way or the other.
-    if (scale == 0)
+    if (scale == 0) {
+        // Fitted, the room reaches across its space one way or the other.
+        QVERIFY(s.fitted);
         QVERIFY(s.room.left() - s.mm(20) < 1 || s.room.top() - s.mm(20) < 1);
+    } else {
+        QCOMPARE(s.scale, scale);
+        QVERIFY(qAbs(s.room.width() * 25.4 / dpi - mm.width()) < 0.01);
+        QVERIFY(qAbs(s.room.height() * 25.4 / dpi - mm.height()) < 0.01);
+    }
 }
 
 using Boxes = QList<QRectF>;
