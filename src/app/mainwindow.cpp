@@ -3,6 +3,7 @@
 #include "app/accessiblenames.h"
 #include "app/commandmenu.h"
 #include "app/objectcommands.h"
+#include "app/drawingcommands.h"
 #include "app/objectlistview.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
@@ -181,6 +182,7 @@ void MainWindow::buildCommands()
     });
     addHistoryCommands();
     addObjectCommands(*this, *m_commands);
+    addDrawingCommands(*this, *m_commands);
 }
 
 void MainWindow::addHistoryCommands()
