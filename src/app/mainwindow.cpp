@@ -2,8 +2,8 @@
 
 #include "app/accessiblenames.h"
 #include "app/commandmenu.h"
-#include "app/objectcommands.h"
 #include "app/drawingcommands.h"
+#include "app/objectcommands.h"
 #include "app/objectlistview.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"

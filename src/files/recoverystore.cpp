@@ -121,7 +121,7 @@ void RecoveryLeftover::remove()
 
 QString RecoveryStore::defaultFolder()
 {
-    // The base directory specification ignores a relative path.
+    // A relative XDG_STATE_HOME is to be ignored, as the desktop rules say.
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (!QDir::isAbsolutePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
