@@ -43,13 +43,14 @@ Answer QtPrompts::askYesNoCancel(const QString &text)
     return Answer::Cancel;
 }
 
-QString QtPrompts::input(const QString &prompt)
+QString QtPrompts::input(const QString &prompt, const QString &initial)
 {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(appTitle);
     dialog.setLabelText(QString(prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    dialog.setTextValue(initial);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
