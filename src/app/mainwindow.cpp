@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 
 #include "app/commandmenu.h"
+#include "app/editcommands.h"
+#include "app/filecommands.h"
 #include "app/objectlistview.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
@@ -176,6 +178,8 @@ void MainWindow::buildCommands()
         return item.isValid() ? item.center() : QPoint(0, 0);
     });
     addHistoryCommands();
+    addEditCommands(*this, *m_commands);
+    addFileCommands(*this, *m_commands);
 }
 
 void MainWindow::addHistoryCommands()
