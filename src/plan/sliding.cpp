@@ -26,9 +26,9 @@ qint64 reach(const Obstacles &in, const Edges &b, bool alongX, qint64 by)
     qint64 limit = std::max<qint64>(0, by > 0 ? std::min(by, wall - hi) : std::min(-by, lo));
     if (limit == 0)
         return 0;
-    // The strip the leading edge crosses: first the part in the grid cells
-    // next to the edge, where an obstacle ends the search cheaply, then the
-    // rest.
+    // The strip the leading edge crosses. Beyond two grid cells, first the
+    // part in the cell at the edge, where an obstacle ends the search
+    // cheaply, then the rest.
     qint64 first = 0, last = 0;
     auto stops = [&](int row) {
         if (row == in.exempt)
@@ -49,10 +49,10 @@ qint64 reach(const Obstacles &in, const Edges &b, bool alongX, qint64 by)
     for (qint64 searched = 0; searched < limit;) {
         const qint64 near = by > 0 ? hi + searched + 1 : lo - searched - 1;
         qint64 part = limit - searched;
-        if (searched == 0) {
-            const qint64 inCell = (near % cell + cell) % cell;
-            part = std::min(part, by > 0 ? cell - inCell : inCell + 1);
-        }
+        const qint64 inCell = (near % cell + cell) % cell;
+        const qint64 toCellEnd = by > 0 ? cell - inCell : inCell + 1;
+        if (searched == 0 && part > toCellEnd + cell)
+            part = toCellEnd;
         first = by > 0 ? near : near - part + 1;
         last = by > 0 ? near + part - 1 : near;
         searched += part;
