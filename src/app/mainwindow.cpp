@@ -1,8 +1,11 @@
 #include "app/mainwindow.h"
 
+#include "app/accessiblenames.h"
 #include "app/commandmenu.h"
+#include "app/drawingcommands.h"
 #include "app/editcommands.h"
 #include "app/filecommands.h"
+#include "app/objectcommands.h"
 #include "app/objectlistview.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
@@ -66,6 +69,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     m_Label1->setPalette(linkColours);
 
     setTabOrder();
+    nameForScreenReaders(*this);
     // The window opens with the keyboard on the list, first in the tab order.
     m_L->setFocus();
     connectButtons();
@@ -181,6 +185,8 @@ void MainWindow::buildCommands()
     addHistoryCommands();
     addEditCommands(*this, *m_commands);
     addFileCommands(*this, *m_commands);
+    addObjectCommands(*this, *m_commands);
+    addDrawingCommands(*this, *m_commands);
 }
 
 void MainWindow::addHistoryCommands()

@@ -1,17 +1,7 @@
 #include "model/codepage.h"
 #include "plan/editor.h"
 
-#include <QCoreApplication>
-
 namespace plandex {
-
-bool Editor::haveCurrentObject()
-{
-    if (m_table.selection() >= 0)
-        return true;
-    m_prompts.message(QCoreApplication::translate("Editor", "Сначала выберите объект."));
-    return false;
-}
 
 void Editor::renameObject()
 {
