@@ -3,6 +3,8 @@
 #include "app/accessiblenames.h"
 #include "app/commandmenu.h"
 #include "app/drawingcommands.h"
+#include "app/editcommands.h"
+#include "app/filecommands.h"
 #include "app/objectcommands.h"
 #include "app/objectlistview.h"
 #include "app/planview.h"
@@ -187,6 +189,8 @@ void MainWindow::buildCommands()
         return item.isValid() ? item.center() : QPoint(0, 0);
     });
     addHistoryCommands();
+    addEditCommands(*this, *m_commands);
+    addFileCommands(*this, *m_commands);
     addObjectCommands(*this, *m_commands);
     addDrawingCommands(*this, *m_commands);
 }

@@ -71,7 +71,7 @@ Answer QtPrompts::askYesNoCancel(const QString &text)
     return Answer::Cancel;
 }
 
-QString QtPrompts::input(const QString &prompt)
+QString QtPrompts::input(const QString &prompt, const QString &initial)
 {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(appTitle);
@@ -82,6 +82,7 @@ QString QtPrompts::input(const QString &prompt)
     // The text mode makes the line edit now, so that it can take the limit.
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.findChild<QLineEdit *>()->setMaxLength(komMaxNameLength);
+    dialog.setTextValue(initial);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

@@ -5,6 +5,7 @@
 #include "model/windowstate.h"
 #include "plan/plansurface.h"
 #include "plan/roomhistory.h"
+#include "plan/sliding.h"
 #include "plan/windowport.h"
 
 #include <QImage>
@@ -18,6 +19,8 @@ inline const QString appTitle = QStringLiteral("Plandex");
 inline const QString mainCaption = QStringLiteral("My Plandex");
 // What the user is told of a room file that cannot be taken.
 inline const QString badFileMessage = QStringLiteral("Неверный формат файла");
+inline const QString objectNamePrompt
+    = QStringLiteral("Введите название этого объекта\r\n(Например 'Диван')");
 
 // Mouse buttons as the handlers see them, summed when several are down.
 namespace buttons {
@@ -82,6 +85,10 @@ public:
 
     // In resize mode, opens the size dialog for the current object.
     void K_DblClick();
+    // The size dialog for the current object, in any mode.
+    void enterSize();
+    // Asks for a new name of the current object, the old one filled in.
+    void renameObject();
     // Gives the current object length a and width b, keeping its top-left
     // corner, unless it would be empty, leave the room or meet an object.
     void vvod(double a, double b);
@@ -141,6 +148,11 @@ public:
     // saved or replaced; empty otherwise, and saving starts as ever.
     QString fileToOffer() const { return m_offerRoomFile ? m_roomFile : QString(); }
 
+    // Whether a move or resize that would meet something goes as far as it
+    // can instead of stopping where it was.
+    bool sliding() const { return m_sliding; }
+    void setSliding(bool on) { m_sliding = on; }
+
     // The size labels W and H.
     void showSize(const QString &w, const QString &h);
     void showSize(qint64 w, qint64 h);
@@ -155,6 +167,8 @@ private:
     // The current object's rectangle, for a command to act on; empty, with
     // the reason told, when there is none or its corners are not in order.
     std::optional<SpatialIndex::Box> currentBox();
+    // False, after saying so, when no object is current.
+    bool haveCurrentObject();
     // The nearest free place for a width x height box; the reason is told
     // when there is none.
     std::optional<QPoint> freePlace(
@@ -172,6 +186,11 @@ private:
     void moveCreate(double X, double Y);
     void moveObject(double X, double Y);
     void resizeObject(double X, double Y);
+    // Moves the preview as far as it can towards wanted; false when the
+    // slide cannot judge the room and the drag step goes as it always did.
+    bool slidePreview(const Edges &wanted, bool resize);
+    // The size dialog for the selected row, from what the labels show.
+    void sizeDialogFromLabels();
     void releaseCreate();
     void cancelCreation();
     // Rewrites the selected row with the preview rectangle.
@@ -195,6 +214,7 @@ private:
     // A drag's preview is on the plan where the table has no such object;
     // only a redraw takes it off.
     bool m_previewShown = false;
+    bool m_sliding = false;
     QString m_roomFile;
     bool m_offerRoomFile = false;
 };

@@ -2,8 +2,6 @@
 #include "plan/colors.h"
 #include "plan/editor.h"
 
-#include <QCoreApplication>
-
 namespace plandex {
 
 void Editor::L_Click()
@@ -44,11 +42,8 @@ void Editor::DelObj_Click()
 
 void Editor::deleteCurrent()
 {
-    if (m_table.selection() < 0) {
-        m_prompts.message(QCoreApplication::translate("Editor", "Сначала выберите объект!"));
-        return;
-    }
-    DelObj_Click();
+    if (haveCurrentObject())
+        DelObj_Click();
 }
 
 } // namespace plandex

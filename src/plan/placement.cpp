@@ -6,14 +6,19 @@
 
 namespace plandex {
 
+bool Editor::haveCurrentObject()
+{
+    if (m_table.selection() >= 0)
+        return true;
+    m_prompts.message(QCoreApplication::translate("Editor", "Сначала выберите объект!"));
+    return false;
+}
+
 std::optional<SpatialIndex::Box> Editor::currentBox()
 {
-    const int row = m_table.selection();
-    if (row < 0) {
-        m_prompts.message(QCoreApplication::translate("Editor", "Сначала выберите объект!"));
+    if (!haveCurrentObject())
         return std::nullopt;
-    }
-    const ObjectTable::Row &r = m_table.row(row);
+    const ObjectTable::Row &r = m_table.row(m_table.selection());
     // A row from a file may hold numbers that do not fit, or swapped
     // corners; such a box has no size to keep.
     if (!r.xValues.first || !r.xValues.second || !r.yValues.first || !r.yValues.second

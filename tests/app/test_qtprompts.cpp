@@ -18,6 +18,7 @@ class TestQtPrompts : public QObject
 private slots:
     void confirmSpeaksRussian();
     void inputGivesTheTextOrNothing();
+    void inputOpensWithTheGivenTextSelected();
     void inputTakesNoLongerName_data();
     void inputTakesNoLongerName();
     void messageIsTitledPlandex();
@@ -60,6 +61,22 @@ void TestQtPrompts::inputGivesTheTextOrNothing()
         d->reject();
     });
     QCOMPARE(prompts.input("Имя"), QString());
+}
+
+void TestQtPrompts::inputOpensWithTheGivenTextSelected()
+{
+    QtPrompts prompts;
+    QString shown, selected;
+    OnModal<QInputDialog> act([&](QInputDialog *d) {
+        auto *edit = d->findChild<QLineEdit *>();
+        shown = edit->text();
+        selected = edit->selectedText();
+        edit->insert("Шкаф"); // as typing does: the selection goes
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    QCOMPARE(prompts.input("Имя", "<b>Стол</b>"), QString("Шкаф"));
+    QCOMPARE(shown, QString("<b>Стол</b>"));
+    QCOMPARE(selected, shown);
 }
 
 void TestQtPrompts::inputTakesNoLongerName_data()
