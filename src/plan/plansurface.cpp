@@ -89,6 +89,34 @@ QRect clip(qint64 left, qint64 top, qint64 right, qint64 bottom, QSize size)
     return QRect(QPoint(int(left), int(top)), QPoint(int(right), int(bottom)));
 }
 
+// Runs of one pixel value written into an image's lines.
+class LineFill
+{
+public:
+    // Takes the pixel value after any change of the image's format.
+    LineFill(QImage &image, uint value)
+        : m_value(value)
+        , m_depth(image.depth() / 8)
+        , m_stride(image.bytesPerLine())
+        , m_bits(image.bits()) // detaches once, not per line
+    { }
+    // Columns left to right of line y, both included.
+    void operator()(int y, int left, int right) const
+    {
+        uchar *line = m_bits + y * m_stride + left * m_depth;
+        if (m_depth == 1)
+            std::memset(line, int(m_value), size_t(right - left + 1));
+        else
+            std::fill_n(reinterpret_cast<QRgb *>(line), right - left + 1, QRgb(m_value));
+    }
+
+private:
+    uint m_value;
+    int m_depth;
+    qsizetype m_stride;
+    uchar *m_bits;
+};
+
 } // namespace
 
 PlanSurface::PlanSurface(QSize size)
@@ -163,29 +191,95 @@ void PlanSurface::toTrueColour()
     }
 }
 
+void PlanSurface::keepPixels(const QRect &area)
+{
+    if (!m_saving)
+        return;
+    const int depth = m_image.depth() / 8;
+    const size_t lineBytes = size_t(area.width()) * size_t(depth);
+    Saved &saved = m_saved.emplace_back(Saved {area, {}});
+    saved.bytes.resize(lineBytes * size_t(area.height()));
+    uchar *to = saved.bytes.data();
+    for (int y = area.top(); y <= area.bottom(); ++y, to += lineBytes)
+        std::memcpy(to, m_image.constScanLine(y) + area.left() * depth, lineBytes);
+}
+
 void PlanSurface::fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb)
 {
     const QRect area = clip(left, top, right, bottom, size());
     if (area.isEmpty())
         return;
-    const uint value = pixelValue(rgb);
-    const int depth = m_image.depth() / 8;
-    const size_t lineBytes = size_t(area.width()) * size_t(depth);
-    uchar *bits = m_image.bits(); // detaches once, not per line
-    const qsizetype stride = m_image.bytesPerLine();
-    Saved *saved = nullptr;
-    if (m_saving) {
-        saved = &m_saved.emplace_back(Saved {area, {}});
-        saved->bytes.reserve(lineBytes * size_t(area.height()));
+    const LineFill fill(m_image, pixelValue(rgb));
+    keepPixels(area);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        fill(y, area.left(), area.right());
+}
+
+void PlanSurface::fillBoxes(const std::vector<Box> &boxes, int rgb)
+{
+    std::vector<QRect> areas;
+    areas.reserve(boxes.size());
+    QRect bound;
+    qint64 pixels = 0;
+    for (const Box &b : boxes) {
+        const QRect area = clip(std::min(b.x1, b.x2), std::min(b.y1, b.y2), std::max(b.x1, b.x2),
+            std::max(b.y1, b.y2), size());
+        if (area.isEmpty())
+            continue;
+        areas.push_back(area);
+        bound |= area;
+        pixels += qint64(area.width()) * area.height();
     }
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        uchar *line = bits + y * stride + area.left() * depth;
-        if (saved)
-            saved->bytes.insert(saved->bytes.end(), line, line + lineBytes);
-        if (depth == 1)
-            std::memset(line, int(value), lineBytes);
-        else
-            std::fill_n(reinterpret_cast<QRgb *>(line), area.width(), QRgb(value));
+    // Boxes that cover the plan no more than once over are cheapest drawn
+    // one by one.
+    if (pixels <= qint64(width()) * height()) {
+        for (const QRect &a : areas)
+            fillClipped(a.left(), a.top(), a.right(), a.bottom(), rgb);
+    } else {
+        fillUnion(std::move(areas), bound, rgb);
+    }
+    changed(bound);
+}
+
+// Line by line from the top, with the count of boxes over each column of
+// the line: a line where no box starts or ends repeats the runs of the
+// line above, so each line costs its width at most.
+void PlanSurface::fillUnion(std::vector<QRect> areas, const QRect &bound, int rgb)
+{
+    const LineFill fill(m_image, pixelValue(rgb));
+    keepPixels(bound);
+    std::sort(areas.begin(), areas.end(), [](auto &a, auto &b) { return a.top() < b.top(); });
+    std::vector<QRect> byBottom = areas;
+    std::sort(byBottom.begin(), byBottom.end(),
+        [](auto &a, auto &b) { return a.bottom() < b.bottom(); });
+    // Starts minus ends per column, from the bound's left edge.
+    std::vector<int> steps(size_t(bound.width()) + 1, 0);
+    auto count = [&](const QRect &a, int by) {
+        steps[size_t(a.left() - bound.left())] += by;
+        steps[size_t(a.right() + 1 - bound.left())] -= by;
+    };
+    std::vector<std::pair<int, int>> runs;
+    auto in = areas.cbegin(), out = byBottom.cbegin();
+    for (int y = bound.top(); y <= bound.bottom(); ++y) {
+        const auto inBefore = in, outBefore = out;
+        for (; in != areas.cend() && in->top() <= y; ++in)
+            count(*in, 1);
+        for (; out != byBottom.cend() && out->bottom() < y; ++out)
+            count(*out, -1);
+        if (in != inBefore || out != outBefore) {
+            runs.clear();
+            int over = 0;
+            for (int x = bound.left(); x <= bound.right(); ++x) {
+                const bool inside = over > 0;
+                over += steps[size_t(x - bound.left())];
+                if (over > 0 && !inside)
+                    runs.emplace_back(x, x);
+                else if (over > 0)
+                    runs.back().second = x;
+            }
+        }
+        for (const auto &[left, right] : runs)
+            fill(y, left, right);
     }
 }
 

@@ -32,6 +32,12 @@ public:
     void clear();
     // Boxes between two corners, both included, in any order; clipped.
     void fillBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb);
+    struct Box {
+        qint32 x1, y1, x2, y2;
+    };
+    // The same as filling each box in turn, in time bounded by the number
+    // of boxes and the plan's area however much they overlap.
+    void fillBoxes(const std::vector<Box> &boxes, int rgb);
     void outlineBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb);
     // 0xRRGGBB of the pixel under a point, or -1 outside the plan.
     int point(double x, double y) const;
@@ -80,6 +86,9 @@ private:
     uint pixelValue(int rgb);
     void toTrueColour();
     void fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb);
+    void fillUnion(std::vector<QRect> areas, const QRect &bound, int rgb);
+    // While saving: keeps the pixels of an area before it is drawn over.
+    void keepPixels(const QRect &area);
     void paintBackground();
     void changed(const QRect &area);
     void changedAll() { changed(m_image.rect()); }
