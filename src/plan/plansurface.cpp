@@ -193,15 +193,34 @@ void PlanSurface::toTrueColour()
 
 void PlanSurface::keepPixels(const QRect &area)
 {
-    if (!m_saving)
+    if (!m_saving || m_savedWhole)
         return;
-    const int depth = m_image.depth() / 8;
-    const size_t lineBytes = size_t(area.width()) * size_t(depth);
-    Saved &saved = m_saved.emplace_back(Saved {area, {}});
-    saved.bytes.resize(lineBytes * size_t(area.height()));
+    const qsizetype depth = m_image.depth() / 8;
+    const qsizetype bytes = qsizetype(area.width()) * area.height() * depth;
+    const qsizetype imageBytes = qsizetype(width()) * height() * depth;
+    const bool whole = m_savedBytes + bytes > imageBytes;
+    QImage before;
+    if (whole) {
+        before = savedImage();
+        m_saved.clear();
+    }
+    const QImage &from = whole ? before : m_image;
+    const QRect kept = whole ? m_image.rect() : area;
+    const size_t lineBytes = size_t(kept.width()) * size_t(depth);
+    Saved &saved = m_saved.emplace_back(Saved {kept, {}});
+    saved.bytes.resize(lineBytes * size_t(kept.height()));
     uchar *to = saved.bytes.data();
-    for (int y = area.top(); y <= area.bottom(); ++y, to += lineBytes)
-        std::memcpy(to, m_image.constScanLine(y) + area.left() * depth, lineBytes);
+    for (int y = kept.top(); y <= kept.bottom(); ++y, to += lineBytes)
+        std::memcpy(to, from.constScanLine(y) + kept.left() * depth, lineBytes);
+    m_savedBytes = qsizetype(saved.bytes.size()) + (whole ? 0 : m_savedBytes);
+    m_savedWhole = whole;
+}
+
+void PlanSurface::forgetSaved()
+{
+    m_saved.clear();
+    m_savedBytes = 0;
+    m_savedWhole = false;
 }
 
 void PlanSurface::fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb)
@@ -285,13 +304,13 @@ void PlanSurface::fillUnion(std::vector<QRect> areas, const QRect &bound, int rg
 
 void PlanSurface::saveUnder()
 {
-    m_saved.clear();
+    forgetSaved();
     m_saving = true;
 }
 
 void PlanSurface::stopSaving()
 {
-    m_saved.clear();
+    forgetSaved();
     m_saving = false;
 }
 
@@ -314,7 +333,7 @@ void PlanSurface::restoreSaved()
         putBack(m_image, *it);
         area |= it->area;
     }
-    m_saved.clear();
+    forgetSaved();
     if (!area.isEmpty())
         changed(area);
 }

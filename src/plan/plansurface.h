@@ -63,6 +63,9 @@ public:
     void restoreSaved();
     // The image as it was at saveUnder() (a copy); null when not saving.
     QImage savedImage() const;
+    // Bytes kept to put back: past one image's worth, the image as it was
+    // is kept whole instead, however much is drawn while saving.
+    qsizetype savedBytes() const { return m_savedBytes; }
 
     // Called after a change, so that a view can repaint; once until the
     // view reports the image shown. changedArea() is where the image
@@ -89,6 +92,7 @@ private:
     void fillUnion(std::vector<QRect> areas, const QRect &bound, int rgb);
     // While saving: keeps the pixels of an area before it is drawn over.
     void keepPixels(const QRect &area);
+    void forgetSaved();
     void paintBackground();
     void changed(const QRect &area);
     void changedAll() { changed(m_image.rect()); }
@@ -101,6 +105,9 @@ private:
     QRect m_changedArea;
     bool m_saving = false;
     std::vector<Saved> m_saved;
+    qsizetype m_savedBytes = 0;
+    // m_saved is the whole image as it was: nothing more needs keeping.
+    bool m_savedWhole = false;
 };
 
 } // namespace plandex

@@ -21,6 +21,7 @@ private slots:
     void reportsChanges();
     void savedPixelsComeBackExactly();
     void anyColourReadsBack();
+    void savingKeepsAtMostOnePlan();
     void boxesTogetherAsOneByOne_data();
     void boxesTogetherAsOneByOne();
 };
@@ -229,6 +230,25 @@ void TestPlanSurface::anyColourReadsBack()
     k.fillBox(0, 0, 0, 0, colors::green);
     k.clear();
     QCOMPARE(rgb32(k.image()), picture);
+}
+
+// List clicks after a click on the floor draw while the snapshot is kept:
+// however often, no more than one plan's pixels are kept.
+void TestPlanSurface::savingKeepsAtMostOnePlan()
+{
+    PlanSurface k({200, 100});
+    k.fillBox(10, 10, 50, 50, colors::blue);
+    k.saveUnder();
+    const QImage snapshot = k.image().copy();
+    for (int i = 0; i < 50; ++i) {
+        k.fillBox(0, 0, 199, 99, i % 2 ? colors::green : colors::blue);
+        k.fillBox(i, i, i + 20, i + 20, colors::white);
+        QVERIFY(k.savedBytes() <= 200 * 100);
+    }
+    QCOMPARE(k.savedImage(), snapshot);
+    k.restoreSaved();
+    QCOMPARE(k.image(), snapshot);
+    QCOMPARE(k.savedBytes(), 0);
 }
 
 void TestPlanSurface::boxesTogetherAsOneByOne_data()
