@@ -1,6 +1,7 @@
 // Timings of the editor's mouse handlers, redraw, hit and collision tests
-// on tables of 100, 1,000 and 32,767 objects. Prints microseconds per
-// operation, the median of several batches.
+// on tables of 100, 1,000 and 32,767 objects, and of opening, clicking and
+// undoing in a room file of 32,767 objects that each cover the whole room.
+// Prints microseconds per operation, the median of several batches.
 
 #include "files/komfile.h"
 #include "files/wholefile.h"

@@ -65,7 +65,7 @@ void syncFolder(const QString &path)
 // a group of their own.
 void keepOwnerAndMode(int fd, const QString &path)
 {
-    struct stat old {};
+    struct stat old { };
     if (fd < 0 || ::stat(QFile::encodeName(path).constData(), &old) != 0)
         return;
     if (::fchown(fd, old.st_uid, old.st_gid) != 0)

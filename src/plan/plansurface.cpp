@@ -103,16 +103,17 @@ public:
     // Columns left to right of line y, both included.
     void operator()(int y, int left, int right) const
     {
-        uchar *line = m_bits + y * m_stride + left * m_depth;
+        uchar *line = m_bits + y * m_stride + qsizetype(left) * m_depth;
+        const qsizetype count = qsizetype(right) - left + 1;
         if (m_depth == 1)
-            std::memset(line, int(m_value), size_t(right - left + 1));
+            std::memset(line, int(m_value), size_t(count));
         else
-            std::fill_n(reinterpret_cast<QRgb *>(line), right - left + 1, QRgb(m_value));
+            std::fill_n(reinterpret_cast<QRgb *>(line), count, QRgb(m_value));
     }
 
 private:
     uint m_value;
-    int m_depth;
+    qsizetype m_depth;
     qsizetype m_stride;
     uchar *m_bits;
 };
@@ -208,10 +209,11 @@ void PlanSurface::keepPixels(const QRect &area)
     const QRect kept = whole ? m_image.rect() : area;
     const size_t lineBytes = size_t(kept.width()) * size_t(depth);
     Saved &saved = m_saved.emplace_back(Saved {kept, {}});
-    saved.bytes.resize(lineBytes * size_t(kept.height()));
-    uchar *to = saved.bytes.data();
-    for (int y = kept.top(); y <= kept.bottom(); ++y, to += lineBytes)
-        std::memcpy(to, from.constScanLine(y) + kept.left() * depth, lineBytes);
+    saved.bytes.reserve(lineBytes * size_t(kept.height()));
+    for (int y = kept.top(); y <= kept.bottom(); ++y) {
+        const uchar *line = from.constScanLine(y) + kept.left() * depth;
+        saved.bytes.insert(saved.bytes.end(), line, line + lineBytes);
+    }
     m_savedBytes = qsizetype(saved.bytes.size()) + (whole ? 0 : m_savedBytes);
     m_savedWhole = whole;
 }
@@ -269,8 +271,8 @@ void PlanSurface::fillUnion(std::vector<QRect> areas, const QRect &bound, int rg
     keepPixels(bound);
     std::sort(areas.begin(), areas.end(), [](auto &a, auto &b) { return a.top() < b.top(); });
     std::vector<QRect> byBottom = areas;
-    std::sort(byBottom.begin(), byBottom.end(),
-        [](auto &a, auto &b) { return a.bottom() < b.bottom(); });
+    std::sort(
+        byBottom.begin(), byBottom.end(), [](auto &a, auto &b) { return a.bottom() < b.bottom(); });
     // Starts minus ends per column, from the bound's left edge.
     std::vector<int> steps(size_t(bound.width()) + 1, 0);
     auto count = [&](const QRect &a, int by) {

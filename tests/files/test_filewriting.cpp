@@ -9,10 +9,10 @@
 #include <QTest>
 
 #include <csignal>
-#include <unistd.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace plandex;
 
@@ -178,8 +178,8 @@ void TestFileWriting::saveKeepsWhatTheFileHad()
     const QByteArray targetName = QFile::encodeName(target);
     if (old != "none") {
         QVERIFY(put(target, ::old));
-        QCOMPARE(::chown(targetName.constData(), owner ? owner : geteuid(),
-                     owner ? owner : getegid()),
+        QCOMPARE(
+            ::chown(targetName.constData(), owner ? owner : geteuid(), owner ? owner : getegid()),
             0);
         QCOMPARE(::chmod(targetName.constData(), mode), 0);
     }
@@ -188,7 +188,8 @@ void TestFileWriting::saveKeepsWhatTheFileHad()
         QCOMPARE(::symlink("../real/plan.kom", QFile::encodeName(path).constData()), 0);
 
     const mode_t before = ::umask(mask);
-    const QString got = saveFileSafely(path, [](QIODevice &file) { return file.write("new") == 3; });
+    const QString got
+        = saveFileSafely(path, [](QIODevice &file) { return file.write("new") == 3; });
     ::umask(before);
 
     QCOMPARE(got, QString());
@@ -196,7 +197,7 @@ void TestFileWriting::saveKeepsWhatTheFileHad()
     QCOMPARE(savedFile(path), target);
     QCOMPARE(QFileInfo(path).isSymLink(), old == "link");
     QCOMPARE(QDir(tmp.filePath("real")).entryList(QDir::Files), QStringList {"plan.kom"});
-    struct stat now {};
+    struct stat now { };
     QCOMPARE(::stat(targetName.constData(), &now), 0);
     QCOMPARE(uint(now.st_mode & 07777), expected);
     QCOMPARE(uint(now.st_uid), owner ? owner : uint(geteuid()));

@@ -200,13 +200,20 @@ void TestObjectTable::gridStaysSmallForWideRows_data()
     QTest::addColumn<int>("cellsEach"); // in the grid; 0 for a row kept apart
     QTest::addColumn<int>("hit"); // the row found at (12, 12)
 
-    QTest::newRow("room-sized") << "0|4095" << "0|4095" << 0 << 0;
-    QTest::newRow("room-sized, swapped") << "4095|0" << "4095|0" << 0 << -1;
-    QTest::newRow("far beyond the room") << "-100000|100000" << "-5|900000" << 0 << 0;
-    QTest::newRow("a strip across the room") << "0|4095" << "10|40" << 0 << 0;
-    QTest::newRow("just over the limit") << "0|159" << "0|127" << 0 << 0;
-    QTest::newRow("furniture") << "0|127" << "0|95" << 12 << 0;
-    QTest::newRow("small") << "10|17" << "10|17" << 1 << 0;
+    QTest::newRow("room-sized") << "0|4095"
+                                << "0|4095" << 0 << 0;
+    QTest::newRow("room-sized, swapped") << "4095|0"
+                                         << "4095|0" << 0 << -1;
+    QTest::newRow("far beyond the room") << "-100000|100000"
+                                         << "-5|900000" << 0 << 0;
+    QTest::newRow("a strip across the room") << "0|4095"
+                                             << "10|40" << 0 << 0;
+    QTest::newRow("just over the limit") << "0|159"
+                                         << "0|127" << 0 << 0;
+    QTest::newRow("furniture") << "0|127"
+                               << "0|95" << 12 << 0;
+    QTest::newRow("small") << "10|17"
+                           << "10|17" << 1 << 0;
 }
 
 // However wide the rows, the grid holds a bounded number of entries per

@@ -273,8 +273,8 @@ void TestCollision::indexAnswersLikeAPlainScan()
             const double Ya = coord(H);
             const double Xb = Xa + random.bounded(-20, 300), Yb = Ya + random.bounded(-20, 300);
             bool expected = Xa < 0 || Ya < 0 || Xb > W || Yb > H ? true : false;
-            for (int i = 0;
-                 i < t.count() && !expected && !(Xa < 0 || Ya < 0 || Xb > W || Yb > H); ++i)
+            for (int i = 0; i < t.count() && !expected && !(Xa < 0 || Ya < 0 || Xb > W || Yb > H);
+                 ++i)
                 expected = i != exempt && meetsAsWritten(boxOf(i), Xa, Ya, Xb, Yb);
             r.e.stolknov(Xa, Ya, Xb, Yb);
             QCOMPARE(r.e.state().collided, expected);
@@ -302,7 +302,8 @@ void TestCollision::indexAnswersLikeAPlainScan()
     }
     // Each answer both ways, often enough to mean something.
     QVERIFY2(collisions > 300 && compared - collisions > 300 && hits > 50 && compared - hits > 300,
-        qPrintable(QString("%1 collisions, %2 hits of %3").arg(collisions).arg(hits).arg(compared)));
+        qPrintable(
+            QString("%1 collisions, %2 hits of %3").arg(collisions).arg(hits).arg(compared)));
 }
 
 QTEST_APPLESS_MAIN(TestCollision)

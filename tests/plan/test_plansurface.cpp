@@ -243,7 +243,7 @@ void TestPlanSurface::savingKeepsAtMostOnePlan()
     for (int i = 0; i < 50; ++i) {
         k.fillBox(0, 0, 199, 99, i % 2 ? colors::green : colors::blue);
         k.fillBox(i, i, i + 20, i + 20, colors::white);
-        QVERIFY(k.savedBytes() <= 200 * 100);
+        QVERIFY(k.savedBytes() <= qsizetype(200) * 100);
     }
     QCOMPARE(k.savedImage(), snapshot);
     k.restoreSaved();
@@ -278,8 +278,8 @@ void TestPlanSurface::boxesTogetherAsOneByOne()
     std::vector<PlanSurface::Box> boxes;
     for (int i = 0; i < count; ++i) {
         const int x = random.bounded(-60, 210), y = random.bounded(-60, 170);
-        boxes.push_back({x, y, x + random.bounded(-span, span + 1),
-            y + random.bounded(-span, span + 1)});
+        boxes.push_back(
+            {x, y, x + random.bounded(-span, span + 1), y + random.bounded(-span, span + 1)});
     }
     if (span >= size.width())
         boxes.push_back({-5, -5, 400, 400});
