@@ -53,6 +53,18 @@ SpatialIndex::CellRange SpatialIndex::cellsOf(const Box &b)
         cellOf(std::max(b.left, b.right)), cellOf(std::max(b.top, b.bottom))};
 }
 
+template<typename Change> void SpatialIndex::forEachList(const Box &b, Change change) const
+{
+    const CellRange c = cellsOf(b);
+    if (c.count() > maxCellsPerRow) {
+        change(m_wide);
+        return;
+    }
+    for (int cy = c.y1; cy <= c.y2; ++cy)
+        for (int cx = c.x1; cx <= c.x2; ++cx)
+            change(cell(cx, cy));
+}
+
 namespace {
 
 // Rows are kept in ascending order, which the hit test's "lowest row wins"
@@ -81,26 +93,12 @@ void SpatialIndex::insert(int row) const
     }
     const Box b {*r.xValues.first, *r.yValues.first, *r.xValues.second, *r.yValues.second};
     m_boxes[size_t(row)] = b;
-    const CellRange c = cellsOf(b);
-    if (c.count() > maxCellsPerRow) {
-        addSorted(m_wide, row);
-        return;
-    }
-    for (int cy = c.y1; cy <= c.y2; ++cy)
-        for (int cx = c.x1; cx <= c.x2; ++cx)
-            addSorted(cell(cx, cy), row);
+    forEachList(b, [row](std::vector<int> &list) { addSorted(list, row); });
 }
 
 void SpatialIndex::erase(int row) const
 {
-    const CellRange c = cellsOf(m_boxes[size_t(row)]);
-    if (c.count() > maxCellsPerRow) {
-        removeSorted(m_wide, row);
-        return;
-    }
-    for (int cy = c.y1; cy <= c.y2; ++cy)
-        for (int cx = c.x1; cx <= c.x2; ++cx)
-            removeSorted(cell(cx, cy), row);
+    forEachList(m_boxes[size_t(row)], [row](std::vector<int> &list) { removeSorted(list, row); });
 }
 
 void SpatialIndex::appended(int first, int last)

@@ -62,6 +62,8 @@ private:
         int count() const { return (x2 - x1 + 1) * (y2 - y1 + 1); }
     };
     static CellRange cellsOf(const Box &b);
+    // Calls change(list) for every list a row with this box belongs in.
+    template<typename Change> void forEachList(const Box &b, Change change) const;
     void rebuild() const;
     void insert(int row) const;
     void erase(int row) const;
