@@ -1,10 +1,12 @@
 #include "app/mainwindow.h"
 
+#include "app/commandmenu.h"
 #include "app/objectlistview.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
 #include "dialogs/icons.h"
 #include "dialogs/opendialog.h"
+#include "dialogs/plainlabel.h"
 #include "dialogs/savedialog.h"
 #include "dialogs/sizedialog.h"
 #include "dialogs/twips.h"
@@ -51,8 +53,8 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     m_K->setObjectName("K");
     m_K->placeAt(planOrigin);
 
-    m_W = placed(new QLabel(this), "W", twipsRect(2040, 0, 975, 255));
-    m_H = placed(new QLabel(this), "H", twipsRect(3000, 0, 975, 255));
+    m_W = placed(plainLabel(this), "W", twipsRect(2040, 0, 975, 255));
+    m_H = placed(plainLabel(this), "H", twipsRect(3000, 0, 975, 255));
 
     auto *link = new LinkLabel(webAddress, this);
     m_Label1 = placed(link, "Label1", twipsRect(4080, 0, 1575, 255));
@@ -65,7 +67,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     // The window opens with the keyboard on the list, first in the tab order.
     m_L->setFocus();
     connectButtons();
-    bindHistoryKeys();
+    buildCommands();
     m_editor->load();
     mkras();
 }
@@ -153,28 +155,44 @@ void MainWindow::connectButtons()
     connect(m_btnExp, &QToolButton::clicked, this, [this] { showSaveDialog("Exp"); });
 }
 
-void MainWindow::bindHistoryKeys()
+bool MainWindow::busy() const
 {
-    auto *undo = new QAction(this);
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(undo, &QAction::triggered, this, [this] { historyStep(false); });
-    auto *redo = new QAction(this);
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(redo, &QAction::triggered, this, [this] { historyStep(true); });
-    addActions({undo, redo});
+    // A drag holds a snapshot of the plan that a command would make stale,
+    // and an open dialog or question is working on the room.
+    return m_K->dragging() || QApplication::activeModalWidget();
 }
 
-void MainWindow::historyStep(bool forward)
+void MainWindow::buildCommands()
 {
-    // A drag in progress holds a snapshot of the plan that a step would
-    // make stale, and an open dialog or question is working on the room.
-    if (m_K->dragging() || QApplication::activeModalWidget())
-        return;
-    if (forward)
-        m_editor->history().redo();
-    else
-        m_editor->history().undo();
+    m_commands = new CommandMenu(*this, [this] { return busy(); });
+    connect(m_K, &PlanView::menuRequested, this,
+        [this](QPoint global, QPointF at) { m_commands->popup(MenuPlace::Plan, global, at); });
+    connect(m_L, &ObjectListView::menuRequested, this,
+        [this](QPoint global) { m_commands->popup(MenuPlace::List, global); });
+    m_commands->listenToKeys(
+        m_K, MenuPlace::Plan, [this] { return m_K->menuAnchor(); },
+        [this](QPoint at) { return m_K->planPoint(at); });
+    m_commands->listenToKeys(m_L, MenuPlace::List, [this] {
+        const QRect item = m_L->visualRect(m_L->currentIndex());
+        return item.isValid() ? item.center() : QPoint(0, 0);
+    });
+    addHistoryCommands();
+}
+
+void MainWindow::addHistoryCommands()
+{
+    QUndoStack &stack = m_editor->history().stack();
+    QAction *undo = m_commands->add(MenuSection::History, QStringLiteral("Отменить"),
+        {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { m_editor->history().undo(); });
+    QAction *redo = m_commands->add(MenuSection::History, QStringLiteral("Вернуть"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        [this] { m_editor->history().redo(); });
+    // Kept up to date, not only when a menu shows: a disabled action's
+    // shortcut does nothing either.
+    undo->setEnabled(stack.canUndo());
+    redo->setEnabled(stack.canRedo());
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -245,7 +263,9 @@ void MainWindow::setSizeLabels(const QString &w, const QString &h)
 
 void MainWindow::setCaption(const QString &caption)
 {
-    setWindowTitle(caption);
+    // The caption shows the object's name, and Qt takes "[*]" in a title for
+    // its mark of unsaved changes; doubled, it shows as written.
+    setWindowTitle(QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 }
 
 void MainWindow::setListVisible(bool visible)

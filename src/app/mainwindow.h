@@ -14,6 +14,7 @@ class QFrame;
 
 namespace plandex {
 
+class CommandMenu;
 class ObjectListView;
 class PlanView;
 class QtPrompts;
@@ -31,6 +32,10 @@ public:
     ~MainWindow() override;
 
     Editor &editor() { return *m_editor; }
+    CommandMenu &commands() { return *m_commands; }
+    // In the middle of something no command may interrupt: a mouse drag on
+    // the plan, or a dialog or question open.
+    bool busy() const;
 
     // The room plan's top-left pixel in the design layout.
     static constexpr QPoint planOrigin {136, 24};
@@ -55,9 +60,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Ctrl+Z undoes; Ctrl+Shift+Z and Ctrl+Y redo.
-    void bindHistoryKeys();
-    void historyStep(bool forward);
+    // The context menus of the plan and the list, and their commands.
+    void buildCommands();
+    // Undo (Ctrl+Z) and redo (Ctrl+Shift+Z, Ctrl+Y).
+    void addHistoryCommands();
     void buildToolColumn();
     QToolButton *addToolButton(
         const char *name, int topTwips, const QString &icon, const QString &tooltip);
@@ -70,6 +76,7 @@ private:
     std::unique_ptr<QtPrompts> m_ownPrompts;
     Prompts *m_prompts = nullptr;
     std::unique_ptr<Editor> m_editor;
+    CommandMenu *m_commands = nullptr;
 
     ObjectListView *m_L = nullptr;
     PlanView *m_K = nullptr;

@@ -42,6 +42,8 @@ void ObjectListView::mousePressEvent(QMouseEvent *event)
     // must still run the click handler.
     if (at.isValid() && at.row() == before && m_table.selection() == before)
         m_table.select(before);
+    if (event->button() == Qt::RightButton)
+        emit menuRequested(event->globalPosition().toPoint());
 }
 
 void ObjectListView::keepHighlight()

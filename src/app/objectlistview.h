@@ -17,6 +17,10 @@ class ObjectListView : public QListView
 public:
     explicit ObjectListView(ObjectTable &table, QWidget *parent = nullptr);
 
+signals:
+    // A right click on the list, after it has picked the row under it.
+    void menuRequested(QPoint global);
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
 

@@ -177,12 +177,37 @@ void PlanView::edgeScroll()
     m_editor.K_MouseMove(m_lastButtons, 0, at.x(), at.y());
 }
 
+QPoint PlanView::menuAnchor() const
+{
+    const WindowState &s = m_editor.state();
+    QRect area = m_viewport;
+    if (m_editor.table().selection() >= 0 && s.objHeld) {
+        const QRect object = QRect(QPoint(s.objLeft, s.objTop), QPoint(s.objRight, s.objBottom))
+                                 .normalized()
+                                 .translated(roomOrigin());
+        if (object.intersects(m_viewport))
+            area = object & m_viewport;
+    }
+    return area.center();
+}
+
 void PlanView::mousePressEvent(QMouseEvent *event)
 {
     m_dragging = true;
+    m_releaseSeen = false;
     const QPointF at = planPoint(event->position());
-    m_editor.K_MouseDown(
-        buttonSet(event->buttons()), shiftState(event->modifiers()), at.x(), at.y());
+    const int shift = shiftState(event->modifiers());
+    m_editor.K_MouseDown(buttonSet(event->buttons()), shift, at.x(), at.y());
+    // A right click opens the menu at once, but not in the middle of a drag
+    // of the left button, which goes on as the right button says.
+    if (event->button() != Qt::RightButton || (event->buttons() & ~Qt::RightButton))
+        return;
+    // The menu takes the mouse, so the editor sees the release now: the
+    // click is over before any command of the menu runs.
+    m_editor.K_MouseUp(buttons::right, shift, at.x(), at.y());
+    m_dragging = false;
+    m_releaseSeen = true;
+    emit menuRequested(event->globalPosition().toPoint(), at);
 }
 
 void PlanView::mouseMoveEvent(QMouseEvent *event)
@@ -203,6 +228,10 @@ void PlanView::mouseMoveEvent(QMouseEvent *event)
 
 void PlanView::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (m_releaseSeen && event->button() == Qt::RightButton) {
+        m_releaseSeen = false;
+        return;
+    }
     m_dragging = event->buttons() != Qt::NoButton;
     if (!m_dragging)
         m_edgeTimer.stop();

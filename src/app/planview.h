@@ -31,6 +31,16 @@ public:
     bool dragging() const { return m_dragging; }
     // The room pixel shown at the top left of the visible part.
     QPoint scrollOffset() const;
+    // The plan point under a point of the view.
+    QPointF planPoint(QPointF widgetPoint) const;
+    // Where a menu opened from the keyboard points: the middle of the
+    // current object's visible part, else of the visible plan.
+    QPoint menuAnchor() const;
+
+signals:
+    // A right click on the plan, after the editor has seen its press and
+    // release; at is the plan point.
+    void menuRequested(QPoint global, QPointF at);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -47,7 +57,6 @@ private:
     void repaintChanges();
     // Where the room's top-left pixel lies in the view, scrolled.
     QPoint roomOrigin() const;
-    QPointF planPoint(QPointF widgetPoint) const;
     // Scrolls one step toward the edge the held mouse is near, and lets the
     // editor see the mouse at its new place on the room.
     void edgeScroll();
@@ -62,6 +71,9 @@ private:
     QTimer m_edgeTimer;
     QPointF m_lastMouse;
     int m_lastButtons = 0;
+    // The editor has already seen the release of the right click that
+    // opened a menu; the real one, if it comes here, is not passed on.
+    bool m_releaseSeen = false;
 };
 
 } // namespace plandex

@@ -70,8 +70,9 @@ struct KomError {
 inline constexpr int komMaxSide = 4096;
 // The object table counts in 16-bit signed numbers.
 inline constexpr int komMaxObjects = 32767;
-// The longest name and pair text a file may hold, in characters: so that
-// no file can make the list and the window measure megabytes of text.
+// The longest object name a room may hold, and the longest pair text, in
+// characters: no file can make the list and the window measure megabytes
+// of text.
 inline constexpr int komMaxNameLength = 1000;
 inline constexpr int komMaxPairLength = 64;
 // The header every room file begins with.

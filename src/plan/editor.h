@@ -106,6 +106,12 @@ public:
     // makes row touched current (none with -1); no drag is left over.
     void showRestored(int touched);
 
+    // The file the room was last opened from or saved to; empty for a new
+    // room. An undone open or new room gives back the file of the room it
+    // brings back.
+    const QString &roomFile() const { return m_roomFile; }
+    void setRoomFile(const QString &path) { m_roomFile = path; }
+
     // The size labels W and H.
     void showSize(const QString &w, const QString &h);
     void showSize(qint64 w, qint64 h);
@@ -145,6 +151,7 @@ private:
     // A drag's preview is on the plan where the table has no such object;
     // only a redraw takes it off.
     bool m_previewShown = false;
+    QString m_roomFile;
 };
 
 } // namespace plandex

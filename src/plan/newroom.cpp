@@ -14,11 +14,12 @@ void Editor::btnNew_Click()
         QStringLiteral("Комната"), numberText(m_K.width()), numberText(m_K.height()));
     if (m_state.tmpStr != QLatin1String("Yes"))
         return;
-    RoomContents before {m_K.size(), m_table.rows()};
+    RoomContents before {m_K.size(), m_table.rows(), m_roomFile};
     setKomnata();
     if (m_state.tmpStr == QLatin1String("No"))
         return;
     m_table.clear();
+    m_roomFile.clear();
     OBNOV();
     m_history.roomReplaced(std::move(before));
     m_history.markUnmodified();

@@ -44,8 +44,9 @@ void Editor::openKom(const QString &nam)
     rows.reserve(read.room.objects.size());
     for (const KomRoom::Object &o : read.room.objects)
         rows.push_back(ObjectTable::makeRow(o.name, o.x, o.y));
-    RoomContents before {m_K.size(), m_table.rows()};
+    RoomContents before {m_K.size(), m_table.rows(), m_roomFile};
     m_table.replaceAll(std::move(rows));
+    m_roomFile = nam;
 
     WindowState &s = m_state;
     forgetObject(s);
@@ -81,6 +82,7 @@ bool Editor::saveKom(const QString &nam)
     m_state.tmpStr = written.text;
     QString reason = written.error ? written.error.describe() : WriteWholeFile(nam, written.bytes);
     if (reason.isEmpty()) {
+        m_roomFile = nam;
         m_history.markUnmodified();
         return true;
     }

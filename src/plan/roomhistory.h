@@ -15,6 +15,8 @@ class Editor;
 struct RoomContents {
     QSize size;
     std::vector<ObjectTable::Row> rows;
+    // The file the room belongs to; empty when none.
+    QString file;
 };
 
 // The editor's undo history. Each record call is made once, after the

@@ -13,10 +13,11 @@ using namespace plandex;
 
 namespace {
 
-// The room size, then every row as "name,x,y" with the pair texts exactly.
+// The room size and the file it belongs to, then every row as "name,x,y"
+// with the pair texts exactly.
 QStringList roomOf(const Editor &e)
 {
-    QStringList r {QString("%1x%2").arg(e.K().width()).arg(e.K().height())};
+    QStringList r {QString("%1x%2 %3").arg(e.K().width()).arg(e.K().height()).arg(e.roomFile())};
     for (const ObjectTable::Row &row : e.table().rows())
         r << row.name + "," + row.x + "," + row.y;
     return r;

@@ -169,6 +169,7 @@ void TestRoomFile::save()
     e.OBNOV();
     e.table().select(0);
     QVERIFY(e.saveKom(file));
+    QCOMPARE(e.roomFile(), file);
     QCOMPARE(contentOf(file), exampleFile());
     QCOMPARE(e.state().tmpStr, fromCodePage(exampleFile().chopped(2)));
     QCOMPARE(prompts.messages, QStringList {});
@@ -209,7 +210,9 @@ void TestRoomFile::failedSaveIsReported()
     // Names typed by the user are cleaned; this one reaches the table
     // some other way.
     f.e.table().append(name, "300|310", "300|310");
+    const QString belongsTo = f.e.roomFile();
     QVERIFY(!f.e.saveKom(file));
+    QCOMPARE(f.e.roomFile(), belongsTo);
     QCOMPARE(f.prompts.messages.size(), 1);
     QVERIFY2(f.prompts.messages[0].startsWith("Не удалось сохранить файл " + file),
         qPrintable(f.prompts.messages[0]));
