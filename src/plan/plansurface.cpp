@@ -129,6 +129,7 @@ void PlanSurface::resize(QSize size)
     size = size.expandedTo({1, 1});
     if (size == m_image.size())
         return;
+    m_lastFill = QRect();
     QImage resized = blankLike(size, m_image);
     copyOver(resized, m_image);
     m_image = resized;
@@ -138,6 +139,7 @@ void PlanSurface::resize(QSize size)
 
 void PlanSurface::paintBackground()
 {
+    m_lastFill = QRect();
     // A picture of the plan's own size is shared, not copied: the first
     // drawing on top makes the one copy it needs.
     if (!m_picture.isNull() && m_picture.size() == m_image.size()) {
@@ -184,7 +186,9 @@ void PlanSurface::toTrueColour()
 {
     const QList<QRgb> table = m_image.colorTable();
     m_image = m_image.convertToFormat(QImage::Format_RGB32);
+    m_lastFill = QRect();
     for (Saved &saved : m_saved) {
+        saved.solid = table[saved.solid];
         std::vector<uchar> wide(saved.bytes.size() * sizeof(QRgb));
         for (size_t i = 0; i < saved.bytes.size(); ++i)
             std::memcpy(&wide[i * sizeof(QRgb)], &table[saved.bytes[i]], sizeof(QRgb));
@@ -196,6 +200,10 @@ void PlanSurface::keepPixels(const QRect &area)
 {
     if (!m_saving || m_savedWhole)
         return;
+    if (m_lastFill.contains(area)) {
+        m_saved.push_back(Saved {area, {}, m_lastFillValue});
+        return;
+    }
     const qsizetype depth = m_image.depth() / 8;
     const qsizetype bytes = qsizetype(area.width()) * area.height() * depth;
     const qsizetype imageBytes = qsizetype(width()) * height() * depth;
@@ -230,10 +238,13 @@ void PlanSurface::fillClipped(qint64 left, qint64 top, qint64 right, qint64 bott
     const QRect area = clip(left, top, right, bottom, size());
     if (area.isEmpty())
         return;
-    const LineFill fill(m_image, pixelValue(rgb));
+    const uint value = pixelValue(rgb);
+    const LineFill fill(m_image, value);
     keepPixels(area);
     for (int y = area.top(); y <= area.bottom(); ++y)
         fill(y, area.left(), area.right());
+    m_lastFill = area;
+    m_lastFillValue = value;
 }
 
 void PlanSurface::fillBoxes(const std::vector<Box> &boxes, int rgb)
@@ -269,6 +280,7 @@ void PlanSurface::fillUnion(std::vector<QRect> areas, const QRect &bound, int rg
 {
     const LineFill fill(m_image, pixelValue(rgb));
     keepPixels(bound);
+    m_lastFill = QRect();
     std::sort(areas.begin(), areas.end(), [](auto &a, auto &b) { return a.top() < b.top(); });
     std::vector<QRect> byBottom = areas;
     std::sort(
@@ -319,6 +331,12 @@ void PlanSurface::stopSaving()
 void PlanSurface::putBack(QImage &image, const Saved &saved)
 {
     const QRect &a = saved.area;
+    if (saved.bytes.empty()) {
+        const LineFill fill(image, saved.solid);
+        for (int y = a.top(); y <= a.bottom(); ++y)
+            fill(y, a.left(), a.right());
+        return;
+    }
     const int depth = image.depth() / 8;
     const size_t lineBytes = size_t(a.width()) * size_t(depth);
     const uchar *from = saved.bytes.data();
@@ -334,6 +352,7 @@ void PlanSurface::restoreSaved()
     for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
         putBack(m_image, *it);
         area |= it->area;
+        m_lastFill = QRect();
     }
     forgetSaved();
     if (!area.isEmpty())

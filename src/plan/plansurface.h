@@ -79,10 +79,12 @@ public:
     }
 
 private:
-    // Raw bytes of the image under a box, line after line.
+    // Raw bytes of the image under a box, line after line; none when the
+    // box was all one stored value.
     struct Saved {
         QRect area;
         std::vector<uchar> bytes;
+        uint solid = 0;
     };
 
     // The byte index or 32-bit value that stores a colour.
@@ -108,6 +110,11 @@ private:
     qsizetype m_savedBytes = 0;
     // m_saved is the whole image as it was: nothing more needs keeping.
     bool m_savedWhole = false;
+    // The last box filled, while nothing else has been drawn since: what
+    // lies under it need not be copied to be kept (a grabbed object is cut
+    // out in black and drawn again at once).
+    QRect m_lastFill;
+    uint m_lastFillValue = 0;
 };
 
 } // namespace plandex
