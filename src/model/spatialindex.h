@@ -67,7 +67,7 @@ private:
     void rebuild() const;
     void insert(int row) const;
     void erase(int row) const;
-    std::vector<int> &cell(int cx, int cy) const { return m_grid[size_t(cy * cells + cx)]; }
+    std::vector<int> &cell(int cx, int cy) const { return m_grid[size_t(cy) * cells + size_t(cx)]; }
 
     const ObjectTable &m_table;
     mutable std::vector<std::vector<int>> m_grid;

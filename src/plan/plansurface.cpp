@@ -341,7 +341,7 @@ void PlanSurface::putBack(QImage &image, const Saved &saved)
     const size_t lineBytes = size_t(a.width()) * size_t(depth);
     const uchar *from = saved.bytes.data();
     for (int y = a.top(); y <= a.bottom(); ++y) {
-        std::memcpy(image.scanLine(y) + a.left() * depth, from, lineBytes);
+        std::memcpy(image.scanLine(y) + qsizetype(a.left()) * depth, from, lineBytes);
         from += lineBytes;
     }
 }
