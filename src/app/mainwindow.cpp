@@ -1,6 +1,9 @@
 #include "app/mainwindow.h"
 
+#include "app/accessiblenames.h"
 #include "app/commandmenu.h"
+#include "app/objectcommands.h"
+#include "app/drawingcommands.h"
 #include "app/objectlistview.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
@@ -64,6 +67,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     m_Label1->setPalette(linkColours);
 
     setTabOrder();
+    nameForScreenReaders(*this);
     // The window opens with the keyboard on the list, first in the tab order.
     m_L->setFocus();
     connectButtons();
@@ -177,6 +181,8 @@ void MainWindow::buildCommands()
         return item.isValid() ? item.center() : QPoint(0, 0);
     });
     addHistoryCommands();
+    addObjectCommands(*this, *m_commands);
+    addDrawingCommands(*this, *m_commands);
 }
 
 void MainWindow::addHistoryCommands()

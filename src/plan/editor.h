@@ -7,6 +7,9 @@
 #include "plan/windowport.h"
 
 #include <QImage>
+#include <QPointF>
+
+#include <optional>
 
 namespace plandex {
 
@@ -80,6 +83,21 @@ public:
     // corner, unless it would be empty, leave the room or meet an object.
     void vvod(double a, double b);
 
+    // Commands from the keyboard and the menus. Each change is one undo
+    // step; one that cannot be done changes nothing and tells why.
+    // Moves the current object by dx, dy (one of them 0), as far towards
+    // it as it can go without passing anything.
+    void nudge(int dx, int dy);
+    // Swaps the current object's length and width about its centre; when
+    // it does not fit there turned, it goes to the nearest place it fits.
+    void turnCurrent();
+    // A copy of the current object at the nearest free place to it.
+    void copyCurrent();
+    // DelObj_Click, when there is an object to delete.
+    void deleteCurrent();
+    // A new object of the given size, centred as near to at as it fits.
+    void addPiece(const QString &name, QSize size, QPointF at);
+
     // Asks for a new room's size and starts an empty room of that size.
     void btnNew_Click();
     // Applies newW x newH as the room size, or refuses it with a message
@@ -123,6 +141,19 @@ private:
     // The collision test with the row to leave out given explicitly (-1:
     // none); stolknov leaves out the selected row.
     void collisionTest(double Xa, double Ya, double Xb, double Yb, int exemptRow);
+    // The current object's rectangle, for a command to act on; empty, with
+    // the reason told, when there is none or its corners are not in order.
+    std::optional<SpatialIndex::Box> currentBox();
+    // The nearest free place for a width x height box; the reason is told
+    // when there is none.
+    std::optional<QPoint> freePlace(
+        qint64 width, qint64 height, QPoint target, int exemptRow, const QString &refusal);
+    // Moves the current object to r, or appends a new object there, after
+    // the collision test, as one undo step; it ends up current.
+    void placeCurrent(const SpatialIndex::Box &r);
+    void appendPlaced(const QString &name, const SpatialIndex::Box &r);
+    // False, with the reason told, when the table is full.
+    bool roomForAnotherRow();
     // Puts the press-time snapshot back, where the last preview lay.
     void restoreSnapshot();
     void pressCreate(double X, double Y);

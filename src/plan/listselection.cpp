@@ -2,6 +2,8 @@
 #include "plan/colors.h"
 #include "plan/editor.h"
 
+#include <QCoreApplication>
+
 namespace plandex {
 
 void Editor::L_Click()
@@ -38,6 +40,15 @@ void Editor::DelObj_Click()
     m_state.dragDX = 0;
     m_state.dragDY = 0;
     L_Click();
+}
+
+void Editor::deleteCurrent()
+{
+    if (m_table.selection() < 0) {
+        m_prompts.message(QCoreApplication::translate("Editor", "Сначала выберите объект!"));
+        return;
+    }
+    DelObj_Click();
 }
 
 } // namespace plandex
