@@ -4,11 +4,13 @@
 // Prints microseconds per operation, the median of several batches.
 
 #include "files/komfile.h"
+#include "files/recoverystore.h"
 #include "files/wholefile.h"
 #include "model/objecttable.h"
 #include "model/pairtext.h"
 #include "plan/colors.h"
 #include "plan/editor.h"
+#include "plan/roomrecovery.h"
 #include "support/fakewindow.h"
 #include "support/filebytes.h"
 
@@ -187,6 +189,22 @@ double measure(const std::function<void()> &op)
     return perOp[batches / 2];
 }
 
+// Median microseconds of single calls of op, each timed alone after
+// settle, untimed, has finished what the last call left to other threads.
+double measureSingly(const std::function<void()> &op, const std::function<void()> &settle)
+{
+    using clock = std::chrono::steady_clock;
+    std::vector<double> times;
+    for (int i = 0; i < batches * 3; ++i) {
+        settle();
+        const auto t0 = clock::now();
+        op();
+        times.push_back(std::chrono::duration<double, std::micro>(clock::now() - t0).count());
+    }
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
+}
+
 enum RowId {
     CreateMove,
     MoveMove,
@@ -194,6 +212,7 @@ enum RowId {
     ResizeMove,
     GrabPress,
     ReleaseCommit,
+    RecoveryCommit,
     Redraw,
     HitLast,
     HitMiss,
@@ -208,6 +227,7 @@ const char *const rowNames[RowCount] = {
     "K_MouseMove, resize",
     "K_MouseDown, move grab",
     "release commit (down+move+up)",
+    "the same, kept for recovery",
     "OBNOV",
     "testpoz, hit last object",
     "testpoz, miss",
@@ -377,26 +397,42 @@ std::vector<double> runColumn(const Layout &L)
     // Press, one move and release: the release rewrites the row, redraws
     // and hit-tests. The last object alternates between its own place and
     // a free place in the strip. Runs last since it leaves the object moved.
+    const Rect places[2] = {last, L.stripPlace(20, 120)};
+    int moves = 0;
+    auto releaseCommit = [&] {
+        const Rect &from = places[moves & 1], &to = places[(moves + 1) & 1];
+        ++moves;
+        const int px = from.l + 3, py = from.t + 3;
+        const int x = px + to.l - from.l, y = py + to.t - from.t;
+        e.K_MouseDown(buttons::left, 0, px, py);
+        e.K_MouseMove(buttons::left, 0, x, y);
+        e.K_MouseUp(buttons::left, 0, x, y);
+        const ObjectTable::Row &row = e.table().row(n - 1);
+        check(row.xValues.first == to.l && row.yValues.first == to.t && row.xValues.second == to.r
+                && row.yValues.second == to.b,
+            "the release did not commit the move");
+        check(e.table().selection() == n - 1, "the release hit test missed the moved object");
+    };
+    g_context = std::to_string(n) + " release commit";
+    e.selct_Click();
+    us[ReleaseCommit] = measure(releaseCommit);
+    check(e.table().count() == n, "the table size changed");
+
+    // The same with the room kept for recovery after every commit: this
+    // thread hands over the changed row, another writes the room. Each
+    // commit is timed alone, once the last one is written, as commits come
+    // at the user's pace.
     {
-        g_context = std::to_string(n) + " release commit";
-        e.selct_Click();
-        const Rect places[2] = {last, L.stripPlace(20, 120)};
-        int k = 0;
-        us[ReleaseCommit] = measure([&] {
-            const Rect &from = places[k & 1], &to = places[(k + 1) & 1];
-            ++k;
-            const int px = from.l + 3, py = from.t + 3;
-            const int x = px + to.l - from.l, y = py + to.t - from.t;
-            e.K_MouseDown(buttons::left, 0, px, py);
-            e.K_MouseMove(buttons::left, 0, x, y);
-            e.K_MouseUp(buttons::left, 0, x, y);
-            const ObjectTable::Row &row = e.table().row(n - 1);
-            check(row.xValues.first == to.l && row.yValues.first == to.t
-                    && row.xValues.second == to.r && row.yValues.second == to.b,
-                "the release did not commit the move");
-            check(e.table().selection() == n - 1, "the release hit test missed the moved object");
-        });
-        check(e.table().count() == n, "the table size changed");
+        g_context = std::to_string(n) + " commit kept for recovery";
+        QTemporaryDir folder;
+        check(folder.isValid(), "no temporary folder");
+        RecoveryStore store(folder.path());
+        check(store.isActive(), "the recovery folder is not usable");
+        RoomRecovery keeper(e, store);
+        us[RecoveryCommit] = measureSingly(releaseCommit, [&] { store.waitUntilDone(); });
+        store.waitUntilDone();
+        const KomReadResult kept = readKom(ReadWholeFile(store.roomPath()).bytes, PairBlanks::Keep);
+        check(!kept.error && kept.room == e.komRoom(), "the last commit was not kept");
     }
 
     check(
@@ -581,7 +617,7 @@ int main()
     }
     std::printf(" (limit 2x)\n");
     std::printf("Goals: 32,767 objects, one frame\n");
-    for (RowId row : {Redraw, ReleaseCommit}) {
+    for (RowId row : {Redraw, ReleaseCommit, RecoveryCommit}) {
         std::printf("  %-*s", labelWidth - 2, rowNames[row]);
         for (int c = 2; c < columns; ++c) {
             const double v = results[size_t(c)][size_t(row)];

@@ -2,6 +2,8 @@
 #include "app/fontwarmup.h"
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
+#include "files/recoverystore.h"
+#include "plan/roomrecovery.h"
 
 #include <QApplication>
 
@@ -15,11 +17,17 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(plandex::appTitle);
+    // Made before the window and gone after it: a clean exit removes what
+    // it kept.
+    plandex::RecoveryStore recovery(plandex::RecoveryStore::defaultFolder());
     plandex::MainWindow window;
+    plandex::RoomRecovery keeper(window.editor(), recovery);
     plandex::armStartupProbe(window);
     // Before the window is shown: a bad file is reported first, and the
-    // program then starts as usual.
-    window.editor().openCommandLine(path);
+    // program then starts as usual. A recovered room is shown instead of
+    // the command line's.
+    if (!keeper.offerLeftover(window.prompts()))
+        window.editor().openCommandLine(path);
     window.show();
     return app.exec();
 }

@@ -28,6 +28,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QToolButton>
 
@@ -152,8 +153,13 @@ void MainWindow::connectButtons()
     connect(m_selct, &QToolButton::clicked, this, [&e] { e.selct_Click(); });
     connect(m_Rsiz, &QToolButton::clicked, this, [&e] { e.Rsiz_Click(); });
     connect(m_DelObj, &QToolButton::clicked, this, [&e] { e.DelObj_Click(); });
-    connect(m_btnNew, &QToolButton::clicked, this, [&e] { e.btnNew_Click(); });
+    connect(m_btnNew, &QToolButton::clicked, this, [this, &e] {
+        if (unsavedChangesSettled())
+            e.btnNew_Click();
+    });
     connect(m_btnOpen, &QToolButton::clicked, this, [this, &e] {
+        if (!unsavedChangesSettled())
+            return;
         OpenDialog dialog([&e](const QString &path) { e.openKom(path); }, this);
         dialog.exec();
     });
@@ -207,23 +213,23 @@ void MainWindow::addHistoryCommands()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_editor->history().isModified()) {
-        event->accept();
-        return;
-    }
+    event->setAccepted(unsavedChangesSettled());
+}
+
+bool MainWindow::unsavedChangesSettled()
+{
+    if (!m_editor->history().isModified())
+        return true;
     switch (m_prompts->askYesNoCancel(QStringLiteral("Сохранить изменения в комнате?"))) {
     case Answer::Yes:
-        // Only a save that went through lets the window go.
         showSaveDialog(QStringLiteral("Sav"));
-        event->setAccepted(!m_editor->history().isModified());
-        break;
+        return !m_editor->history().isModified();
     case Answer::No:
-        event->accept();
-        break;
+        return true;
     case Answer::Cancel:
-        event->ignore();
         break;
     }
+    return false;
 }
 
 void MainWindow::showSaveDialog(const QString &mode)
@@ -235,6 +241,8 @@ void MainWindow::showSaveDialog(const QString &mode)
         e.state().tmpStr,
         [&e, save](const QString &path) { return save ? e.saveKom(path) : e.exportBmp(path); },
         this);
+    if (save)
+        dialog.proposeFile(e.fileToOffer());
     dialog.exec();
 }
 
@@ -247,22 +255,39 @@ void MainWindow::showSizeDialog(const QString &ob, const QString &w, const QStri
     dialog.exec();
 }
 
+QSize MainWindow::decoration() const
+{
+    return frameGeometry().size() - size();
+}
+
 void MainWindow::fitWindow(QSize client, int listHeight)
 {
+    m_fitClient = client;
+    m_fitListHeight = listHeight;
+    m_fitDecoration = decoration();
     // A room larger than the screen gets the screen's available area, less
     // the window's frame, and the plan scrolls within what is left of it.
-    const QSize decoration = frameGeometry().size() - size();
     const QRect area = screen()->availableGeometry();
-    const QSize limited = client.boundedTo(area.size() - decoration);
+    const QSize limited = client.boundedTo(area.size() - m_fitDecoration);
     setFixedSize(limited);
     if (limited != client) {
         // So limited, the window must also lie on the screen to be reachable.
-        const QSize outer = limited + decoration;
+        const QSize outer = limited + m_fitDecoration;
         move(qBound(area.left(), x(), area.right() + 1 - outer.width()),
             qBound(area.top(), y(), area.bottom() + 1 - outer.height()));
     }
     m_L->resize(m_L->width(), qMin(listHeight, limited.height()));
     m_K->placeAt(planOrigin, m_editor->K().size() - (client - limited));
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // A window manager frames the window only once it is shown: a room
+    // fitted before that, from the command line, is fitted again with the
+    // frame.
+    if (m_fitClient.isValid() && decoration() != m_fitDecoration)
+        fitWindow(m_fitClient, m_fitListHeight);
 }
 
 void MainWindow::setSizeLabels(const QString &w, const QString &h)

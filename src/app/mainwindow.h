@@ -32,8 +32,8 @@ public:
     ~MainWindow() override;
 
     Editor &editor() { return *m_editor; }
-    CommandMenu &commands() { return *m_commands; }
     Prompts &prompts() { return *m_prompts; }
+    CommandMenu &commands() { return *m_commands; }
     // In the middle of something no command may interrupt: a mouse drag on
     // the plan, or a dialog or question open.
     bool busy() const;
@@ -59,6 +59,7 @@ public:
 protected:
     // With unsaved changes, asks whether to save them first.
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     // The context menus of the plan and the list, and their commands.
@@ -73,6 +74,18 @@ private:
     // The save dialog in mode "Sav" (save the room) or "Exp" (export the
     // plan), the mode passed through tmpStr.
     void showSaveDialog(const QString &mode);
+    // Before the room goes (closing, a new room, another file): with
+    // unsaved changes, asks whether to save them. True when the caller may
+    // go on: nothing was unsaved, "Нет", or "Да" and a save that went
+    // through.
+    bool unsavedChangesSettled();
+    // The window's frame, as far as it is known yet.
+    QSize decoration() const;
+
+    // The last fit, done again once the window manager's frame is known.
+    QSize m_fitClient;
+    int m_fitListHeight = 0;
+    QSize m_fitDecoration;
 
     std::unique_ptr<QtPrompts> m_ownPrompts;
     Prompts *m_prompts = nullptr;

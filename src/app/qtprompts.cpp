@@ -3,11 +3,11 @@
 #include "files/komfile.h"
 #include "plan/editor.h"
 
+#include <QAbstractButton>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QAbstractButton>
 
 #include <memory>
 #include <utility>
@@ -51,7 +51,9 @@ void QtPrompts::message(const QString &text)
 
 bool QtPrompts::confirm(const QString &text)
 {
-    return box(text, QMessageBox::Yes | QMessageBox::No, m_parent)->exec() == QMessageBox::Yes;
+    const auto asked = box(text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    asked->setDefaultButton(QMessageBox::Yes);
+    return asked->exec() == QMessageBox::Yes;
 }
 
 Answer QtPrompts::askYesNoCancel(const QString &text)

@@ -8,6 +8,7 @@
 #include "dialogs/twips.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QShowEvent>
 
 namespace plandex {
@@ -41,11 +42,24 @@ void FolderDialog::showEvent(QShowEvent *event)
 
 void FolderDialog::load()
 {
-    const QString cwd = QDir::currentPath();
-    m_Drive1->setDrive(DriveList::driveOf(cwd, m_Drive1->roots()));
-    m_Dir1->setPath(cwd);
-    m_File1->setPath(cwd);
+    goTo(QDir::currentPath());
     m_direkt->clear();
+}
+
+bool FolderDialog::showFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
+        return false;
+    goTo(folder);
+    return true;
+}
+
+void FolderDialog::goTo(const QString &folder)
+{
+    m_Drive1->setDrive(DriveList::driveOf(folder, m_Drive1->roots()));
+    m_Dir1->setPath(folder);
+    m_File1->setPath(folder);
 }
 
 void FolderDialog::Drive1_Change(const QString &root)

@@ -39,11 +39,15 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     virtual void load();
+    // The lists at folder; false, and nothing changed, when it cannot be
+    // listed.
+    bool showFolder(const QString &folder);
     virtual void Dir1_Change();
     virtual void File1_Click(const QString &name) = 0;
 
 private:
     void Drive1_Change(const QString &root);
+    void goTo(const QString &folder);
 
     DriveList *m_Drive1;
     DirList *m_Dir1;

@@ -5,6 +5,7 @@
 #include "dialogs/filelist.h"
 #include "dialogs/twips.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,6 +77,13 @@ void SaveDialog::load()
     FolderDialog::load();
     m_picked.clear();
     m_nam->setText(defaultName);
+    const QFileInfo proposed(m_proposedFile);
+    if (!m_proposedFile.isEmpty() && showFolder(proposed.absolutePath())) {
+        if (proposed.fileName().endsWith(extension(), Qt::CaseInsensitive))
+            File1_Click(proposed.fileName()); // that very file, as if picked in the list
+        else
+            m_nam->setText(proposed.fileName());
+    }
     recompute();
 }
 

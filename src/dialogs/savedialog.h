@@ -21,6 +21,11 @@ public:
     SaveDialog(const QString &mode, std::function<bool(const QString &path)> write,
         QWidget *parent = nullptr);
 
+    // Every showing starts at this file, its folder and its name, instead
+    // of the working folder and the default name; none when empty, or when
+    // its folder cannot be listed.
+    void proposeFile(const QString &path) { m_proposedFile = path; }
+
     QLineEdit *nam() const { return m_nam; }
     QPushButton *sav() const { return m_sav; }
     QPushButton *nosav() const { return m_nosav; }
@@ -41,6 +46,7 @@ private:
     // its folder, that very file is the target, whatever the case of its
     // extension.
     QString m_picked;
+    QString m_proposedFile;
     QLineEdit *m_nam;
     QPushButton *m_sav;
     QPushButton *m_nosav;

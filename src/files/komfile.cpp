@@ -70,7 +70,7 @@ QByteArrayView withoutLineEnd(QByteArrayView bytes)
     return bytes;
 }
 
-KomReadResult readKom(const QByteArray &bytes)
+KomReadResult readKom(const QByteArray &bytes, PairBlanks blanks)
 {
     const QByteArrayView content = withoutLineEnd(bytes);
     if (!content.startsWith(QByteArrayView(komHeader, headerLength)))
@@ -124,7 +124,7 @@ KomReadResult readKom(const QByteArray &bytes)
             if (text[end] != fields[f].end)
                 return failed(KomProblem::StrayMark, end, object);
             QStringView field = QStringView(text).sliced(pos, end - pos);
-            if (f > 0)
+            if (f > 0 && blanks == PairBlanks::Trim)
                 field = trimBlanks(field);
             if (field.size() > (f == 0 ? komMaxNameLength : komMaxPairLength))
                 return failed(f == 0 ? KomProblem::LongName : KomProblem::LongPair, pos, object);

@@ -83,11 +83,15 @@ struct KomReadResult {
     KomError error;
 };
 
+// Whether pair texts lose the blanks at their ends on reading, as a room
+// file read by the user does, or keep them, as a room kept for recovery
+// does: it must come back as it was.
+enum class PairBlanks { Trim, Keep };
+
 // Reads a whole room file. Everything is checked before a room is given
 // back, so a room that reads also writes and reads back the same. CR and
-// LF at the very end are ignored; pair texts lose their blanks at both
-// ends; names keep theirs.
-KomReadResult readKom(const QByteArray &bytes);
+// LF at the very end are ignored; names keep the blanks at their ends.
+KomReadResult readKom(const QByteArray &bytes, PairBlanks blanks = PairBlanks::Trim);
 
 // The file without the CR and LF bytes at its very end, which count nowhere.
 QByteArrayView withoutLineEnd(QByteArrayView bytes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/komfile.h"
 #include "model/objecttable.h"
 #include "model/windowstate.h"
 #include "plan/plansurface.h"
@@ -16,6 +17,8 @@ namespace plandex {
 
 inline const QString appTitle = QStringLiteral("Plandex");
 inline const QString mainCaption = QStringLiteral("My Plandex");
+// What the user is told of a room file that cannot be taken.
+inline const QString badFileMessage = QStringLiteral("Неверный формат файла");
 inline const QString objectNamePrompt
     = QStringLiteral("Введите название этого объекта\r\n(Например 'Диван')");
 
@@ -116,6 +119,11 @@ public:
     // Replaces the room by the one in the file nam. A file that cannot be
     // read or is not a sound room file changes nothing but is reported.
     void openKom(const QString &nam);
+    // A room kept for recovery, shown as a room with unsaved changes that
+    // belongs to file (none when empty); the history starts afresh.
+    void recoverRoom(const KomRoom &room, const QString &file);
+    // The room as a room file holds it.
+    KomRoom komRoom() const;
     // Writes the room to nam, replacing the file; afterwards the last
     // object is current. A failure is reported and returns false; an old
     // file stays as it was.
@@ -136,6 +144,9 @@ public:
     // brings back.
     const QString &roomFile() const { return m_roomFile; }
     void setRoomFile(const QString &path) { m_roomFile = path; }
+    // The file a save offers: a recovered room's file until the room is
+    // saved or replaced; empty otherwise, and saving starts as ever.
+    QString fileToOffer() const { return m_offerRoomFile ? m_roomFile : QString(); }
 
     // Whether a move or resize that would meet something goes as far as it
     // can instead of stopping where it was.
@@ -189,6 +200,8 @@ private:
     void fillObj(int rgb);
     void fillPreview(int rgb);
     void outlinePreview(int rgb);
+    // Puts the room of a sound file on the plan, as belonging to file.
+    void showRoom(const KomRoom &room, const QString &file);
 
     WindowPort &m_window;
     Prompts &m_prompts;
@@ -203,6 +216,7 @@ private:
     bool m_previewShown = false;
     bool m_sliding = false;
     QString m_roomFile;
+    bool m_offerRoomFile = false;
 };
 
 } // namespace plandex

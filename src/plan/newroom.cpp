@@ -20,6 +20,7 @@ void Editor::btnNew_Click()
         return;
     m_table.clear();
     m_roomFile.clear();
+    m_offerRoomFile = false;
     OBNOV();
     m_history.roomReplaced(std::move(before));
     m_history.markUnmodified();

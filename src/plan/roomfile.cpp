@@ -12,8 +12,6 @@ namespace plandex {
 
 namespace {
 
-const QString badFile = QStringLiteral("Неверный формат файла");
-
 // What the file reader of old left as the text of a file it rejected.
 QString rejectedText(const WholeFile &file)
 {
@@ -35,18 +33,36 @@ void Editor::openKom(const QString &nam)
     m_state.listReady = true;
     if (file.problem != ReadProblem::None || read.error) {
         m_state.tmpStr = rejectedText(file);
-        m_prompts.message(badFile);
+        m_prompts.message(badFileMessage);
         return;
     }
 
+    RoomContents before {m_K.size(), m_table.rows(), m_roomFile};
+    showRoom(read.room, nam);
+    m_history.roomReplaced(std::move(before));
+    m_history.markUnmodified();
+    m_state.tmpStr = QStringLiteral("laga");
+}
+
+void Editor::recoverRoom(const KomRoom &room, const QString &file)
+{
+    m_state.listReady = true;
+    showRoom(room, file);
+    m_offerRoomFile = !file.isEmpty();
+    m_history.startUnsaved();
+    m_state.tmpStr = QStringLiteral("laga");
+}
+
+void Editor::showRoom(const KomRoom &room, const QString &file)
+{
     static_assert(ObjectTable::maxRows == komMaxObjects, "a room file holds what the table can");
     std::vector<ObjectTable::Row> rows;
-    rows.reserve(read.room.objects.size());
-    for (const KomRoom::Object &o : read.room.objects)
+    rows.reserve(room.objects.size());
+    for (const KomRoom::Object &o : room.objects)
         rows.push_back(ObjectTable::makeRow(o.name, o.x, o.y));
-    RoomContents before {m_K.size(), m_table.rows(), m_roomFile};
     m_table.replaceAll(std::move(rows));
-    m_roomFile = nam;
+    m_roomFile = file;
+    m_offerRoomFile = false;
 
     WindowState &s = m_state;
     forgetObject(s);
@@ -54,15 +70,12 @@ void Editor::openKom(const QString &nam)
     s.othLeft = s.othTop = s.othRight = s.othBottom = 0;
     // The stored size is taken as it is: the limits of a new room do not
     // apply, and the labels keep what they showed.
-    m_K.resize({read.room.width, read.room.height});
+    m_K.resize({room.width, room.height});
     ProvForm();
     OBNOV();
-    m_history.roomReplaced(std::move(before));
-    m_history.markUnmodified();
-    s.tmpStr = QStringLiteral("laga");
 }
 
-bool Editor::saveKom(const QString &nam)
+KomRoom Editor::komRoom() const
 {
     KomRoom room;
     room.width = m_K.width();
@@ -71,7 +84,13 @@ bool Editor::saveKom(const QString &nam)
     room.objects.reserve(size_t(rows));
     for (int i = 0; i < rows; ++i)
         room.objects.push_back({m_table.name(i), m_table.xText(i), m_table.yText(i)});
+    return room;
+}
 
+bool Editor::saveKom(const QString &nam)
+{
+    const KomRoom room = komRoom();
+    const int rows = m_table.count();
     // Walking the selection over every row would leave the last object
     // current; get there in two steps instead of one repaint per row.
     m_table.select(-1);
@@ -83,6 +102,7 @@ bool Editor::saveKom(const QString &nam)
     QString reason = written.error ? written.error.describe() : WriteWholeFile(nam, written.bytes);
     if (reason.isEmpty()) {
         m_roomFile = nam;
+        m_offerRoomFile = false;
         m_history.markUnmodified();
         return true;
     }

@@ -56,6 +56,12 @@ public:
     // made new.
     bool isModified() const { return !m_stack.isClean(); }
     void markUnmodified() { m_stack.setClean(); }
+    // Forgets every step; the room counts as changed until it is saved.
+    void startUnsaved()
+    {
+        m_stack.clear();
+        m_stack.resetClean();
+    }
 
 private:
     Editor &m_editor;

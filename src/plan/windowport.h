@@ -35,7 +35,7 @@ public:
     virtual ~Prompts() = default;
     // A message with an OK button.
     virtual void message(const QString &text) = 0;
-    // Yes and No; true for Yes.
+    // Yes (the default) and No; true for Yes.
     virtual bool confirm(const QString &text) = 0;
     // Yes (the default), No and Cancel (Esc, and the close box).
     virtual Answer askYesNoCancel(const QString &text) = 0;

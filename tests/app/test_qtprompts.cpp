@@ -30,14 +30,15 @@ void TestQtPrompts::confirmSpeaksRussian()
     for (const bool yes : {true, false}) {
         QStringList seen;
         OnModal<QMessageBox> act([&](QMessageBox *box) {
-            seen << box->windowTitle() << box->text();
+            seen << box->windowTitle() << box->text()
+                 << (box->defaultButton() ? box->defaultButton()->text() : "no default");
             for (QAbstractButton *b : box->buttons())
                 seen << b->text();
             box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
         });
         QCOMPARE(prompts.confirm("Удалить?"), yes);
         QVERIFY(seen.contains("Да") && seen.contains("Нет"));
-        QCOMPARE(seen.mid(0, 2), QStringList({"Plandex", "Удалить?"}));
+        QCOMPARE(seen.mid(0, 3), QStringList({"Plandex", "Удалить?", "Да"}));
     }
 }
 

@@ -25,6 +25,7 @@ constexpr QPoint createButton {24, 24};
 constexpr QPoint moveButton {24, 64};
 constexpr QPoint resizeButton {24, 104};
 constexpr QPoint newRoomButton {24, 200};
+constexpr QPoint saveToolButton {24, 280};
 // The inside of the name list (inside its frame), at the start size.
 constexpr QRect listInside {51, 3, 75, 380};
 // The size labels above the plan.

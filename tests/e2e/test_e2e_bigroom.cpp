@@ -1,13 +1,17 @@
 #include "plandexui.h"
+#include "support/filebytes.h"
 #include "xsession.h"
 
-#include <QFile>
+#include <QString>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace plandexui;
 
 namespace {
+
+// Larger than any screen of these tests.
+const QByteArray bigRoom = "komfile: 2000|1500\x01\r\n";
 
 // The box of pixels of one colour inside an area of a screenshot.
 QRect boxOf(const QImage &shot, const QColor &colour, QRect area)
@@ -27,22 +31,20 @@ class TestBigRoom : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(put(m_room, bigRoom)); }
     void drawingOnTheScrolledPlanLandsUnderTheMouse();
+    void aBigRoomFromTheCommandLineFitsTheScreenWithItsFrame();
+
+private:
+    QTemporaryDir m_dir;
+    const QString m_room = m_dir.filePath("big.kom");
 };
 
 void TestBigRoom::drawingOnTheScrolledPlanLandsUnderTheMouse()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString room = dir.filePath("big.kom");
-    QFile file(room);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("komfile: 2000|1500\x01\r\n");
-    file.close();
-
     XSession x({1280, 1024});
     QVERIFY2(x.start(), "Xvfb did not start");
-    QVERIFY(x.startApp({room}));
+    QVERIFY(x.startApp({m_room}));
     const quint64 window = x.waitForWindow("^My Plandex$");
     QVERIFY2(window != 0, "no window titled My Plandex");
     // The whole screen, no more: there is no window manager and so no frame.
@@ -98,6 +100,28 @@ void TestBigRoom::drawingOnTheScrolledPlanLandsUnderTheMouse()
     const QRect band = boxOf(shot, green, whole);
     QCOMPARE(band.bottomRight(), held);
     QVERIFY2(band.top() < press.y() - 100, "the plan did not scroll on");
+}
+
+void TestBigRoom::aBigRoomFromTheCommandLineFitsTheScreenWithItsFrame()
+{
+    XSession x({1024, 768});
+    QVERIFY2(x.start(), "Xvfb did not start");
+    QVERIFY2(x.startWindowManager(), "openbox did not start");
+    QVERIFY(x.startApp({m_room}));
+    const quint64 window = x.waitForWindow("^My Plandex$");
+    QVERIFY2(window != 0, "no window titled My Plandex");
+    // The window manager frames the window a moment after it shows; the
+    // frame then fills the screen, which has no panels.
+    const QRect screen(0, 0, 1024, 768);
+    QRect frame;
+    QTRY_VERIFY2_WITH_TIMEOUT((frame = x.frameGeometry(window)) == screen,
+        qPrintable(QString("the frame lies at %1,%2 and is %3 x %4")
+                       .arg(frame.x())
+                       .arg(frame.y())
+                       .arg(frame.width())
+                       .arg(frame.height())),
+        5000);
+    QVERIFY2(x.geometry(window).size() != frame.size(), "the window has no frame");
 }
 
 QTEST_MAIN(TestBigRoom)

@@ -17,11 +17,17 @@ private slots:
 
 namespace {
 
-// Clicks the new-room button; the size dialog that came up, or 0.
-quint64 openSizeDialog(XSession &x, quint64 window)
+// Clicks the new-room button, answering "Нет" to the question about
+// unsaved changes when there are some; the size dialog that came up, or 0.
+quint64 openSizeDialog(XSession &x, quint64 window, bool unsaved = false)
 {
     if (!x.click(onScreen(x, window, newRoomButton)))
         return 0;
+    if (unsaved) {
+        const quint64 question = x.waitForWindow(promptTitle);
+        if (!question || !x.waitForFocus(question) || !x.key("Tab Return"))
+            return 0;
+    }
     return x.waitForWindow(sizeDialogTitle);
 }
 
@@ -100,7 +106,7 @@ void TestNewRoom::theOfferedSizeGivesAnEmptyRoomOfThatSize()
     // new, empty room of 553 x 361 in a window that keeps its size. (Any
     // other text would resize the window or, not being numbers, keep the
     // dialog open behind a message.)
-    const quint64 dialog = openSizeDialog(x, window);
+    const quint64 dialog = openSizeDialog(x, window, true);
     QVERIFY2(dialog, "no dialog titled Изменение размеров объекта");
     QVERIFY2(x.waitForFocus(dialog), "the size dialog has no keyboard focus");
     QVERIFY(x.key("Return"));
@@ -141,7 +147,7 @@ void TestNewRoom::aRoomOutOfRangeIsRefused()
     QVERIFY2(drawObject(x, window, {40, 30}, {140, 90}, QStringLiteral("Диван")),
         "the object was not drawn");
 
-    const quint64 dialog = openSizeDialog(x, window);
+    const quint64 dialog = openSizeDialog(x, window, true);
     QVERIFY2(dialog, "no dialog titled Изменение размеров объекта");
     QVERIFY2(x.waitForFocus(dialog), "the size dialog has no keyboard focus");
     QVERIFY(typeSize(x, width, height));

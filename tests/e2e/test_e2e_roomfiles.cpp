@@ -56,7 +56,6 @@ bool acknowledgeMessage(XSession &x)
 // Where the buttons of the dialogs are, in their own coordinates.
 constexpr QPoint saveButton {384, 188};
 constexpr QPoint firstFileOfOpen {232, 9};
-constexpr QPoint saveToolButton {24, 280};
 constexpr QPoint exportToolButton {24, 328};
 constexpr QPoint openToolButton {24, 240};
 

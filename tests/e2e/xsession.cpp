@@ -22,9 +22,13 @@ XSession::XSession(QSize screen)
 
 XSession::~XSession()
 {
-    if (m_app && m_app->state() != QProcess::NotRunning) {
-        m_app->kill();
-        m_app->waitForFinished(5000);
+    m_earlierApps.push_back(std::move(m_app));
+    m_earlierApps.push_back(std::move(m_windowManager));
+    for (const auto &process : m_earlierApps) {
+        if (process && process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
     }
     if (m_server && m_server->state() != QProcess::NotRunning) {
         m_server->terminate();
@@ -68,6 +72,31 @@ QString XSession::builtProgram()
     return QStringLiteral(PLANDEX_BINARY);
 }
 
+bool XSession::startWindowManager()
+{
+    if (!m_home.isValid())
+        return false;
+    m_windowManager = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", m_display);
+    for (const auto &[variable, folder] : privateFolders(m_home.path()))
+        env.insert(variable, folder);
+    m_windowManager->setProcessEnvironment(env);
+    m_windowManager->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_windowManager->start("openbox", {"--sm-disable"});
+    if (!m_windowManager->waitForStarted(5000))
+        return false;
+    // A window manager announces itself on the root window.
+    QDeadlineTimer deadline(10000);
+    do {
+        QByteArray out;
+        if (run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}, &out) && out.contains("window id"))
+            return true;
+        QThread::msleep(50);
+    } while (!deadline.hasExpired() && m_windowManager->state() == QProcess::Running);
+    return false;
+}
+
 bool XSession::startApp(
     const QStringList &arguments, const QProcessEnvironment &extra, const QString &program)
 {
@@ -75,6 +104,8 @@ bool XSession::startApp(
     // only ever see a home of its own.
     if (!m_home.isValid())
         return false;
+    if (m_app)
+        m_earlierApps.push_back(std::move(m_app));
     m_app = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", m_display);
@@ -86,9 +117,20 @@ bool XSession::startApp(
     env.insert("XDG_CONFIG_DIRS", "/etc/xdg");
     env.insert(extra);
     m_app->setProcessEnvironment(env);
+    m_app->setWorkingDirectory(m_appFolder);
     m_app->setProcessChannelMode(QProcess::ForwardedChannels);
     m_app->start(program.isEmpty() ? builtProgram() : program, arguments);
     return m_app->waitForStarted(5000);
+}
+
+QProcess *XSession::app(qint64 pid)
+{
+    if (m_app && m_app->processId() == pid)
+        return m_app.get();
+    for (const auto &earlier : m_earlierApps)
+        if (earlier && earlier->processId() == pid)
+            return earlier.get();
+    return nullptr;
 }
 
 bool XSession::run(
@@ -130,6 +172,21 @@ quint64 XSession::waitForWindow(const QString &titlePattern, int timeoutMs)
     return 0;
 }
 
+quint64 XSession::waitForWindowOf(qint64 pid, const QString &titlePattern, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    do {
+        QString out;
+        if (xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name",
+                        titlePattern},
+                &out)
+            && !out.isEmpty())
+            return out.split('\n').first().toULongLong();
+        QThread::msleep(100);
+    } while (!deadline.hasExpired());
+    return 0;
+}
+
 bool XSession::waitForNoWindow(const QString &titlePattern, int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);
@@ -164,6 +221,29 @@ QRect XSession::geometry(quint64 window)
             r.setHeight(value);
     }
     return r;
+}
+
+QRect XSession::frameGeometry(quint64 window)
+{
+    // Under a window manager xdotool adds the frame's offset twice; xwininfo
+    // tells where the client area really is.
+    QByteArray info;
+    QByteArray extents;
+    if (!run("xwininfo", {"-id", QString::number(window)}, &info)
+        || !run("xprop", {"-id", QString::number(window), "_NET_FRAME_EXTENTS"}, &extents))
+        return {};
+    const auto value = [&info](const char *label) {
+        const qsizetype at = info.indexOf(label);
+        return at < 0 ? -1 : info.mid(at + qstrlen(label)).split('\n').first().trimmed().toInt();
+    };
+    const QRect client(value("Absolute upper-left X:"), value("Absolute upper-left Y:"),
+        value("Width:"), value("Height:"));
+    // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+    const QList<QByteArray> frame = extents.mid(extents.indexOf('=') + 1).split(',');
+    if (!extents.contains('=') || frame.size() != 4)
+        return {};
+    return client.adjusted(-frame[0].trimmed().toInt(), -frame[2].trimmed().toInt(),
+        frame[1].trimmed().toInt(), frame[3].trimmed().toInt());
 }
 
 QString XSession::title(quint64 window)

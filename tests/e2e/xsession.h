@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 // A private X server (Xvfb) with the real plandex program running in it,
 // driven by xdotool and photographed with ImageMagick's import.
@@ -28,23 +29,38 @@ public:
     bool start();
     QString display() const { return m_display; }
 
+    // Starts the openbox window manager in the session; false when it did
+    // not take over the screen.
+    bool startWindowManager();
+
     // Starts plandex with the given arguments inside the session, with HOME
     // and the XDG folders in the session's own temporary home (see home()).
     // Variables in extra are set on top; program replaces the built one.
+    // A copy started before keeps running; app() is the newest.
     bool startApp(const QStringList &arguments = {}, const QProcessEnvironment &extra = {},
         const QString &program = {});
+    // The working folder of the copies started from now on; the test's own
+    // unless set.
+    void setAppFolder(const QString &folder) { m_appFolder = folder; }
     // The session's home folder; XDG_DATA_HOME is home()/.local/share and
     // XDG_CONFIG_HOME home()/.config, as on a fresh account.
     QString home() const { return m_home.filePath("home"); }
     static QString builtProgram();
+    // The newest copy of plandex, or the one of that process id.
     QProcess &app() { return *m_app; }
+    QProcess *app(qint64 pid);
 
     // The id of the first window whose title matches the regular
     // expression, waiting for it up to timeoutMs; 0 when none came.
     quint64 waitForWindow(const QString &titlePattern, int timeoutMs = 10000);
-    // Position and size of a window on the screen (its client area: the
-    // session has no window manager, so there is no frame).
+    // The id of the first window of the process pid whose title matches,
+    // waiting for it up to timeoutMs; 0 when none came.
+    quint64 waitForWindowOf(qint64 pid, const QString &titlePattern, int timeoutMs = 10000);
+    // Position and size of a window on the screen (its client area: without
+    // a window manager there is no frame).
     QRect geometry(quint64 window);
+    // The window with the frame a window manager put around it.
+    QRect frameGeometry(quint64 window);
     QString title(quint64 window);
     QImage screenshot(quint64 window);
     QImage screenshotRoot();
@@ -88,7 +104,11 @@ private:
 
     ScratchDir m_home;
     std::unique_ptr<QProcess> m_server;
+    std::unique_ptr<QProcess> m_windowManager;
+    // Copies started before the newest, m_app.
+    std::vector<std::unique_ptr<QProcess>> m_earlierApps;
     std::unique_ptr<QProcess> m_app;
+    QString m_appFolder;
     QString m_display;
     QSize m_screen;
     // Characters bound by provideKeys, and the name of their key.

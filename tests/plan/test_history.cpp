@@ -1,8 +1,11 @@
 #include "files/komfile.h"
+#include "files/recoverystore.h"
 #include "files/roomsize.h"
 #include "model/codepage.h"
 #include "plan/editor.h"
+#include "plan/roomrecovery.h"
 #include "support/fakewindow.h"
+#include "support/filebytes.h"
 #include "support/planchecks.h"
 
 #include <QFile>
@@ -96,6 +99,11 @@ struct Session {
             QCOMPARE(e.K().image(), plan); // the plan shows no names
         } else if (op == "new room") {
             e.btnNew_Click();
+        } else if (op == "save") {
+            QVERIFY(e.saveKom(tmp.filePath("saved.kom")));
+        } else if (op == "past the step limit") {
+            for (int i = 0; i <= RoomHistory::stepLimit; ++i)
+                e.vvod(20 + i % 2, 20);
         } else if (op == "open" || op == "open damaged") {
             QByteArray bytes = "komfile: 640|480\x01" + toCodePage("Шкаф") + "\x02 5| 80\x03"
                 + "9|70\x01" + toCodePage("Диван") + "\x02" + "100|260\x03" + "200|260\x01";
@@ -123,6 +131,8 @@ private slots:
     void undoAndRedoGiveBackEachRoom();
     void keepsAThousandSteps();
     void bigRoomsDoNotPileUp();
+    void recoveryFollowsEveryStep_data();
+    void recoveryFollowsEveryStep();
 };
 
 void TestHistory::undoAndRedoGiveBackEachRoom_data()
@@ -234,6 +244,36 @@ void TestHistory::bigRoomsDoNotPileUp()
         s.e.history().redo();
         QCOMPARE(roomOf(s.e), opened);
         before = opened;
+    }
+}
+
+void TestHistory::recoveryFollowsEveryStep_data()
+{
+    undoAndRedoGiveBackEachRoom_data();
+    QTest::newRow("save") << "draw, save, draw, undo, undo, redo, save, new room, undo, redo";
+    QTest::newRow("open, save") << "draw, open, move, save, undo, undo, undo, redo, redo";
+    QTest::newRow("past the step limit") << "draw, past the step limit, undo, save, redo";
+}
+
+void TestHistory::recoveryFollowsEveryStep()
+{
+    QFETCH(QString, steps);
+    Session s;
+    RecoveryStore store(s.tmp.filePath("recovery"));
+    RoomRecovery keeper(s.e, store);
+    const QString pathFile = QString(store.roomPath()).replace(".kom", ".path");
+    for (QString step : steps.split(", ")) {
+        s.act(step.remove('(').remove(')'));
+        store.waitUntilDone();
+        // Kept exactly while the room has unsaved changes, as it stands.
+        const bool unsaved = s.e.history().isModified();
+        QVERIFY2(QFile::exists(store.roomPath()) == unsaved, qPrintable(step));
+        if (!unsaved)
+            continue;
+        QVERIFY2(contentOf(store.roomPath()) == writeKom(s.e.komRoom()).bytes, qPrintable(step));
+        const QByteArray file
+            = s.e.roomFile().isEmpty() ? "<unreadable>" : QFile::encodeName(s.e.roomFile()) + "\n";
+        QVERIFY2(contentOf(pathFile) == file, qPrintable(step));
     }
 }
 

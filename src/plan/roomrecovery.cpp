@@ -1,0 +1,80 @@
+#include "plan/roomrecovery.h"
+
+#include "files/recoverystore.h"
+#include "plan/editor.h"
+
+namespace plandex {
+
+RoomRecovery::RoomRecovery(Editor &editor, RecoveryStore &store)
+    : m_editor(editor)
+    , m_store(store)
+{
+    // Only what changed crosses to the store: a commit in a full table costs
+    // this thread a row, not the table.
+    const ObjectTable &table = editor.table();
+    m_store.spliceRows(0, -1, rows(0, -1));
+    connect(
+        &table, &ObjectTable::rowsInserted, this, [this](const QModelIndex &, int first, int last) {
+            m_store.spliceRows(first, 0, rows(first, last));
+        });
+    connect(
+        &table, &ObjectTable::rowsRemoved, this, [this](const QModelIndex &, int first, int last) {
+            m_store.spliceRows(first, last - first + 1, {});
+        });
+    connect(&table, &ObjectTable::dataChanged, this,
+        [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+            m_store.spliceRows(topLeft.row(), bottomRight.row() - topLeft.row() + 1,
+                rows(topLeft.row(), bottomRight.row()));
+        });
+    connect(
+        &table, &ObjectTable::modelReset, this, [this] { m_store.spliceRows(0, -1, rows(0, -1)); });
+
+    const QUndoStack &stack = editor.history().stack();
+    connect(&stack, &QUndoStack::indexChanged, this, &RoomRecovery::follow);
+    connect(&stack, &QUndoStack::cleanChanged, this, &RoomRecovery::follow);
+}
+
+std::vector<KomRoom::Object> RoomRecovery::rows(int first, int last) const
+{
+    const ObjectTable &table = m_editor.table();
+    if (last < 0)
+        last = table.count() - 1;
+    std::vector<KomRoom::Object> out;
+    out.reserve(size_t(qMax(0, last - first + 1)));
+    for (int i = first; i <= last; ++i)
+        out.push_back({table.name(i), table.xText(i), table.yText(i)});
+    return out;
+}
+
+void RoomRecovery::follow()
+{
+    if (m_editor.history().isModified())
+        m_store.keep(m_editor.K().width(), m_editor.K().height(), m_editor.roomFile());
+    else
+        m_store.discard();
+}
+
+bool RoomRecovery::offerLeftover(Prompts &prompts)
+{
+    const std::unique_ptr<RecoveryLeftover> left = m_store.claimNewestLeftover();
+    if (!left)
+        return false;
+    if (!prompts.confirm(
+            QStringLiteral("Восстановить комнату, не сохранённую при прошлой работе?"))) {
+        left->remove();
+        return false;
+    }
+    const std::optional<RecoveredRoom> room = left->read();
+    if (!room) {
+        prompts.message(badFileMessage);
+        left->remove();
+        return false;
+    }
+    m_editor.recoverRoom(room->room, room->file);
+    // This copy's own recovery file is on disk before the old one goes.
+    m_store.waitUntilDone();
+    left->remove();
+    return true;
+}
+
+} // namespace plandex

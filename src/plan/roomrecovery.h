@@ -1,0 +1,40 @@
+#pragma once
+
+#include "files/komfile.h"
+
+#include <QObject>
+
+#include <vector>
+
+namespace plandex {
+
+class Editor;
+class Prompts;
+class RecoveryStore;
+
+// Keeps the store's copy of the room in step with the editor: the store is
+// told of every change of the table's rows, and after every step of the
+// history (a change, an undo, a redo) the room is kept while it has unsaved
+// changes, and its copy goes once it has none.
+class RoomRecovery : public QObject
+{
+    Q_OBJECT
+
+public:
+    RoomRecovery(Editor &editor, RecoveryStore &store);
+
+    // At start, before the window shows: offers the room a copy of the
+    // program that is gone left unsaved. True when it is now the room;
+    // a damaged one is reported and removed.
+    bool offerLeftover(Prompts &prompts);
+
+private:
+    void follow();
+    // Rows first to last of the table, or to its end with -1.
+    std::vector<KomRoom::Object> rows(int first, int last) const;
+
+    Editor &m_editor;
+    RecoveryStore &m_store;
+};
+
+} // namespace plandex
