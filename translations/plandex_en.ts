@@ -509,6 +509,10 @@
         <source>Мебель %1 м² (%2 %), свободно %3 м² (%4 %)</source>
         <translation>Furniture %1 m² (%2 %), free %3 m² (%4 %)</translation>
     </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>SafeSave</name>

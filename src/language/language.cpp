@@ -10,6 +10,8 @@ namespace plandex {
 
 namespace {
 
+Language inUse = Language::Russian;
+
 // The first of the variables the C library reads for messages that is set.
 QString messagesLocale()
 {
@@ -49,12 +51,24 @@ Language userLanguage()
 
 void useLanguage(Language language)
 {
+    inUse = language;
     // A missing catalogue leaves its texts as they are written: the
     // program still works, in the source language.
     if (language == Language::Russian)
         load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     else
         load(QStringLiteral("plandex_en"), QStringLiteral(":/translations"));
+}
+
+Language currentLanguage()
+{
+    return inUse;
+}
+
+QLocale currentLocale()
+{
+    return inUse == Language::Russian ? QLocale(QLocale::Russian, QLocale::Russia)
+                                      : QLocale(QLocale::English, QLocale::UnitedKingdom);
 }
 
 } // namespace plandex

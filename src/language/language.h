@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -22,5 +23,12 @@ Language userLanguage();
 // ours for English, Qt's own for Russian, so that its standard buttons and
 // dialogs speak the language of the rest.
 void useLanguage(Language language);
+
+// The language last put to use; Russian, the language of the sources,
+// until then.
+Language currentLanguage();
+
+// How numbers and dates are written in the current language.
+QLocale currentLocale();
 
 } // namespace plandex

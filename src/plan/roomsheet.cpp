@@ -1,5 +1,6 @@
 #include "plan/roomsheet.h"
 
+#include "language/language.h"
 #include "plan/furniturearea.h"
 #include "plan/objectlabel.h"
 #include "plan/objectsinarea.h"
@@ -49,12 +50,6 @@ QPen line(const SheetLayout &layout, double widthMm)
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
-}
-
-const QLocale &russian()
-{
-    static const QLocale locale(QLocale::Russian, QLocale::Russia);
-    return locale;
 }
 
 void drawObjects(QPainter &painter, const SheetLayout &layout, const ObjectTable &table, QSize room)
@@ -172,10 +167,10 @@ void drawTitleBlock(QPainter &painter, const SheetLayout &layout, const ObjectTa
 
     const double floor = double(room.width()) * room.height();
     const double taken = double(furnitureArea(table, room));
-    const QLocale &ru = russian();
-    const auto m2 = [&ru](double cm2) { return ru.toString(cm2 / 10000, 'f', 2); };
+    const QLocale locale = currentLocale();
+    const auto m2 = [&locale](double cm2) { return locale.toString(cm2 / 10000, 'f', 2); };
     const auto percent
-        = [&ru, floor](double cm2) { return ru.toString(100 * cm2 / floor, 'f', 1); };
+        = [&locale, floor](double cm2) { return locale.toString(100 * cm2 / floor, 'f', 1); };
     const QString name = options.fileName.isEmpty() ? RoomSheet::tr("безымянная комната")
                                                     : QFileInfo(options.fileName).fileName();
     const QString lines[] = {
@@ -185,7 +180,7 @@ void drawTitleBlock(QPainter &painter, const SheetLayout &layout, const ObjectTa
             .arg(m2(floor)),
         RoomSheet::tr("Мебель %1 м² (%2 %), свободно %3 м² (%4 %)")
             .arg(m2(taken), percent(taken), m2(floor - taken), percent(floor - taken)),
-        options.date.toString(QStringLiteral("dd.MM.yyyy")),
+        locale.toString(options.date, RoomSheet::tr("dd.MM.yyyy")),
     };
 
     const double pad = layout.mm(2.5);
