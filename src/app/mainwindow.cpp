@@ -2,6 +2,7 @@
 
 #include "app/commandmenu.h"
 #include "app/objectlistview.h"
+#include "app/overlaycommands.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
 #include "dialogs/icons.h"
@@ -176,6 +177,7 @@ void MainWindow::buildCommands()
         return item.isValid() ? item.center() : QPoint(0, 0);
     });
     addHistoryCommands();
+    addOverlayCommands(*m_commands, *m_K);
 }
 
 void MainWindow::addHistoryCommands()
