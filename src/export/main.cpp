@@ -1,0 +1,92 @@
+// plandex-export: a room file as a PDF or PNG sheet, without a window.
+
+#include "export/exportarguments.h"
+#include "files/komfile.h"
+#include "files/wholefile.h"
+#include "model/objecttable.h"
+
+#include <QDate>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+using namespace plandex;
+
+namespace {
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("plandex-export", source);
+}
+
+const char usage[]
+    = "usage: plandex-export ROOM.kom OUT.pdf|OUT.png [--scale fit|1:N] [--paper A4|A3|Letter] "
+      "[--dpi N]\n";
+
+// One line on stderr, and the exit status.
+int fail(const QString &why, int status = 1)
+{
+    std::fprintf(stderr, "plandex-export: %s\n", why.toLocal8Bit().constData());
+    return status;
+}
+
+// Scripts read one line on failure and nothing on success: Qt's own
+// notes (such as a missing runtime folder) stay out of it.
+void onlyGraveMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "plandex-export: %s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const ExportArguments args = parseExportArguments(arguments);
+    if (args.help) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (!args.error.isEmpty())
+        return fail(args.error, 2);
+
+    qInstallMessageHandler(onlyGraveMessages);
+    // The sheet needs fonts but no display; Qt gets only the program's name.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+
+    const WholeFile file = ReadWholeFile(args.room);
+    if (file.problem != ReadProblem::None)
+        return fail(text("%1: не удалось прочитать файл").arg(args.room));
+    const KomReadResult read = readKom(file.bytes);
+    if (read.error)
+        return fail(QStringLiteral("%1: %2").arg(args.room, read.error.describe()));
+
+    ObjectTable table;
+    std::vector<ObjectTable::Row> rows;
+    rows.reserve(read.room.objects.size());
+    for (const KomRoom::Object &o : read.room.objects)
+        rows.push_back(ObjectTable::makeRow(o.name, o.x, o.y));
+    table.replaceAll(std::move(rows));
+    const QSize room(read.room.width, read.room.height);
+
+    SheetRequest request = args.request;
+    request.options.fileName = args.room;
+    request.options.date = QDate::currentDate();
+    if (!sheetFits(room, request))
+        return fail(text("комната %1 × %2 см не помещается на лист в масштабе 1:%3")
+                        .arg(room.width())
+                        .arg(room.height())
+                        .arg(request.options.scale));
+    const QString reason = args.format == SheetFormat::Pdf
+        ? writeSheetPdf(args.out, table, room, request)
+        : writeSheetPng(args.out, table, room, request);
+    if (!reason.isEmpty())
+        return fail(QStringLiteral("%1: %2").arg(args.out, reason));
+    return 0;
+}
