@@ -1,12 +1,37 @@
 #include "app/planoverlay.h"
 
+#include "model/pairtext.h"
 #include "plan/clearancedrawing.h"
+#include "plan/colors.h"
+#include "plan/roomdrawing.h"
 
 #include <QFontInfo>
 #include <QPainter>
 #include <QTransform>
 
+#include <algorithm>
+
 namespace plandex {
+
+namespace {
+
+// Letters over blue objects and the floor, and over green ones.
+const QColor lightLetters(255, 255, 255);
+const QColor darkLetters(0, 0, 0);
+
+// The pixels of a box on a plan of this size.
+QRect pixelsOf(qint32 x1, qint32 y1, qint32 x2, qint32 y2, QSize plan)
+{
+    const QRect room(QPoint(0, 0), plan);
+    auto inside = [&](qint32 v, int limit) { return int(std::clamp<qint64>(v, -1, limit + 1)); };
+    return QRect(QPoint(inside(std::min(x1, x2), plan.width()),
+                     inside(std::min(y1, y2), plan.height())),
+               QPoint(
+                   inside(std::max(x1, x2), plan.width()), inside(std::max(y1, y2), plan.height())))
+        & room;
+}
+
+} // namespace
 
 PlanOverlay::PlanOverlay(const Editor &editor, const QFont &viewFont)
     : m_editor(editor)
@@ -36,6 +61,14 @@ QRegion PlanOverlay::follow()
         m_clearances
             = findClearances(m_editor.table(), m_editor.K().size(), m_preview->box, m_preview->row);
         m_lines = clearancesArea(m_clearances, QTransform(), m_font);
+        const Edges &b = m_preview->box;
+        const QString name
+            = m_preview->row >= 0 ? m_editor.table().name(m_preview->row) : QString();
+        if (!m_previewTable) {
+            m_previewTable = std::make_unique<ObjectTable>();
+            m_previewTable->append(name, {}, {});
+        }
+        m_previewTable->rewrite(0, name, editedPair(b.left, b.right), editedPair(b.top, b.bottom));
     }
     return before + m_lines;
 }
@@ -47,7 +80,41 @@ void PlanOverlay::paint(QPainter &painter, const QRect &area) const
         drawClearances(painter, m_clearances, m_font, lineColor());
 }
 
-void PlanOverlay::paintLabels(QPainter & /*painter*/, const QRect & /*area*/) const
-{ }
+void PlanOverlay::paintLabels(QPainter &painter, const QRect &area) const
+{
+    const WindowState &s = m_editor.state();
+    const QSize plan = m_editor.K().size();
+    const QRect current = pixelsOf(s.objLeft, s.objTop, s.objRight, s.objBottom, plan);
+    QRegion light(area);
+    if (m_preview) {
+        const Edges &b = m_preview->box;
+        const QRect box = pixelsOf(b.left, b.top, b.right, b.bottom, plan);
+        // A grabbed object is drawn green where it goes; where the table
+        // still has it the plan shows floor. A new object's band is an
+        // outline over floor.
+        if (m_preview->row >= 0) {
+            light -= current;
+            light -= box;
+        }
+        labelsIn(painter, *m_previewTable, QRegion(area) & box,
+            m_preview->row >= 0 ? darkLetters : lightLetters);
+    } else if (s.objHeld && m_editor.table().selection() >= 0 && !current.isEmpty()
+        && m_editor.K().point(current.left(), current.top()) == colors::green) {
+        light -= current;
+        labelsIn(painter, m_editor.table(), QRegion(area) & current, darkLetters);
+    }
+    labelsIn(painter, m_editor.table(), light, lightLetters);
+}
+
+void PlanOverlay::labelsIn(
+    QPainter &painter, const ObjectTable &table, const QRegion &region, const QColor &color) const
+{
+    if (region.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRegion(region, Qt::IntersectClip);
+    drawObjectLabels(painter, table, QRectF(region.boundingRect()), m_font, color);
+    painter.restore();
+}
 
 } // namespace plandex

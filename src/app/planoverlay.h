@@ -39,16 +39,17 @@ public:
 
 private:
     void paintLabels(QPainter &painter, const QRect &area) const;
-    // The preview's row: the dragged object's name at its new place and
-    // size, for the one routine that labels objects.
-    const ObjectTable &previewTable() const;
+    void labelsIn(QPainter &painter, const ObjectTable &table, const QRegion &region,
+        const QColor &color) const;
 
     const Editor &m_editor;
     QFont m_font;
     std::optional<Editor::DragPreview> m_preview;
     Clearances m_clearances;
     QRegion m_lines;
-    mutable std::unique_ptr<ObjectTable> m_previewTable;
+    // The preview as a row, for the one routine that labels objects: the
+    // dragged object's name at its new place and size, a new one's size.
+    std::unique_ptr<ObjectTable> m_previewTable;
 };
 
 } // namespace plandex

@@ -6,6 +6,7 @@
 #include "app/overlaycommands.h"
 #include "app/planoverlay.h"
 #include "plan/clearancedrawing.h"
+#include "plan/colors.h"
 #include "support/fakewindow.h"
 #include "support/filebytes.h"
 #include "support/plandriver.h"
@@ -166,6 +167,7 @@ private slots:
     void distancesShowDuringAMoveDrag_data();
     void distancesShowDuringAMoveDrag();
     void aDragRepaintsWhereTheLinesWereAndAre();
+    void namesGoWithTheirObjects();
     void choiceIsReadAtStart_data();
     void choiceIsReadAtStart();
     void commandTogglesAndKeepsTheChoice();
@@ -362,6 +364,51 @@ void TestOverlay::aDragRepaintsWhereTheLinesWereAndAre()
     tracker.catchUp();
     QVERIFY(tracker.screen() == tracker.rendered());
     QCOMPARE(s.yellowIn(tracker.screen(), QRect(QPoint(0, 0), s.e.K().size())), 0);
+}
+
+void TestOverlay::namesGoWithTheirObjects()
+{
+    Session s;
+    const QRect sofa(QPoint(40, 40), QPoint(200, 110));
+    s.add("Диван", sofa);
+    QTest::mouseClick(s.window.findChild<QWidget *>("selct"), Qt::LeftButton);
+    // Pixels of a colour inside a plan rectangle, on the screen as shown.
+    auto count = [&](const QImage &shown, QRect room, QColor colour) {
+        const QRect area = room.translated(s.plan.view()->contentsRect().topLeft());
+        const qreal ratio = shown.devicePixelRatio();
+        int n = 0;
+        for (int y = int(area.top() * ratio); y < int((area.bottom() + 1) * ratio); ++y)
+            for (int x = int(area.left() * ratio); x < int((area.right() + 1) * ratio); ++x)
+                n += shown.pixelColor(x, y) == colour;
+        return n;
+    };
+    const QColor white(Qt::white), black(Qt::black);
+
+    QCOMPARE(count(s.shown(), sofa, white), 0);
+    s.window.planView().setOverlay(true);
+    settle();
+    QVERIFY(count(s.shown(), sofa, white) > 0);
+
+    // Current, the object turns green and its letters dark.
+    s.plan.press(sofa.center());
+    s.plan.release(sofa.center());
+    settle();
+    QCOMPARE(s.e.K().point(sofa.left(), sofa.top()), colors::green);
+    QCOMPARE(count(s.shown(), sofa, white), 0);
+    QVERIFY(count(s.shown(), sofa, black) > 0);
+
+    // Dragged, the name goes with the object; the floor it left is bare.
+    const QPoint by(250, 150);
+    s.plan.press(sofa.center());
+    s.plan.move(sofa.center() + by / 2);
+    s.plan.move(sofa.center() + by);
+    settle();
+    const QImage during = s.shown();
+    QCOMPARE(count(during, sofa, black), sofa.width() * sofa.height() * 4);
+    QVERIFY(count(during, sofa.translated(by), black) > 0);
+    s.plan.release(sofa.center() + by);
+    settle();
+    QVERIFY(count(s.shown(), sofa.translated(by), black) > 0);
 }
 
 void TestOverlay::choiceIsReadAtStart_data()
