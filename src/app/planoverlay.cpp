@@ -1,11 +1,13 @@
 #include "app/planoverlay.h"
 
+#include "model/geometry.h"
 #include "model/pairtext.h"
 #include "plan/clearancedrawing.h"
 #include "plan/colors.h"
 #include "plan/roomdrawing.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTransform>
 
@@ -36,6 +38,8 @@ QRect pixelsOf(qint32 x1, qint32 y1, qint32 x2, qint32 y2, QSize plan)
 PlanOverlay::PlanOverlay(const Editor &editor, const QFont &viewFont)
     : m_editor(editor)
     , m_font(fontFor(viewFont))
+    , m_lines(m_font)
+    , m_lineHeight(QFontMetricsF(m_font).height())
 { }
 
 QFont PlanOverlay::fontFor(const QFont &viewFont)
@@ -54,34 +58,64 @@ QColor PlanOverlay::lineColor()
 
 QRegion PlanOverlay::follow()
 {
-    const QRegion before = m_lines;
+    const QRegion before = m_linesArea;
     m_preview = m_editor.dragPreview();
-    m_lines = QRegion();
+    m_linesArea = QRegion();
     if (m_preview) {
-        m_clearances
+        const Clearances clearances
             = findClearances(m_editor.table(), m_editor.K().size(), m_preview->box, m_preview->row);
-        m_lines = clearancesArea(m_clearances, QTransform(), m_font);
+        m_linesArea = m_lines.layOut(clearances, QTransform());
         const Edges &b = m_preview->box;
-        const QString name
-            = m_preview->row >= 0 ? m_editor.table().name(m_preview->row) : QString();
-        if (!m_previewTable) {
-            m_previewTable = std::make_unique<ObjectTable>();
-            m_previewTable->append(name, {}, {});
+        // A new object has no name yet, and W and H show its size.
+        m_previewLabelled = m_preview->row >= 0 && fitsLabel(qint64(b.bottom) - b.top);
+        if (m_previewLabelled) {
+            const QString &name = m_editor.table().name(m_preview->row);
+            if (!m_previewTable) {
+                m_previewTable = std::make_unique<ObjectTable>();
+                m_previewTable->append(name, {}, {});
+            }
+            m_previewTable->rewrite(
+                0, name, editedPair(b.left, b.right), editedPair(b.top, b.bottom));
         }
-        m_previewTable->rewrite(0, name, editedPair(b.left, b.right), editedPair(b.top, b.bottom));
     }
-    return before + m_lines;
+    return before + m_linesArea;
 }
 
-void PlanOverlay::paint(QPainter &painter, const QRect &area) const
+void PlanOverlay::paintLines(QPainter &painter, const QRegion &area) const
 {
-    paintLabels(painter, area);
-    if (m_preview && m_lines.intersects(area))
-        drawClearances(painter, m_clearances, m_font, lineColor());
+    if (m_preview && m_linesArea.intersects(area))
+        m_lines.draw(painter, lineColor());
+}
+
+bool PlanOverlay::labelsFit() const
+{
+    if (m_labelsFit)
+        return *m_labelsFit;
+    const ObjectTable &table = m_editor.table();
+    const SpatialIndex &places = table.places();
+    bool fit = false;
+    if (places.usable()) {
+        for (int i = 0; i < table.count() && !fit; ++i) {
+            const SpatialIndex::Box &b = places.box(i);
+            fit = fitsLabel(std::abs(qint64(b.bottom) - b.top));
+        }
+    } else {
+        // Rows read as the plan draws them.
+        qint32 l = 0, t = 0, r = 0, b = 0;
+        for (int i = 0; i < table.count() && !fit; ++i) {
+            readRect(table.row(i), l, t, r, b);
+            fit = fitsLabel(std::abs(qint64(b) - t));
+        }
+    }
+    m_labelsFit = fit;
+    return fit;
 }
 
 void PlanOverlay::paintLabels(QPainter &painter, const QRect &area) const
 {
+    const bool dragged = m_preview && m_preview->row >= 0;
+    if (!labelsFit() && !(dragged && m_previewLabelled))
+        return;
     const WindowState &s = m_editor.state();
     const QSize plan = m_editor.K().size();
     const QRect current = pixelsOf(s.objLeft, s.objTop, s.objRight, s.objBottom, plan);
@@ -96,14 +130,15 @@ void PlanOverlay::paintLabels(QPainter &painter, const QRect &area) const
             light -= current;
             light -= box;
         }
-        labelsIn(painter, *m_previewTable, QRegion(area) & box,
-            m_preview->row >= 0 ? darkLetters : lightLetters);
+        if (m_previewLabelled)
+            labelsIn(painter, *m_previewTable, QRegion(area) & box, darkLetters);
     } else if (s.objHeld && m_editor.table().selection() >= 0 && !current.isEmpty()
         && m_editor.K().point(current.left(), current.top()) == colors::green) {
         light -= current;
         labelsIn(painter, m_editor.table(), QRegion(area) & current, darkLetters);
     }
-    labelsIn(painter, m_editor.table(), light, lightLetters);
+    if (labelsFit())
+        labelsIn(painter, m_editor.table(), light, lightLetters);
 }
 
 void PlanOverlay::labelsIn(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan/clearancedrawing.h"
 #include "plan/editor.h"
 
 #include <QFont>
@@ -27,9 +28,15 @@ public:
     // the dimension lines were and are now, in room pixels: outside the
     // preview, so beyond what K reports changed.
     QRegion follow();
-    // Paints over K within area (room pixels); the painter's transform
-    // maps room pixels to the view.
-    void paint(QPainter &painter, const QRect &area) const;
+    // Paint over K, the painter's transform mapping room pixels to the
+    // view: the labels of the objects within area (room pixels), and the
+    // dimension lines once over every area a repaint covers, so that no
+    // number is laid out more than once.
+    void paintLabels(QPainter &painter, const QRect &area) const;
+    void paintLines(QPainter &painter, const QRegion &area) const;
+
+    // After any change of the table.
+    void tableChanged() { m_labelsFit.reset(); }
 
     // The view's font at the pixel size it shows: a size on the device, as
     // the drawing routines take it.
@@ -38,17 +45,24 @@ public:
     static QColor lineColor();
 
 private:
-    void paintLabels(QPainter &painter, const QRect &area) const;
     void labelsIn(QPainter &painter, const ObjectTable &table, const QRegion &region,
         const QColor &color) const;
+    // Whether any object is tall enough for a line of its label: only then
+    // are the labels of the room asked for.
+    bool labelsFit() const;
+    // The labels routine leaves out objects lower than a line.
+    bool fitsLabel(qint64 height) const { return double(height) >= m_lineHeight; }
 
     const Editor &m_editor;
     QFont m_font;
     std::optional<Editor::DragPreview> m_preview;
-    Clearances m_clearances;
-    QRegion m_lines;
+    ClearanceDrawing m_lines;
+    double m_lineHeight;
+    bool m_previewLabelled = false;
+    QRegion m_linesArea;
+    mutable std::optional<bool> m_labelsFit;
     // The preview as a row, for the one routine that labels objects: the
-    // dragged object's name at its new place and size, a new one's size.
+    // dragged object's name at its new place and size.
     std::unique_ptr<ObjectTable> m_previewTable;
 };
 

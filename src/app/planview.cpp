@@ -66,8 +66,10 @@ PlanView::PlanView(Editor &editor, QWidget *parent)
     // Names can change without the plan changing.
     const ObjectTable *table = &m_editor.table();
     auto relabel = [this] {
-        if (m_overlay)
-            update(m_viewport);
+        if (!m_overlay)
+            return;
+        m_overlay->tableChanged();
+        update(m_viewport);
     };
     connect(table, &ObjectTable::dataChanged, this, relabel);
     connect(table, &ObjectTable::rowsInserted, this, relabel);
@@ -172,20 +174,29 @@ void PlanView::paintEvent(QPaintEvent *event)
             QRect(m_vbar->x(), m_hbar->y(), m_vbar->width(), m_hbar->height()), palette().window());
     const QImage plan = m_editor.K().image();
     const QPoint origin = roomOrigin();
-    for (const QRect &rect : event->region()) {
-        const QRect target = rect & m_viewport;
-        if (target.isEmpty())
+    const QRegion shown = event->region() & m_viewport;
+    for (const QRect &target : shown) {
+        // Floor all of one colour is filled: the dimension lines cross it in
+        // long strips, which cost a copy row by row.
+        const QRect source = target.translated(-origin);
+        const int plain = m_editor.K().plainColour(source);
+        if (plain != -1) {
+            painter.fillRect(target, QColor(QRgb(plain)));
             continue;
-        painter.drawImage(target, plan, target.translated(-origin));
-        if (!m_overlay)
-            continue;
-        // Each pixel once: what the overlay smooths is not blended twice.
-        painter.save();
+        }
+        // One rectangle at a time keeps the copy on Qt's plain path.
         painter.setClipRect(target);
-        painter.translate(origin);
-        m_overlay->paint(painter, target.translated(-origin));
-        painter.restore();
+        painter.drawImage(target, plan, source);
     }
+    if (!m_overlay)
+        return;
+    painter.setClipRect(m_viewport);
+    painter.translate(origin);
+    const QRegion room = shown.translated(-origin);
+    // Each pixel once: what the overlay smooths is not blended twice.
+    for (const QRect &area : room)
+        m_overlay->paintLabels(painter, area);
+    m_overlay->paintLines(painter, room);
 }
 
 void PlanView::wheelEvent(QWheelEvent *event)

@@ -323,7 +323,7 @@ void TestOverlay::aDragRepaintsWhereTheLinesWereAndAre()
         const Edges &b = preview->box;
         const Clearances c = findClearances(s.e.table(), s.e.K().size(), b, preview->row);
         return Frame {QRect(QPoint(b.left, b.top), QPoint(b.right, b.bottom)).translated(origin),
-            clearancesArea(c, QTransform(), font).translated(origin)};
+            ClearanceDrawing(font).layOut(c, QTransform()).translated(origin)};
     };
 
     s.plan.press({60, 60});

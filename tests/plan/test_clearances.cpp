@@ -299,7 +299,7 @@ void TestClearances::drawingStaysInsideItsArea()
         painter.setTransform(toDevice);
         drawClearances(painter, c, font, yellow);
     }
-    const QRegion area = clearancesArea(c, toDevice, font);
+    const QRegion area = ClearanceDrawing(font).layOut(c, toDevice);
     int outside = 0, lettering = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
