@@ -161,11 +161,13 @@ int main(int argc, char *argv[])
         b.abandon(press);
         return us;
     };
-    auto moveObject = [&] {
+    // Between two places 40 cm apart, as the editing benchmark moves, and
+    // by 2 cm, as a hand drags.
+    auto moveObject = [&](int step) {
         b.e.selct_Click();
         b.send(QEvent::MouseButtonPress, grip, Qt::LeftButton);
         check(b.e.state().pressX == grip.x(), "the press grabbed nothing");
-        const Rect targets[2] = {L.stripPlace(20, 120), L.stripPlace(60, 160)};
+        const Rect targets[2] = {L.stripPlace(20, 120), L.stripPlace(20 + step, 120 + step)};
         int k = 0;
         const double us = measure([&] {
             const Rect &t = targets[k++ & 1];
@@ -189,8 +191,10 @@ int main(int argc, char *argv[])
         return us;
     };
 
-    Row rows[] = {{"mouse move, create band"}, {"mouse move, move"}, {"mouse move, resize"}};
-    const std::function<double()> drags[] = {createBand, moveObject, resizeObject};
+    Row rows[] = {{"mouse move, create band"}, {"mouse move, move"}, {"mouse move, move by 2 cm"},
+        {"mouse move, resize"}};
+    const std::function<double()> drags[]
+        = {createBand, [&] { return moveObject(40); }, [&] { return moveObject(2); }, resizeObject};
     for (size_t r = 0; r < std::size(rows); ++r) {
         std::vector<double> off, on;
         for (int round = 0; round < rounds; ++round) {

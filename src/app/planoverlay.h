@@ -30,8 +30,7 @@ public:
     QRegion follow();
     // Paint over K, the painter's transform mapping room pixels to the
     // view: the labels of the objects within area (room pixels), and the
-    // dimension lines once over every area a repaint covers, so that no
-    // number is laid out more than once.
+    // dimension lines once over all that a repaint covers.
     void paintLabels(QPainter &painter, const QRect &area) const;
     void paintLines(QPainter &painter, const QRegion &area) const;
 

@@ -176,17 +176,17 @@ void PlanView::paintEvent(QPaintEvent *event)
     const QPoint origin = roomOrigin();
     const QRegion shown = event->region() & m_viewport;
     for (const QRect &target : shown) {
+        // One rectangle at a time keeps the drawing on Qt's plain path,
+        // which a clip of many rectangles leaves.
+        painter.setClipRect(target);
         // Floor all of one colour is filled: the dimension lines cross it in
         // long strips, which cost a copy row by row.
         const QRect source = target.translated(-origin);
         const int plain = m_editor.K().plainColour(source);
-        if (plain != -1) {
+        if (plain != -1)
             painter.fillRect(target, QColor(QRgb(plain)));
-            continue;
-        }
-        // One rectangle at a time keeps the copy on Qt's plain path.
-        painter.setClipRect(target);
-        painter.drawImage(target, plan, source);
+        else
+            painter.drawImage(target, plan, source);
     }
     if (!m_overlay)
         return;

@@ -19,33 +19,21 @@ constexpr double textPadding = 2;
 // How far a number's near end keeps from the box.
 constexpr double numberOffset = 6;
 
-// A line of one device pixel: a thin rectangle when it runs along an axis,
-// which is the common case and much cheaper than a stroke.
-void drawThinLine(QPainter &painter, const QLineF &line, const QColor &color)
-{
-    if (line.p1().y() == line.p2().y() || line.p1().x() == line.p2().x()) {
-        const QRectF span = QRectF(line.p1(), line.p2()).normalized();
-        painter.fillRect(span.adjusted(-0.5, -0.5, 0.5, 0.5), color);
-    } else {
-        painter.setPen(QPen(color, 0));
-        painter.drawLine(line);
-    }
-}
-
 } // namespace
 
 ClearanceDrawing::ClearanceDrawing(const QFont &font)
-    : m_font(font)
+    : m_font(QRawFont::fromFont(font))
 {
     const QFontMetricsF metrics(font);
     m_lineHeight = metrics.height();
-    for (int d = 0; d < 10; ++d) {
-        const QString digit(QChar('0' + d));
-        m_advances[size_t(d)] = metrics.horizontalAdvance(digit);
-        m_digits[size_t(d)].setText(digit);
-        m_digits[size_t(d)].setTextFormat(Qt::PlainText);
-        m_digits[size_t(d)].prepare(QTransform(), font);
+    m_ascent = metrics.ascent();
+    const QList<quint32> glyphs = m_font.glyphIndexesForString(QStringLiteral("0123456789"));
+    const QList<QPointF> advances = m_font.advancesForGlyphIndexes(glyphs);
+    for (size_t d = 0; d < 10 && qsizetype(d) < glyphs.size(); ++d) {
+        m_glyphs[d] = glyphs[qsizetype(d)];
+        m_advances[d] = advances[qsizetype(d)].x();
     }
+    m_numbers.setRawFont(m_font);
 }
 
 // A line runs from the centre of the box's edge pixel to that of the
@@ -67,7 +55,11 @@ QRegion ClearanceDrawing::layOut(const Clearances &c, const QTransform &toDevice
         {c.rightGap(), true, double(b.right), double(c.right.edge), c.right},
         {c.downGap(), false, double(b.bottom), double(c.down.edge), c.down},
     };
-    m_marks.clear();
+    m_strokes.clear();
+    m_slanted.clear();
+    m_grounds.clear();
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
     QRegion area;
     for (const Side &side : sides) {
         if (side.gap <= 0)
@@ -77,58 +69,70 @@ QRegion ClearanceDrawing::layOut(const Clearances &c, const QTransform &toDevice
             return toDevice.map(
                 side.alongX ? QPointF(along + 0.5, across) : QPointF(across, along + 0.5));
         };
-        Mark mark;
-        mark.line = QLineF(at(side.boxEdge), at(side.stopEdge));
+        const QLineF line(at(side.boxEdge), at(side.stopEdge));
         const QPointF normal
             = toDevice.map(side.alongX ? QPointF(0, 1) : QPointF(1, 0)) - toDevice.map(QPointF());
         const double normalLength = std::hypot(normal.x(), normal.y());
-        mark.tick = normalLength > 0 ? normal * (tickReach / normalLength) : QPointF();
-        mark.number = QString::number(side.gap);
+        const QPointF tick = normalLength > 0 ? normal * (tickReach / normalLength) : QPointF();
+        for (const QLineF &stroke : {line, QLineF(line.p1() - tick, line.p1() + tick),
+                 QLineF(line.p2() - tick, line.p2() + tick)}) {
+            // One device pixel wide.
+            if (stroke.p1().x() == stroke.p2().x() || stroke.p1().y() == stroke.p2().y())
+                m_strokes
+                    << QRectF(stroke.p1(), stroke.p2()).normalized().adjusted(-0.5, -0.5, 0.5, 0.5);
+            else
+                m_slanted << stroke;
+        }
+
+        const QString number = QString::number(side.gap);
         double width = 0;
-        for (QChar digit : mark.number)
+        for (QChar digit : number)
             width += m_advances[size_t(digit.unicode() - '0')];
         const QSizeF text(width + 2 * textPadding, m_lineHeight + 2 * textPadding);
-        mark.textBox = QRectF(QPointF(), text);
-        const double length = mark.line.length();
-        QPointF centre = mark.line.p1();
+        QRectF textBox(QPointF(), text);
+        const double length = line.length();
+        QPointF centre = line.p1();
         if (length > 0) {
-            const QPointF unit = (mark.line.p2() - mark.line.p1()) / length;
+            const QPointF unit = (line.p2() - line.p1()) / length;
             const double halfText
                 = (std::abs(unit.x()) * text.width() + std::abs(unit.y()) * text.height()) / 2;
             centre += unit * std::min(length / 2, halfText + numberOffset);
         }
-        mark.textBox.moveCenter(centre);
+        textBox.moveCenter(centre);
+        m_grounds << textBox;
+        QPointF pen = textBox.topLeft() + QPointF(textPadding, textPadding + m_ascent);
+        for (QChar digit : number) {
+            const auto d = size_t(digit.unicode() - '0');
+            glyphs << m_glyphs[d];
+            positions << pen;
+            pen.rx() += m_advances[d];
+        }
+
         // A pixel more all round for what rounding touches.
-        const QRectF line = QRectF(mark.line.p1(), mark.line.p2()).normalized();
+        const QRectF span = QRectF(line.p1(), line.p2()).normalized();
         const double reach = tickReach + 1;
-        area += line.adjusted(-reach, -reach, reach, reach).toAlignedRect();
-        area += mark.textBox.adjusted(-1, -1, 1, 1).toAlignedRect();
-        m_marks.push_back(std::move(mark));
+        area += span.adjusted(-reach, -reach, reach, reach).toAlignedRect();
+        area += textBox.adjusted(-1, -1, 1, 1).toAlignedRect();
     }
+    m_numbers.setGlyphIndexes(glyphs);
+    m_numbers.setPositions(positions);
     return area;
 }
 
 void ClearanceDrawing::draw(QPainter &painter, const QColor &color) const
 {
     painter.save();
-    for (const Mark &mark : m_marks) {
-        drawThinLine(painter, mark.line, color);
-        for (const QPointF &end : {mark.line.p1(), mark.line.p2()})
-            drawThinLine(painter, QLineF(end - mark.tick, end + mark.tick), color);
-    }
-    // Numbers last, so that no line crosses one; digit by digit, each laid
-    // out once.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawRects(m_strokes);
+    painter.setPen(QPen(color, 0));
+    painter.drawLines(m_slanted);
+    // Numbers last, so that no line crosses one.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRects(m_grounds);
     painter.setPen(color);
-    painter.setFont(m_font);
-    for (const Mark &mark : m_marks) {
-        painter.fillRect(mark.textBox, Qt::black);
-        QPointF at = mark.textBox.topLeft() + QPointF(textPadding, textPadding);
-        for (QChar digit : mark.number) {
-            const auto d = size_t(digit.unicode() - '0');
-            painter.drawStaticText(at, m_digits[d]);
-            at.rx() += m_advances[d];
-        }
-    }
+    painter.drawGlyphRun(QPointF(), m_numbers);
     painter.restore();
 }
 

@@ -3,12 +3,13 @@
 #include "plan/clearances.h"
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QLineF>
+#include <QList>
+#include <QRawFont>
 #include <QRegion>
-#include <QStaticText>
 
 #include <array>
-#include <vector>
 
 class QColor;
 class QPainter;
@@ -22,8 +23,9 @@ namespace plandex {
 // pixel size on the device, on a black ground, so that they read alike in
 // every room and at every scale.
 //
-// Lays the marks out once per set of clearances and keeps the digits'
-// glyphs, so that a drag's frames neither shape text nor lay it out again.
+// Lays the marks out once per set of clearances, from the digits' glyphs
+// looked up once, so that a drag's frames never shape text; the marks are
+// painted in three calls.
 class ClearanceDrawing
 {
 public:
@@ -33,23 +35,21 @@ public:
     // Lays out the marks of these clearances through roomToDevice and
     // returns the device pixels they cover.
     QRegion layOut(const Clearances &clearances, const QTransform &roomToDevice);
-    // Paints the marks laid out last. The painter's coordinates must be
-    // the device coordinates of the layout.
+    // Paints the marks laid out last; the painter's coordinates must be the
+    // device coordinates of the layout.
     void draw(QPainter &painter, const QColor &color) const;
 
 private:
-    struct Mark {
-        QLineF line;
-        QPointF tick; // from an end of the line to a tick's end
-        QRectF textBox;
-        QString number;
-    };
-
-    QFont m_font;
-    std::array<QStaticText, 10> m_digits;
+    QRawFont m_font;
+    std::array<quint32, 10> m_glyphs {};
     std::array<double, 10> m_advances {};
     double m_lineHeight = 0;
-    std::vector<Mark> m_marks;
+    double m_ascent = 0;
+    // Lines and ticks along the axes as thin rectangles; others as lines.
+    QList<QRectF> m_strokes;
+    QList<QLineF> m_slanted;
+    QList<QRectF> m_grounds;
+    QGlyphRun m_numbers;
 };
 
 // The same for one drawing: the painter's world transform maps room
