@@ -37,6 +37,7 @@ test-asan: deps
 bench: build
 	$(BUILD)/bench/plandex_bench
 	$(BUILD)/bench/plandex_history_bench
+	$(BUILD)/bench/plandex_sheet_bench
 	$(BUILD)/bench/plandex_startup_bench
 	$(BUILD)/bench/plandex_startbench $(BUILD)/plandex
 	$(BUILD)/bench/plandex_overlay_bench

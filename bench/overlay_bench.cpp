@@ -124,8 +124,7 @@ int main(int argc, char *argv[])
 {
     QTemporaryDir home;
     check(home.isValid(), "no temporary folder");
-    for (const auto &[variable, folder] : privateFolders(home.path()))
-        qputenv(variable, QFile::encodeName(folder));
+    usePrivateFolders(home.path());
     const QString screen = home.filePath("screen.json");
     QFile config(screen);
     check(config.open(QIODevice::WriteOnly)

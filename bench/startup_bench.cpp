@@ -47,8 +47,7 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     if (!home.isValid())
         return 1;
-    for (const auto &[variable, folder] : privateFolders(home.path()))
-        qputenv(variable, QFile::encodeName(folder));
+    usePrivateFolders(home.path());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/commandmenu.h"
+#include "app/drawingcommands.h"
 #include "app/objectlistview.h"
 #include "app/overlaycommands.h"
 #include "app/planview.h"
@@ -178,6 +179,7 @@ void MainWindow::buildCommands()
     });
     addHistoryCommands();
     addOverlayCommands(*m_commands, *m_K);
+    addDrawingCommands(*this, *m_commands);
 }
 
 void MainWindow::addHistoryCommands()

@@ -7,8 +7,6 @@
 
 namespace plandex {
 
-enum class SheetFormat { Pdf, Png };
-
 // What the command line of plandex-export asks for.
 struct ExportArguments {
     QString room;

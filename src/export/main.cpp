@@ -83,9 +83,7 @@ int main(int argc, char *argv[])
                         .arg(room.width())
                         .arg(room.height())
                         .arg(request.options.scale));
-    const QString reason = args.format == SheetFormat::Pdf
-        ? writeSheetPdf(args.out, table, room, request)
-        : writeSheetPng(args.out, table, room, request);
+    const QString reason = writeSheet(args.format, args.out, table, room, request);
     if (!reason.isEmpty())
         return fail(QStringLiteral("%1: %2").arg(args.out, reason));
     return 0;

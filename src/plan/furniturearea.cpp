@@ -67,18 +67,21 @@ qint64 furnitureArea(const ObjectTable &table, QSize room)
     std::vector<Edge> edges;
     std::vector<qint64> ys;
     const QRectF floor(0, 0, room.width(), room.height());
-    forEachObjectIn(table, floor, [&](int, const ObjectRect &r) {
-        const qint64 x1 = std::max<qint64>(0, std::min(r.left, r.right));
-        const qint64 x2 = std::min<qint64>(room.width(), std::max(r.left, r.right));
-        const qint64 y1 = std::max<qint64>(0, std::min(r.top, r.bottom));
-        const qint64 y2 = std::min<qint64>(room.height(), std::max(r.top, r.bottom));
-        if (x1 >= x2 || y1 >= y2)
-            return;
-        edges.push_back({x1, y1, y2, 1});
-        edges.push_back({x2, y1, y2, -1});
-        ys.push_back(y1);
-        ys.push_back(y2);
-    });
+    forEachObjectIn(
+        table, floor,
+        [&](int, const ObjectRect &r) {
+            const qint64 x1 = std::max<qint64>(0, std::min(r.left, r.right));
+            const qint64 x2 = std::min<qint64>(room.width(), std::max(r.left, r.right));
+            const qint64 y1 = std::max<qint64>(0, std::min(r.top, r.bottom));
+            const qint64 y2 = std::min<qint64>(room.height(), std::max(r.top, r.bottom));
+            if (x1 >= x2 || y1 >= y2)
+                return;
+            edges.push_back({x1, y1, y2, 1});
+            edges.push_back({x2, y1, y2, -1});
+            ys.push_back(y1);
+            ys.push_back(y2);
+        },
+        Lookup::Walk);
     if (edges.empty())
         return 0;
     std::sort(ys.begin(), ys.end());

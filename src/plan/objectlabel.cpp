@@ -29,18 +29,75 @@ QString shortened(const QString &text, double width, const QFontMetricsF &metric
     return shown;
 }
 
+// The labels drawn so far, on a grid of cells over the device.
+class DrawnLabels
+{
+public:
+    DrawnLabels(const QRectF &device, double lineHeight)
+        : m_device(device)
+        , m_cell(std::max({4 * lineHeight, device.width() / 64, device.height() / 64, 1.0}))
+        , m_columns(int(device.width() / m_cell) + 1)
+        , m_cells(size_t(m_columns) * size_t(int(device.height() / m_cell) + 1))
+    { }
+
+    bool overlaps(const QRectF &r) const
+    {
+        bool found = false;
+        forCells(r, [&](const std::vector<QRectF> &cell) {
+            for (const QRectF &drawn : cell)
+                found = found || drawn.intersects(r);
+        });
+        return found;
+    }
+    void add(const QRectF &r)
+    {
+        forCells(r, [&r](std::vector<QRectF> &cell) { cell.push_back(r); });
+    }
+
+private:
+    template<typename Visit> void forCells(const QRectF &r, Visit visit) const
+    {
+        const QRectF on = r.intersected(m_device);
+        if (on.isEmpty())
+            return;
+        const int x1 = int((on.left() - m_device.left()) / m_cell);
+        const int x2 = int((on.right() - m_device.left()) / m_cell);
+        const int y1 = int((on.top() - m_device.top()) / m_cell);
+        const int y2 = int((on.bottom() - m_device.top()) / m_cell);
+        for (int y = y1; y <= y2; ++y)
+            for (int x = x1; x <= x2; ++x)
+                visit(m_cells[size_t(y) * size_t(m_columns) + size_t(x)]);
+    }
+
+    QRectF m_device;
+    double m_cell;
+    int m_columns;
+    mutable std::vector<std::vector<QRectF>> m_cells;
+};
+
 } // namespace
+
+QRectF labelSpace(const QRectF &box, const QFontMetricsF &metrics)
+{
+    const double lineHeight = metrics.height();
+    const double margin = std::max(1.0, lineHeight / 8);
+    const QRectF inside = box.adjusted(margin, margin, -margin, -margin);
+    const int lines = int(std::min(2.0, inside.height() / lineHeight));
+    if (lines < 1 || inside.width() < 1)
+        return {};
+    return {inside.left(), box.center().y() - lines * lineHeight / 2, inside.width(),
+        lines * lineHeight};
+}
 
 FittedLabel fitLabel(
     const QRectF &box, const QString &name, const QString &size, const QFontMetricsF &metrics)
 {
     FittedLabel label;
-    const double lineHeight = metrics.height();
-    const double margin = std::max(1.0, lineHeight / 8);
-    const double width = box.width() - 2 * margin;
-    const int room = int(std::min(2.0, (box.height() - 2 * margin) / lineHeight));
-    if (room < 1 || width < 1)
+    const QRectF space = labelSpace(box, metrics);
+    if (space.isEmpty())
         return label;
+    const double lineHeight = metrics.height();
+    const int room = qRound(space.height() / lineHeight);
 
     const QString *wanted[2] = {&name, &size};
     for (const QString *text : wanted) {
@@ -48,7 +105,7 @@ FittedLabel fitLabel(
             break;
         if (text->isEmpty())
             continue;
-        QString shown = shortened(*text, width, metrics);
+        QString shown = shortened(*text, space.width(), metrics);
         if (shown != *text && shown.size() < 2)
             continue;
         label.lines[label.count++].text = std::move(shown);
@@ -57,8 +114,10 @@ FittedLabel fitLabel(
     const double top = box.center().y() - label.count * lineHeight / 2;
     for (int i = 0; i < label.count; ++i) {
         FittedLabel::Line &line = label.lines[i];
-        const double x = box.center().x() - metrics.horizontalAdvance(line.text) / 2;
+        const double width = metrics.horizontalAdvance(line.text);
+        const double x = box.center().x() - width / 2;
         line.baseline = {x, top + i * lineHeight + metrics.ascent()};
+        label.extent |= QRectF(x, top + i * lineHeight, width, lineHeight);
     }
     return label;
 }
@@ -70,6 +129,12 @@ QString objectSizeText(qint64 width, qint64 height)
 
 void drawObjectLabels(QPainter &painter, const ObjectTable &table, const QRectF &area,
     const QFont &font, const QColor &color)
+{
+    paintObjectLabels(painter, table, area, font, color, Lookup::Grid);
+}
+
+void paintObjectLabels(QPainter &painter, const ObjectTable &table, const QRectF &area,
+    const QFont &font, const QColor &color, Lookup lookup)
 {
     QFont deviceFont = font;
     if (deviceFont.pixelSize() <= 0)
@@ -86,20 +151,25 @@ void drawObjectLabels(QPainter &painter, const ObjectTable &table, const QRectF 
     painter.resetTransform();
     painter.setFont(deviceFont);
     painter.setPen(color);
-    forEachObjectIn(table, area, [&](int row, const ObjectRect &rect) {
-        const QRectF box = onDevice(toDevice.mapRect(rect.ordered()));
-        if (box.height() < metrics.height())
-            return;
-        const FittedLabel label
-            = fitLabel(box, table.name(row), objectSizeText(rect.width(), rect.height()), metrics);
-        if (label.count == 0)
-            return;
-        painter.save();
-        painter.setClipRect(box, Qt::IntersectClip);
-        for (int i = 0; i < label.count; ++i)
-            painter.drawText(label.lines[i].baseline, label.lines[i].text);
-        painter.restore();
-    });
+    DrawnLabels drawn(device, metrics.height());
+    forEachObjectIn(
+        table, area,
+        [&](int row, const ObjectRect &rect) {
+            const QRectF box = onDevice(toDevice.mapRect(rect.ordered()));
+            if (box.height() < metrics.height() || drawn.overlaps(labelSpace(box, metrics)))
+                return;
+            const FittedLabel label = fitLabel(
+                box, table.name(row), objectSizeText(rect.width(), rect.height()), metrics);
+            if (label.count == 0)
+                return;
+            drawn.add(label.extent);
+            painter.save();
+            painter.setClipRect(box, Qt::IntersectClip);
+            for (int i = 0; i < label.count; ++i)
+                painter.drawText(label.lines[i].baseline, label.lines[i].text);
+            painter.restore();
+        },
+        lookup);
     painter.restore();
 }
 

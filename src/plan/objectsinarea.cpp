@@ -26,32 +26,35 @@ bool meets(const QRectF &a, const QRectF &b)
 
 } // namespace
 
-void forEachObjectIn(const ObjectTable &table, const QRectF &area,
-    const std::function<void(int row, const ObjectRect &rect)> &visit)
+void forEachObjectIn(
+    const ObjectTable &table, const QRectF &area, const ObjectVisit &visit, Lookup lookup)
 {
     const SpatialIndex &places = table.places();
-    if (!places.usable()) {
-        ObjectRect r {0, 0, 0, 0};
-        for (int i = 0; i < table.count(); ++i) {
-            readRect(table.row(i), r.left, r.top, r.right, r.bottom);
-            if (meets(r.ordered(), area))
-                visit(i, r);
+    if (lookup == Lookup::Grid && places.usable()) {
+        std::vector<int> rows;
+        const size_t most = size_t(table.count());
+        const bool tooMany
+            = places.anyNear(area.left(), area.top(), area.right(), area.bottom(), [&](int row) {
+                  rows.push_back(row);
+                  return rows.size() > most;
+              });
+        if (!tooMany) {
+            std::sort(rows.begin(), rows.end());
+            rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+            for (int row : rows) {
+                const SpatialIndex::Box &b = places.box(row);
+                const ObjectRect r {b.left, b.top, b.right, b.bottom};
+                if (meets(r.ordered(), area))
+                    visit(row, r);
+            }
+            return;
         }
-        return;
     }
-    // The grid hands a row out once per cell it covers.
-    std::vector<int> rows;
-    places.anyNear(area.left(), area.top(), area.right(), area.bottom(), [&](int row) {
-        rows.push_back(row);
-        return false;
-    });
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (int row : rows) {
-        const SpatialIndex::Box &b = places.box(row);
-        const ObjectRect r {b.left, b.top, b.right, b.bottom};
+    ObjectRect r {0, 0, 0, 0};
+    for (int i = 0; i < table.count(); ++i) {
+        readRect(table.row(i), r.left, r.top, r.right, r.bottom);
         if (meets(r.ordered(), area))
-            visit(row, r);
+            visit(i, r);
     }
 }
 

@@ -1,8 +1,9 @@
 #include "plan/roomsheet.h"
 
 #include "plan/furniturearea.h"
+#include "plan/objectlabel.h"
 #include "plan/objectsinarea.h"
-#include "plan/roomdrawing.h"
+#include "plan/outlines.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -33,11 +34,12 @@ QString text(const char *source)
     return QCoreApplication::translate("RoomSheet", source);
 }
 
-QFont sheetFont(const SheetLayout &layout, double heightMm, bool bold = false)
+// One face for all of the sheet: a PDF embeds each face it uses, and that
+// is most of what a small sheet costs.
+QFont sheetFont(const SheetLayout &layout, double heightMm)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(std::max(1, qRound(layout.mm(heightMm))));
-    font.setBold(bold);
     return font;
 }
 
@@ -58,19 +60,24 @@ const QLocale &russian()
 void drawObjects(QPainter &painter, const SheetLayout &layout, const ObjectTable &table, QSize room)
 {
     const QRectF floor(0, 0, room.width(), room.height());
+    const QTransform toPage = QTransform::fromScale(layout.pixelsPerCm, layout.pixelsPerCm)
+        * QTransform::fromTranslate(layout.room.left(), layout.room.top());
+    std::vector<QRectF> boxes;
+    // The sheet shows the whole room: the table is walked, no grid is built.
+    forEachObjectIn(
+        table, floor,
+        [&](int, const ObjectRect &rect) { boxes.push_back(toPage.mapRect(rect.ordered())); },
+        Lookup::Walk);
+    QPen pen = line(layout, 0.25);
+    pen.setCapStyle(Qt::SquareCap); // the corners closed
+    painter.setPen(pen);
+    const std::vector<QLineF> lines = mergedOutlines(boxes, layout.room);
+    painter.drawLines(lines.data(), int(lines.size()));
+
     painter.save();
     painter.setClipRect(layout.room);
-    painter.setWorldTransform(QTransform::fromScale(layout.pixelsPerCm, layout.pixelsPerCm)
-        * QTransform::fromTranslate(layout.room.left(), layout.room.top()));
-    QPen pen = line(layout, 0.25);
-    pen.setWidthF(pen.widthF() / layout.pixelsPerCm);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    std::vector<QRectF> boxes;
-    forEachObjectIn(
-        table, floor, [&boxes](int, const ObjectRect &rect) { boxes.push_back(rect.ordered()); });
-    painter.drawRects(boxes.data(), int(boxes.size()));
-    drawObjectLabels(painter, table, floor, sheetFont(layout, 2.5), Qt::black);
+    painter.setWorldTransform(toPage);
+    paintObjectLabels(painter, table, floor, sheetFont(layout, 2.5), Qt::black, Lookup::Walk);
     painter.restore();
 }
 
@@ -192,7 +199,7 @@ void drawTitleBlock(QPainter &painter, const SheetLayout &layout, const ObjectTa
             QPointF(block.left() + pad, y), metrics.elidedText(line, Qt::ElideMiddle, width));
         y += metrics.descent() + layout.mm(1.2);
     };
-    write(name, sheetFont(layout, 3.5, true));
+    write(name, sheetFont(layout, 4));
     for (const QString &line : lines)
         write(line, sheetFont(layout, 2.8));
 }

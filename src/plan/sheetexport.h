@@ -8,6 +8,8 @@ class QPagedPaintDevice;
 
 namespace plandex {
 
+enum class SheetFormat { Pdf, Png };
+
 // A sheet to write: what it shows, its paper, and for a picture its
 // resolution in dots per inch.
 struct SheetRequest {
@@ -17,7 +19,7 @@ struct SheetRequest {
 };
 
 // The resolutions a picture may have: enough for any printer, and an A3
-// sheet at the most stays under 300 MB of pixels.
+// sheet at the most stays at 70 million one-byte pixels.
 inline constexpr int sheetMinDpi = 50;
 inline constexpr int sheetMaxDpi = 600;
 
@@ -37,6 +39,10 @@ QString writeSheetPdf(
     const QString &path, const ObjectTable &table, QSize room, const SheetRequest &request);
 QString writeSheetPng(
     const QString &path, const ObjectTable &table, QSize room, const SheetRequest &request);
+
+// writeSheetPdf or writeSheetPng.
+QString writeSheet(SheetFormat format, const QString &path, const ObjectTable &table, QSize room,
+    const SheetRequest &request);
 
 // The picture's size in pixels: the turned paper at the request's dpi.
 QSize sheetPixelSize(QSize room, const SheetRequest &request);

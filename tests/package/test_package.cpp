@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 // The Debian package: built by CPack from this build tree, unpacked with
@@ -22,6 +23,7 @@ private slots:
     void validators();
     void typeAndDefaultFromTheUnpackedShare();
     void unpackedProgramShowsTheMainWindow();
+    void unpackedExportWritesASheetWithoutADisplay();
 
 private:
     // Runs program; its standard output, or a note of its failure with
@@ -66,8 +68,10 @@ void TestPackage::holdsEveryFile_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("pngSize");
 
-    const QStringList files {"../bin/plandex", "applications/" + appId + ".desktop",
-        "mime/packages/" + appId + ".xml", "icons/hicolor/scalable/apps/" + appId + ".svg",
+    const QStringList files {"../bin/plandex", "../bin/plandex-export",
+        "man/man1/plandex-export.1.gz", "man/ru/man1/plandex-export.1.gz",
+        "applications/" + appId + ".desktop", "mime/packages/" + appId + ".xml",
+        "icons/hicolor/scalable/apps/" + appId + ".svg",
         "icons/hicolor/scalable/mimetypes/application-x-plandex-room.svg",
         "metainfo/" + appId + ".metainfo.xml", "man/man1/plandex.1.gz", "doc/plandex/copyright",
         "doc/plandex/changelog.gz"};
@@ -168,6 +172,23 @@ void TestPackage::unpackedProgramShowsTheMainWindow()
     const quint64 window = x.waitForWindow("^My Plandex$");
     QVERIFY2(window != 0, "no window titled My Plandex");
     QCOMPARE(x.geometry(window).size(), QSize(703, 398));
+}
+
+void TestPackage::unpackedExportWritesASheetWithoutADisplay()
+{
+    ScratchDir dir;
+    const QString room = dir.filePath("спальня.kom");
+    QFile file(room);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("komfile: 300|200\x01\r\n");
+    file.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    env.remove("DISPLAY");
+    const QString pdf = dir.filePath("спальня.pdf");
+    QCOMPARE(
+        run(m_root + "/usr/bin/plandex-export", {room, pdf, "--scale", "1:50"}, env), QString());
+    QVERIFY(run("pdfinfo", {pdf}).contains(QRegularExpression(R"(Page size:\s+842 x 595 pts)")));
 }
 
 QTEST_MAIN(TestPackage)

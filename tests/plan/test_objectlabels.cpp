@@ -53,8 +53,9 @@ private slots:
     void fitsInsideOrShortensOrLeavesOut_data();
     void fitsInsideOrShortensOrLeavesOut();
     void textKeepsItsDeviceSizeAtAnyScale();
+    void onlyObjectsMeetingTheAreaAreLabelled_data();
     void onlyObjectsMeetingTheAreaAreLabelled();
-    void rowsTheGridCannotHoldAreLabelledAsTheyAreDrawn();
+    void aLabelOverAnotherIsLeftOut();
 };
 
 void TestObjectLabels::fitsInsideOrShortensOrLeavesOut_data()
@@ -125,27 +126,51 @@ void TestObjectLabels::textKeepsItsDeviceSizeAtAnyScale()
     QVERIFY(qAbs(atFour.center().y() - 4 * 35) <= 2);
 }
 
-void TestObjectLabels::onlyObjectsMeetingTheAreaAreLabelled()
+void TestObjectLabels::onlyObjectsMeetingTheAreaAreLabelled_data()
 {
-    ObjectTable table;
-    table.append("Левый", "0|150", "0|60");
-    table.append("Правый", "300|450", "0|60");
-    // The area touches the right object's edge only.
-    const QRect painted = paintedArea(paintLabels(table, {500, 100}, {}, QRectF(200, 10, 100, 10)));
-    QVERIFY(!painted.isEmpty());
-    QVERIFY(painted.left() >= 300);
+    QTest::addColumn<QString>("rightY");
+    QTest::addColumn<QRectF>("area");
+    QTest::addColumn<bool>("rightLabelled");
+
+    QTest::newRow("touching the right one") << "0|60" << QRectF(200, 10, 100, 10) << true;
+    QTest::newRow("the floor between") << "0|60" << QRectF(160, 0, 130, 90) << false;
+    // A number too large borrows the one read before it, as on the plan,
+    // and the grid cannot help.
+    QTest::newRow("a number too large") << "0|1e20" << QRectF(350, 0, 10, 10) << true;
 }
 
-void TestObjectLabels::rowsTheGridCannotHoldAreLabelledAsTheyAreDrawn()
+void TestObjectLabels::onlyObjectsMeetingTheAreaAreLabelled()
 {
-    // A number too large borrows the one read before it, as on the plan.
+    QFETCH(QString, rightY);
+    QFETCH(QRectF, area);
+    QFETCH(bool, rightLabelled);
     ObjectTable table;
-    table.append("Первый", "0|150", "0|60");
-    table.append("Второй", "300|450", "0|1e20");
-    QVERIFY(!table.places().usable());
-    const QRect painted = paintedArea(paintLabels(table, {500, 100}, {}, QRectF(350, 0, 10, 10)));
-    QVERIFY(!painted.isEmpty());
-    QVERIFY(painted.left() >= 300 && painted.bottom() <= 60);
+    table.append("Левый", "0|150", "0|60");
+    table.append("Правый", "300|450", rightY);
+    const QRect painted = paintedArea(paintLabels(table, {500, 100}, {}, area));
+    QCOMPARE(!painted.isEmpty(), rightLabelled);
+    if (rightLabelled)
+        QVERIFY(painted.left() >= 300 && painted.bottom() <= 60);
+}
+
+void TestObjectLabels::aLabelOverAnotherIsLeftOut()
+{
+    const auto room = [](const QList<QStringList> &rows) {
+        auto table = std::make_unique<ObjectTable>();
+        for (const QStringList &r : rows)
+            table->append(r[0], r[1], r[2]);
+        return table;
+    };
+    const QStringList sofa {"Диван", "10|150", "10|60"};
+    const QImage alone = paintLabels(*room({sofa}), {300, 100}, {});
+    // Lying over it, as in a damaged file.
+    const QStringList chair {"Кресло", "20|140", "5|70"}, wardrobe {"Шкаф", "20|140", "5|70"};
+    QCOMPARE(paintLabels(*room({sofa, chair, wardrobe}), {300, 100}, {}), alone);
+
+    // Objects apart, however near, keep their labels.
+    const QImage both = paintLabels(*room({sofa, {"Стол", "152|290", "10|60"}}), {300, 100}, {});
+    QCOMPARE(both.copy(0, 0, 151, 100), alone.copy(0, 0, 151, 100));
+    QVERIFY(!paintedArea(both.copy(152, 10, 138, 50)).isEmpty());
 }
 
 QTEST_MAIN(TestObjectLabels)

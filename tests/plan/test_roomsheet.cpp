@@ -1,5 +1,6 @@
 #include "model/objecttable.h"
 #include "plan/furniturearea.h"
+#include "plan/outlines.h"
 #include "plan/roomsheet.h"
 #include "plan/sheetexport.h"
 
@@ -16,10 +17,10 @@ class TestRoomSheet : public QObject
 private slots:
     void furnitureCountsTheFloorOnce_data();
     void furnitureCountsTheFloorOnce();
-    void aChosenScaleIsExactOnPaper_data();
-    void aChosenScaleIsExactOnPaper();
     void roomOnPaper_data();
     void roomOnPaper();
+    void outlinesAreDrawnOnce_data();
+    void outlinesAreDrawnOnce();
 };
 
 void TestRoomSheet::furnitureCountsTheFloorOnce_data()
@@ -51,53 +52,42 @@ void TestRoomSheet::furnitureCountsTheFloorOnce()
     QCOMPARE(furnitureArea(table, {300, 200}), area);
 }
 
-void TestRoomSheet::aChosenScaleIsExactOnPaper_data()
-{
-    QTest::addColumn<QSize>("room");
-    QTest::addColumn<int>("dpi");
-    QTest::addColumn<int>("scale");
-    QTest::addColumn<QSizeF>("mm");
-
-    QTest::newRow("300 cm at 1:50") << QSize(300, 200) << 1200 << 50 << QSizeF(60, 40);
-    QTest::newRow("start room at 1:25") << QSize(553, 361) << 300 << 25 << QSizeF(221.2, 144.4);
-    QTest::newRow("largest new room at 1:100") << QSize(700, 500) << 72 << 100 << QSizeF(70, 50);
-    QTest::newRow("tall room at 1:20") << QSize(100, 400) << 150 << 20 << QSizeF(50, 200);
-}
-
-void TestRoomSheet::aChosenScaleIsExactOnPaper()
-{
-    QFETCH(QSize, room);
-    QFETCH(int, dpi);
-    QFETCH(int, scale);
-    QFETCH(QSizeF, mm);
-    const QPageLayout page = sheetPageLayout(QPageSize(QPageSize::A4), room);
-    const SheetLayout s = layoutSheet(page.fullRectPixels(dpi).size(), dpi, room, scale);
-    QVERIFY(s.fits);
-    QVERIFY(!s.fitted);
-    QCOMPARE(s.scale, scale);
-    QVERIFY(qAbs(s.room.width() * 25.4 / dpi - mm.width()) < 0.01);
-    QVERIFY(qAbs(s.room.height() * 25.4 / dpi - mm.height()) < 0.01);
-}
-
 void TestRoomSheet::roomOnPaper_data()
 {
     QTest::addColumn<QSize>("room");
     QTest::addColumn<QPageSize::PageSizeId>("paper");
     QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("dpi");
     QTest::addColumn<bool>("fits");
     QTest::addColumn<QPageLayout::Orientation>("orientation");
+    QTest::addColumn<QSizeF>("mm"); // on paper, at a chosen scale
 
     const auto A4 = QPageSize::A4, A3 = QPageSize::A3, Letter = QPageSize::Letter;
     const auto wide = QPageLayout::Landscape, tall = QPageLayout::Portrait;
-    QTest::newRow("wide, fitted") << QSize(553, 361) << A4 << 0 << true << wide;
-    QTest::newRow("tall, fitted") << QSize(50, 500) << Letter << 0 << true << tall;
-    QTest::newRow("square") << QSize(400, 400) << A4 << 0 << true << tall;
-    QTest::newRow("largest file room") << QSize(4096, 4096) << A4 << 0 << true << tall;
-    QTest::newRow("thinnest file room") << QSize(4096, 1) << A4 << 0 << true << wide;
-    QTest::newRow("700 x 500 at 1:25 on A4") << QSize(700, 500) << A4 << 25 << false << wide;
-    QTest::newRow("700 x 500 at 1:25 on A3") << QSize(700, 500) << A3 << 25 << true << wide;
-    QTest::newRow("300 cm at 1:10") << QSize(300, 200) << A4 << 10 << false << wide;
-    QTest::newRow("50 cm at 1:10") << QSize(50, 50) << A4 << 10 << true << tall;
+    QTest::newRow("wide, fitted") << QSize(553, 361) << A4 << 0 << 600 << true << wide << QSizeF();
+    QTest::newRow("tall, fitted") << QSize(50, 500) << Letter << 0 << 600 << true << tall
+                                  << QSizeF();
+    QTest::newRow("square") << QSize(400, 400) << A4 << 0 << 600 << true << tall << QSizeF();
+    QTest::newRow("largest file room")
+        << QSize(4096, 4096) << A4 << 0 << 72 << true << tall << QSizeF();
+    QTest::newRow("thinnest file room")
+        << QSize(4096, 1) << A4 << 0 << 300 << true << wide << QSizeF();
+    QTest::newRow("300 cm at 1:50")
+        << QSize(300, 200) << A4 << 50 << 1200 << true << wide << QSizeF(60, 40);
+    QTest::newRow("start room at 1:25")
+        << QSize(553, 361) << A4 << 25 << 300 << true << wide << QSizeF(221.2, 144.4);
+    QTest::newRow("700 x 500 at 1:100")
+        << QSize(700, 500) << A4 << 100 << 72 << true << wide << QSizeF(70, 50);
+    QTest::newRow("tall room at 1:20")
+        << QSize(100, 400) << A4 << 20 << 150 << true << tall << QSizeF(50, 200);
+    QTest::newRow("700 x 500 at 1:25 on A4")
+        << QSize(700, 500) << A4 << 25 << 600 << false << wide << QSizeF();
+    QTest::newRow("700 x 500 at 1:25 on A3")
+        << QSize(700, 500) << A3 << 25 << 600 << true << wide << QSizeF(280, 200);
+    QTest::newRow("300 cm at 1:10")
+        << QSize(300, 200) << A4 << 10 << 600 << false << wide << QSizeF();
+    QTest::newRow("50 cm at 1:10")
+        << QSize(50, 50) << A4 << 10 << 600 << true << tall << QSizeF(50, 50);
 }
 
 void TestRoomSheet::roomOnPaper()
@@ -105,8 +95,10 @@ void TestRoomSheet::roomOnPaper()
     QFETCH(QSize, room);
     QFETCH(QPageSize::PageSizeId, paper);
     QFETCH(int, scale);
+    QFETCH(int, dpi);
     QFETCH(bool, fits);
     QFETCH(QPageLayout::Orientation, orientation);
+    QFETCH(QSizeF, mm);
 
     const QPageLayout page = sheetPageLayout(QPageSize(paper), room);
     QCOMPARE(page.orientation(), orientation);
@@ -117,15 +109,61 @@ void TestRoomSheet::roomOnPaper()
     if (!fits)
         return;
 
-    const QRectF sheet = page.fullRectPixels(600);
-    const SheetLayout s = layoutSheet(sheet.size(), 600, room, scale);
+    const QRectF sheet = page.fullRectPixels(dpi);
+    const SheetLayout s = layoutSheet(sheet.size(), dpi, room, scale);
+    QVERIFY(s.fits);
     QVERIFY(sheet.contains(s.room));
     QVERIFY(sheet.contains(s.titleBlock));
     QVERIFY(!s.room.intersects(s.titleBlock));
     QVERIFY(!s.room.intersects(s.scaleBar));
-    // Fitted, the room reaches across its space one way or the other.
-    if (scale == 0)
+    if (scale == 0) {
+        // Fitted, the room reaches across its space one way or the other.
+        QVERIFY(s.fitted);
         QVERIFY(s.room.left() - s.mm(20) < 1 || s.room.top() - s.mm(20) < 1);
+    } else {
+        QCOMPARE(s.scale, scale);
+        QVERIFY(qAbs(s.room.width() * 25.4 / dpi - mm.width()) < 0.01);
+        QVERIFY(qAbs(s.room.height() * 25.4 / dpi - mm.height()) < 0.01);
+    }
+}
+
+using Boxes = QList<QRectF>;
+using Lines = QList<QLineF>;
+
+void TestRoomSheet::outlinesAreDrawnOnce_data()
+{
+    QTest::addColumn<Boxes>("boxes");
+    QTest::addColumn<Lines>("lines"); // rows top down, then columns left to right
+
+    const QRectF box(10, 10, 100, 50);
+    const Lines four {{10, 10, 110, 10}, {10, 60, 110, 60}, {10, 10, 10, 60}, {110, 10, 110, 60}};
+    QTest::newRow("one box") << Boxes {box} << four;
+    QTest::newRow("the same box many times") << Boxes {box, box, box} << four;
+    QTest::newRow("a box inside another's edge")
+        << Boxes {box, {30, 10, 20, 50}}
+        << Lines {{10, 10, 110, 10}, {10, 60, 110, 60}, {10, 10, 10, 60}, {30, 10, 30, 60},
+               {50, 10, 50, 60}, {110, 10, 110, 60}};
+    QTest::newRow("sharing an edge")
+        << Boxes {{0, 0, 10, 10}, {10, 0, 10, 10}}
+        << Lines {{0, 0, 20, 0}, {0, 10, 20, 10}, {0, 0, 0, 10}, {10, 0, 10, 10}, {20, 0, 20, 10}};
+    QTest::newRow("apart") << Boxes {{0, 0, 5, 5}, {300, 100, 5, 5}}
+                           << Lines {{0, 0, 5, 0}, {0, 5, 5, 5}, {300, 100, 305, 100},
+                                  {300, 105, 305, 105}, {0, 0, 0, 5}, {5, 0, 5, 5},
+                                  {300, 100, 300, 105}, {305, 100, 305, 105}};
+    QTest::newRow("cut by the room") << Boxes {{-10, 10, 50, 20}, {-1e12, -1e12, 2e12, 1}}
+                                     << Lines {{0, 10, 40, 10}, {0, 30, 40, 30}, {40, 10, 40, 30}};
+    QTest::newRow("on half pixels")
+        << Boxes {{0.4, 0.6, 9.2, 9}}
+        << Lines {{0, 1, 10, 1}, {0, 10, 10, 10}, {0, 1, 0, 10}, {10, 1, 10, 10}};
+}
+
+void TestRoomSheet::outlinesAreDrawnOnce()
+{
+    QFETCH(Boxes, boxes);
+    QFETCH(Lines, lines);
+    const std::vector<QLineF> drawn
+        = mergedOutlines({boxes.begin(), boxes.end()}, QRectF(0, 0, 400, 200));
+    QCOMPARE(Lines(drawn.begin(), drawn.end()), lines);
 }
 
 QTEST_MAIN(TestRoomSheet)

@@ -25,3 +25,11 @@ inline QList<std::pair<const char *, QString>> privateFolders(const QString &roo
         root + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return folders;
 }
+
+// Points HOME and the XDG folders of this process, and of the programs it
+// starts, into a private home inside root.
+inline void usePrivateFolders(const QString &root)
+{
+    for (const auto &[variable, folder] : privateFolders(root))
+        qputenv(variable, QFile::encodeName(folder));
+}

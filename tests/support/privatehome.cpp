@@ -24,8 +24,7 @@ struct PrivateHome {
             std::fprintf(stderr, "privatehome: no temporary folder\n");
             std::abort();
         }
-        for (const auto &[variable, folder] : privateFolders(root.path()))
-            qputenv(variable, QFile::encodeName(folder));
+        usePrivateFolders(root.path());
     }
 };
 
