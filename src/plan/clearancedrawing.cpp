@@ -136,15 +136,4 @@ void ClearanceDrawing::draw(QPainter &painter, const QColor &color) const
     painter.restore();
 }
 
-void drawClearances(
-    QPainter &painter, const Clearances &clearances, const QFont &font, const QColor &color)
-{
-    ClearanceDrawing drawing(font);
-    drawing.layOut(clearances, painter.worldTransform());
-    painter.save();
-    painter.resetTransform();
-    drawing.draw(painter, color);
-    painter.restore();
-}
-
 } // namespace plandex

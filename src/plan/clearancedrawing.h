@@ -25,7 +25,7 @@ namespace plandex {
 //
 // Lays the marks out once per set of clearances, from the digits' glyphs
 // looked up once, so that a drag's frames never shape text; the marks are
-// painted in three calls.
+// painted in a few calls.
 class ClearanceDrawing
 {
 public:
@@ -51,10 +51,5 @@ private:
     QList<QRectF> m_grounds;
     QGlyphRun m_numbers;
 };
-
-// The same for one drawing: the painter's world transform maps room
-// centimetres to the device.
-void drawClearances(
-    QPainter &painter, const Clearances &clearances, const QFont &font, const QColor &color);
 
 } // namespace plandex
