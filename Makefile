@@ -36,6 +36,7 @@ test-asan: deps
 
 bench: build
 	$(BUILD)/bench/plandex_bench
+	$(BUILD)/bench/plandex_freeplace_bench
 	$(BUILD)/bench/plandex_history_bench
 	$(BUILD)/bench/plandex_sheet_bench
 	$(BUILD)/bench/plandex_startup_bench

@@ -76,7 +76,7 @@ int main()
     e.history().stack().clear();
     const size_t movesKept = before - heapInUse();
 
-    RoomContents old {e.K().size(), e.table().rows()};
+    RoomContents old {e.K().size(), e.table().rows(), {}};
     e.table().replaceAll(fullTable(1));
     e.history().roomReplaced(std::move(old));
     before = heapInUse();

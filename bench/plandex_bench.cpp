@@ -115,6 +115,7 @@ void validate(const Editor &e, const Layout &L)
 enum RowId {
     CreateMove,
     MoveMove,
+    SlideMove,
     ResizeMove,
     GrabPress,
     ReleaseCommit,
@@ -128,6 +129,7 @@ enum RowId {
 const char *const rowNames[RowCount] = {
     "K_MouseMove, create band",
     "K_MouseMove, move",
+    "K_MouseMove, move sliding",
     "K_MouseMove, resize",
     "K_MouseDown, move grab",
     "release commit (down+move+up)",
@@ -198,6 +200,32 @@ std::vector<double> runColumn(const Layout &L)
         });
         abandonDrag(e, gx, gy);
         check(e.table().row(n - 1).xValues.first == last.l, "the abandoned move was committed");
+    }
+
+    // A mouse-move in move mode with sliding on: the mouse pulls the last
+    // object into the grid's right face, where it stops one column short,
+    // and alternately up and down, where it slides along the face.
+    {
+        g_context = std::to_string(n) + " sliding move";
+        e.selct_Click();
+        e.K_MouseDown(buttons::left, 0, gx, gy);
+        check(e.state().pressX == gx, "the sliding press did not grab the last object");
+        const Rect start = L.stripPlace(0, 20);
+        e.K_MouseMove(buttons::left, 0, gx + start.l - last.l, gy + start.t - last.t);
+        check(e.state().dragLeft == start.l, "the move to the strip was refused");
+        e.setSliding(true);
+        const int face = L.cols * pitch; // one column right of the grid
+        const int tops[2] = {60, 20};
+        int k = 0;
+        us[SlideMove] = measure([&] {
+            const int top = tops[k++ & 1];
+            e.K_MouseMove(buttons::left, 0, gx + face - 40 - last.l, gy + top - last.t);
+            check(e.state().dragLeft == face && e.state().dragTop == top,
+                "the object did not slide along the grid");
+        });
+        e.setSliding(false);
+        abandonDrag(e, gx, gy);
+        check(e.table().row(n - 1).xValues.first == last.l, "the abandoned slide was committed");
     }
 
     // A mouse-move in resize mode: the last object alternates between two
@@ -405,6 +433,13 @@ int main()
         }
         std::printf(" (limit %.0fx)\n", g.limit);
     }
+    std::printf("Goals: sliding against the plain move, same room\n");
+    std::printf("  %-*s", labelWidth - 2, rowNames[SlideMove]);
+    for (int c = 2; c < columns; ++c) {
+        const double v = results[size_t(c)][SlideMove] / results[size_t(c)][MoveMove];
+        std::printf("  %s: %6.2fx %-4s", heads[c], v, v <= 2 ? "PASS" : "OVER");
+    }
+    std::printf(" (limit 2x)\n");
     std::printf("Goals: 32,767 objects, one frame\n");
     for (RowId row : {Redraw, ReleaseCommit}) {
         std::printf("  %-*s", labelWidth - 2, rowNames[row]);

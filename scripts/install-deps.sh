@@ -7,7 +7,7 @@ set -eu
 packages="cmake ninja-build g++ make pkgconf
 qt6-base-dev qt6-svg-dev libqt6svg6 libfontconfig-dev fonts-dejavu-core
 xvfb x11-xkb-utils xdotool imagemagick
-shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin
+shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin gtk-update-icon-cache
 dpkg-dev file appstream lintian poppler-utils"
 if [ "${1:-}" = fuzz ]; then
     packages="$packages clang-14 libclang-rt-14-dev"

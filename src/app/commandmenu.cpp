@@ -21,8 +21,8 @@ CommandMenu::~CommandMenu()
     delete m_listMenu;
 }
 
-QAction *CommandMenu::add(MenuSection section, const QString &text,
-    const QList<QKeySequence> &shortcuts, std::function<void()> run, bool planOnly)
+QAction *CommandMenu::guarded(
+    const QString &text, const QList<QKeySequence> &shortcuts, std::function<void()> run)
 {
     auto *action = new QAction(text, &m_window);
     action->setShortcuts(shortcuts);
@@ -32,15 +32,30 @@ QAction *CommandMenu::add(MenuSection section, const QString &text,
             run();
     });
     m_window.addAction(action);
+    return action;
+}
+
+QAction *CommandMenu::add(MenuSection section, const QString &text,
+    const QList<QKeySequence> &shortcuts, std::function<void()> run, bool planOnly)
+{
+    QAction *action = guarded(text, shortcuts, std::move(run));
     m_entries.push_back({section, action, nullptr, planOnly});
     return action;
 }
 
-QMenu *CommandMenu::addSubmenu(MenuSection section, const QString &title)
+QMenu *CommandMenu::addSubmenu(MenuSection section, const QString &title, bool planOnly)
 {
     auto *menu = new QMenu(title, &m_window);
-    m_entries.push_back({section, nullptr, menu, true});
+    m_entries.push_back({section, nullptr, menu, planOnly});
     return menu;
+}
+
+QAction *CommandMenu::addTo(QMenu *submenu, const QString &text,
+    const QList<QKeySequence> &shortcuts, std::function<void()> run)
+{
+    QAction *action = guarded(text, shortcuts, std::move(run));
+    submenu->addAction(action);
+    return action;
 }
 
 void CommandMenu::onShow(std::function<void(MenuPlace)> update)

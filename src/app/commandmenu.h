@@ -36,8 +36,13 @@ public:
     // menus unless planOnly.
     QAction *add(MenuSection section, const QString &text, const QList<QKeySequence> &shortcuts,
         std::function<void()> run, bool planOnly = false);
-    // A submenu at the end of its section of the plan's menu.
-    QMenu *addSubmenu(MenuSection section, const QString &title);
+    // A submenu at the end of its section, in the plan's menu only unless
+    // planOnly is false.
+    QMenu *addSubmenu(MenuSection section, const QString &title, bool planOnly = true);
+    // A command with its shortcuts, as add() makes it, as an item of
+    // submenu.
+    QAction *addTo(QMenu *submenu, const QString &text, const QList<QKeySequence> &shortcuts,
+        std::function<void()> run);
     // Called before a menu shows, to bring texts and checks up to date. An
     // action disabled here stays so for its shortcut too: keep enabled
     // states true at all times instead (or leave the action enabled and let
@@ -75,6 +80,9 @@ private:
         std::function<QPointF(QPoint)> plan;
     };
     QMenu *menuFor(MenuPlace place);
+    // A window-wide action that runs only while the window is not busy.
+    QAction *guarded(
+        const QString &text, const QList<QKeySequence> &shortcuts, std::function<void()> run);
 
     QWidget &m_window;
     std::function<bool()> m_busy;

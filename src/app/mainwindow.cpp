@@ -1,13 +1,18 @@
 #include "app/mainwindow.h"
 
+#include "app/accessiblenames.h"
 #include "app/commandmenu.h"
 #include "app/drawingcommands.h"
+#include "app/editcommands.h"
+#include "app/filecommands.h"
+#include "app/objectcommands.h"
 #include "app/objectlistview.h"
 #include "app/overlaycommands.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
 #include "dialogs/icons.h"
 #include "dialogs/opendialog.h"
+#include "dialogs/plainlabel.h"
 #include "dialogs/savedialog.h"
 #include "dialogs/sizedialog.h"
 #include "dialogs/twips.h"
@@ -54,8 +59,8 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     m_K->setObjectName("K");
     m_K->placeAt(planOrigin);
 
-    m_W = placed(new QLabel(this), "W", twipsRect(2040, 0, 975, 255));
-    m_H = placed(new QLabel(this), "H", twipsRect(3000, 0, 975, 255));
+    m_W = placed(plainLabel(this), "W", twipsRect(2040, 0, 975, 255));
+    m_H = placed(plainLabel(this), "H", twipsRect(3000, 0, 975, 255));
 
     auto *link = new LinkLabel(webAddress, this);
     m_Label1 = placed(link, "Label1", twipsRect(4080, 0, 1575, 255));
@@ -65,6 +70,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     m_Label1->setPalette(linkColours);
 
     setTabOrder();
+    nameForScreenReaders(*this);
     // The window opens with the keyboard on the list, first in the tab order.
     m_L->setFocus();
     connectButtons();
@@ -178,6 +184,9 @@ void MainWindow::buildCommands()
         return item.isValid() ? item.center() : QPoint(0, 0);
     });
     addHistoryCommands();
+    addEditCommands(*this, *m_commands);
+    addFileCommands(*this, *m_commands);
+    addObjectCommands(*this, *m_commands);
     addOverlayCommands(*m_commands, *m_K);
     addDrawingCommands(*this, *m_commands);
 }
@@ -266,7 +275,9 @@ void MainWindow::setSizeLabels(const QString &w, const QString &h)
 
 void MainWindow::setCaption(const QString &caption)
 {
-    setWindowTitle(caption);
+    // The caption shows the object's name, and Qt takes "[*]" in a title for
+    // its mark of unsaved changes; doubled, it shows as written.
+    setWindowTitle(QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 }
 
 void MainWindow::setListVisible(bool visible)

@@ -17,7 +17,7 @@ public:
     void message(const QString &text) override;
     bool confirm(const QString &text) override;
     Answer askYesNoCancel(const QString &text) override;
-    QString input(const QString &prompt) override;
+    QString input(const QString &prompt, const QString &initial = {}) override;
 
 private:
     QWidget *m_parent;

@@ -1,5 +1,6 @@
 #include "dialogs/drivelist.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <QStorageInfo>
@@ -76,11 +77,22 @@ bool DriveList::setDrive(const QString &root)
     return true;
 }
 
-QString DriveList::folderForDrive(const QString &root, const QString &currentDir)
+QStringList DriveList::roots() const
 {
+    QStringList listed;
+    for (int i = 0; i < count(); ++i)
+        listed << itemText(i);
+    return listed;
+}
+
+QString DriveList::folderForDrive(
+    const QString &root, const QString &currentDir, const QStringList &roots)
+{
+    // A path lies on the deepest drive that holds it: "/" holds every path,
+    // but not the folders of the drives mounted under it.
     const QString cleanRoot = QDir::cleanPath(root);
     const QString cwd = QDir::cleanPath(currentDir);
-    return isUnder(cwd, cleanRoot) ? cwd : cleanRoot;
+    return driveOf(cwd, roots) == cleanRoot ? cwd : cleanRoot;
 }
 
 QStringList DriveList::mountRoots()

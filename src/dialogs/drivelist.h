@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QComboBox>
-#include <QDir>
 
 namespace plandex {
 
@@ -16,10 +15,13 @@ public:
 
     QString drive() const;
     bool setDrive(const QString &root);
+    // The roots offered, as listed.
+    QStringList roots() const;
 
-    // The folder the directory list goes to when root is chosen.
+    // The folder the directory list goes to when root is chosen from roots:
+    // the working folder when it is on that drive, else the drive's root.
     static QString folderForDrive(
-        const QString &root, const QString &currentDir = QDir::currentPath());
+        const QString &root, const QString &currentDir, const QStringList &roots);
 
     // The listed roots of the mounted volumes, sorted; always holds "/".
     static QStringList mountRoots();

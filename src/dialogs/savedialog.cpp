@@ -3,14 +3,11 @@
 #include "dialogs/dirlist.h"
 #include "dialogs/drivelist.h"
 #include "dialogs/filelist.h"
-#include "dialogs/folderlists.h"
-#include "dialogs/icons.h"
 #include "dialogs/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace plandex {
 
@@ -18,25 +15,29 @@ namespace {
 
 const QString defaultName = QStringLiteral("безымянная комната");
 
+// The list shows only names that end in the extension, in one case or another.
+QString withoutExtension(const QString &fileName)
+{
+    return fileName.left(qMax(0, fileName.size() - 4));
+}
+
 } // namespace
 
 SaveDialog::SaveDialog(
     const QString &mode, std::function<bool(const QString &path)> write, QWidget *parent)
-    : QDialog(parent,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : FolderDialog({.name = "dlgSav",
+                       .caption = mode == QLatin1String("Sav") ? "Сохранение комнаты."
+                                                               : "Экспорт комнаты в рисунок BMP.",
+                       .client = twipsSize(6795, 4905),
+                       .Drive1 = twipsRect(4920, 3600, 1815, 315),
+                       .Dir1 = twipsRect(120, 0, 4695, 3915),
+                       .File1 = twipsRect(4920, 0, 1695, 2625),
+                       .direkt = twipsRect(0, 4320, 6735, 495)},
+        parent)
     , m_saveMode(mode == QLatin1String("Sav"))
     , m_write(std::move(write))
 {
-    setObjectName("dlgSav");
-    setWindowTitle(m_saveMode ? "Сохранение комнаты." : "Экспорт комнаты в рисунок BMP.");
-    setWindowIcon(appIcon());
-    setFixedSize(twipsSize(6795, 4905));
-
-    m_Drive1 = placed(new DriveList(this), "Drive1", twipsRect(4920, 3600, 1815, 315));
-
-    m_Dir1 = placed(new DirList(this), "Dir1", twipsRect(120, 0, 4695, 3915));
-
-    m_direkt = placed(new QLabel(this), "direkt", twipsRect(0, 4320, 6735, 495));
+    File1()->setPattern(u'*' + extension());
 
     m_nam = placed(new QLineEdit(defaultName, this), "nam", twipsRect(120, 3960, 6615, 285));
 
@@ -45,21 +46,20 @@ SaveDialog::SaveDialog(
 
     m_nosav = placed(new QPushButton("Отмена", this), "nosav", twipsRect(4920, 3120, 1695, 375));
 
-    m_File1 = placed(new FileList(this), "File1", twipsRect(4920, 0, 1695, 2625));
-    m_File1->setPattern(u'*' + extension());
-
-    setTabOrder(m_Drive1, m_Dir1);
-    setTabOrder(m_Dir1, m_nam);
+    setTabOrder(Drive1(), Dir1());
+    setTabOrder(Dir1(), m_nam);
     setTabOrder(m_nam, m_sav);
     setTabOrder(m_sav, m_nosav);
-    setTabOrder(m_nosav, m_File1);
+    setTabOrder(m_nosav, File1());
 
-    connect(m_Drive1, &DriveList::driveChanged, this, &SaveDialog::Drive1_Change);
-    connect(m_Dir1, &DirList::pathChanged, this, &SaveDialog::Dir1_Change);
     connect(m_nam, &QLineEdit::textChanged, this, &SaveDialog::recompute);
-    connect(m_File1, &FileList::fileClicked, this, &SaveDialog::File1_Click);
+    // A name typed goes back to the mode's extension.
+    connect(m_nam, &QLineEdit::textEdited, this, [this] {
+        m_picked.clear();
+        recompute();
+    });
     // A double click here only takes the name, as a click does; it saves nothing.
-    connect(m_File1, &FileList::fileDoubleClicked, this, &SaveDialog::File1_Click);
+    connect(File1(), &FileList::fileDoubleClicked, this, &SaveDialog::File1_Click);
     connect(m_sav, &QPushButton::clicked, this, &SaveDialog::sav_Click);
     connect(m_nosav, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -71,17 +71,10 @@ QString SaveDialog::extension() const
     return m_saveMode ? QStringLiteral(".kom") : QStringLiteral(".bmp");
 }
 
-void SaveDialog::showEvent(QShowEvent *event)
-{
-    // A dialog object shown again starts over, as a freshly made one does.
-    if (!event->spontaneous())
-        load();
-    QDialog::showEvent(event);
-}
-
 void SaveDialog::load()
 {
-    showWorkingFolder(*m_Drive1, *m_Dir1, *m_File1);
+    FolderDialog::load();
+    m_picked.clear();
     m_nam->setText(defaultName);
     recompute();
 }
@@ -90,31 +83,31 @@ void SaveDialog::recompute()
 {
     // No check of the name: the file written is exactly the one shown. In the
     // root folder the path shows "//name", which the file system takes as "/name".
-    m_direkt->setText(m_Dir1->path() + u'/' + m_nam->text() + extension());
-}
-
-void SaveDialog::Drive1_Change(const QString &root)
-{
-    // An unreadable drive leaves the folder, and so the target, where it was.
-    m_Dir1->setPath(DriveList::folderForDrive(root));
+    const QString name = !m_picked.isEmpty() && m_nam->text() == withoutExtension(m_picked)
+        ? m_picked
+        : m_nam->text() + extension();
+    direkt()->setText(Dir1()->path() + u'/' + name);
 }
 
 void SaveDialog::Dir1_Change()
 {
+    m_picked.clear();
     recompute();
-    m_File1->setPath(m_Dir1->path());
+    FolderDialog::Dir1_Change();
 }
 
 void SaveDialog::File1_Click(const QString &name)
 {
-    m_nam->setText(name.left(qMax(0, name.size() - 4)));
+    m_picked = name;
+    m_nam->setText(withoutExtension(name));
+    recompute();
 }
 
 void SaveDialog::sav_Click()
 {
     recompute();
     // A failed write has told the user why; keep the dialog for another try.
-    if (m_write && !m_write(m_direkt->text()))
+    if (m_write && !m_write(direkt()->text()))
         return;
     accept();
 }

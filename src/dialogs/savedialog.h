@@ -1,24 +1,19 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/folderdialog.h"
 
 #include <functional>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace plandex {
 
-class DirList;
-class DriveList;
-class FileList;
-
 // The save-and-export dialog dlgSav: a name and the folder to put it in.
 // Mode "Sav" saves a room (".kom"), any other mode exports the plan (".bmp").
 // "Сохранить" hands the target shown in direkt to write; the dialog closes
 // when write reports success and stays open for another try otherwise.
-class SaveDialog : public QDialog
+class SaveDialog : public FolderDialog
 {
     Q_OBJECT
 
@@ -26,37 +21,29 @@ public:
     SaveDialog(const QString &mode, std::function<bool(const QString &path)> write,
         QWidget *parent = nullptr);
 
-    DriveList *Drive1() const { return m_Drive1; }
-    DirList *Dir1() const { return m_Dir1; }
-    QLabel *direkt() const { return m_direkt; }
     QLineEdit *nam() const { return m_nam; }
     QPushButton *sav() const { return m_sav; }
     QPushButton *nosav() const { return m_nosav; }
-    FileList *File1() const { return m_File1; }
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     QString extension() const;
-    void load();
+    void load() override;
     void recompute();
-    void Drive1_Change(const QString &root);
-    void Dir1_Change();
-    void File1_Click(const QString &name);
+    void Dir1_Change() override;
+    void File1_Click(const QString &name) override;
     void sav_Click();
 
     // Fixed when the dialog is made: the caller's status text may say
     // something else by the time a failed write is retried.
     const bool m_saveMode;
     std::function<bool(const QString &path)> m_write;
-    DriveList *m_Drive1;
-    DirList *m_Dir1;
-    QLabel *m_direkt;
+    // The file last clicked: while nam still holds its name, untyped, in
+    // its folder, that very file is the target, whatever the case of its
+    // extension.
+    QString m_picked;
     QLineEdit *m_nam;
     QPushButton *m_sav;
     QPushButton *m_nosav;
-    FileList *m_File1;
 };
 
 } // namespace plandex

@@ -1,6 +1,7 @@
 #include "dialogs/sizedialog.h"
 
 #include "dialogs/icons.h"
+#include "dialogs/plainlabel.h"
 #include "dialogs/twips.h"
 #include "model/localenumber.h"
 #include "model/numberreading.h"
@@ -24,10 +25,10 @@ SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
     setWindowIcon(QIcon());
     setFixedSize(twipsSize(4680, 1185));
 
-    m_ob = placed(new QLabel(this), "ob", twipsRect(0, 120, 3135, 255));
+    m_ob = placed(plainLabel(this), "ob", twipsRect(0, 120, 3135, 255));
 
-    m_Label1 = placed(new QLabel("Длина:", this), "Label1", twipsRect(0, 480, 735, 255));
-    m_Label2 = placed(new QLabel("Ширина", this), "Label2", twipsRect(1440, 480, 735, 255));
+    m_Label1 = placed(plainLabel(this, "Длина:"), "Label1", twipsRect(0, 480, 735, 255));
+    m_Label2 = placed(plainLabel(this, "Ширина"), "Label2", twipsRect(1440, 480, 735, 255));
     // The layout was made for a narrower font than most desktops use: let
     // a caption run on to the right rather than lose its last letter.
     for (QLabel *caption : {m_Label1, m_Label2})

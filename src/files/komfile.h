@@ -67,6 +67,8 @@ struct KomError {
 inline constexpr int komMaxSide = 4096;
 // The object table counts in 16-bit signed numbers.
 inline constexpr int komMaxObjects = 32767;
+// The longest object name a room may hold, in characters.
+inline constexpr int komMaxNameLength = 1000;
 // The header every room file begins with.
 inline constexpr char komHeader[] = "komfile: ";
 

@@ -5,9 +5,13 @@
 #include "plan/clearances.h"
 #include "plan/plansurface.h"
 #include "plan/roomhistory.h"
+#include "plan/sliding.h"
 #include "plan/windowport.h"
 
 #include <QImage>
+#include <QPointF>
+
+#include <optional>
 
 #include <optional>
 
@@ -15,6 +19,8 @@ namespace plandex {
 
 inline const QString appTitle = QStringLiteral("Plandex");
 inline const QString mainCaption = QStringLiteral("My Plandex");
+inline const QString objectNamePrompt
+    = QStringLiteral("Введите название этого объекта\r\n(Например 'Диван')");
 
 // Mouse buttons as the handlers see them, summed when several are down.
 namespace buttons {
@@ -90,9 +96,28 @@ public:
 
     // In resize mode, opens the size dialog for the current object.
     void K_DblClick();
+    // The size dialog for the current object, in any mode.
+    void enterSize();
+    // Asks for a new name of the current object, the old one filled in.
+    void renameObject();
     // Gives the current object length a and width b, keeping its top-left
     // corner, unless it would be empty, leave the room or meet an object.
     void vvod(double a, double b);
+
+    // Commands from the keyboard and the menus. Each change is one undo
+    // step; one that cannot be done changes nothing and tells why.
+    // Moves the current object by dx, dy (one of them 0), as far towards
+    // it as it can go without passing anything.
+    void nudge(int dx, int dy);
+    // Swaps the current object's length and width about its centre; when
+    // it does not fit there turned, it goes to the nearest place it fits.
+    void turnCurrent();
+    // A copy of the current object at the nearest free place to it.
+    void copyCurrent();
+    // DelObj_Click, when there is an object to delete.
+    void deleteCurrent();
+    // A new object of the given size, centred as near to at as it fits.
+    void addPiece(const QString &name, QSize size, QPointF at);
 
     // Asks for a new room's size and starts an empty room of that size.
     void btnNew_Click();
@@ -126,6 +151,11 @@ public:
     const QString &roomFile() const { return m_roomFile; }
     void setRoomFile(const QString &path) { m_roomFile = path; }
 
+    // Whether a move or resize that would meet something goes as far as it
+    // can instead of stopping where it was.
+    bool sliding() const { return m_sliding; }
+    void setSliding(bool on) { m_sliding = on; }
+
     // The size labels W and H.
     void showSize(const QString &w, const QString &h);
     void showSize(qint64 w, qint64 h);
@@ -137,6 +167,21 @@ private:
     // The collision test with the row to leave out given explicitly (-1:
     // none); stolknov leaves out the selected row.
     void collisionTest(double Xa, double Ya, double Xb, double Yb, int exemptRow);
+    // The current object's rectangle, for a command to act on; empty, with
+    // the reason told, when there is none or its corners are not in order.
+    std::optional<SpatialIndex::Box> currentBox();
+    // False, after saying so, when no object is current.
+    bool haveCurrentObject();
+    // The nearest free place for a width x height box; the reason is told
+    // when there is none.
+    std::optional<QPoint> freePlace(
+        qint64 width, qint64 height, QPoint target, int exemptRow, const QString &refusal);
+    // Moves the current object to r, or appends a new object there, after
+    // the collision test, as one undo step; it ends up current.
+    void placeCurrent(const SpatialIndex::Box &r);
+    void appendPlaced(const QString &name, const SpatialIndex::Box &r);
+    // False, with the reason told, when the table is full.
+    bool roomForAnotherRow();
     // Puts the press-time snapshot back, where the last preview lay.
     void restoreSnapshot();
     void pressCreate(double X, double Y);
@@ -144,6 +189,11 @@ private:
     void moveCreate(double X, double Y);
     void moveObject(double X, double Y);
     void resizeObject(double X, double Y);
+    // Moves the preview as far as it can towards wanted; false when the
+    // slide cannot judge the room and the drag step goes as it always did.
+    bool slidePreview(const Edges &wanted, bool resize);
+    // The size dialog for the selected row, from what the labels show.
+    void sizeDialogFromLabels();
     void releaseCreate();
     void cancelCreation();
     // Rewrites the selected row with the preview rectangle.
@@ -165,6 +215,7 @@ private:
     // A drag's preview is on the plan where the table has no such object;
     // only a redraw takes it off.
     bool m_previewShown = false;
+    bool m_sliding = false;
     QString m_roomFile;
 };
 

@@ -77,10 +77,11 @@ void Editor::moveObject(double X, double Y)
     // An edge that does not fit 32 bits fails the step: the test is skipped
     // and its last verdict stands.
     const bool fits = allFit({left, top, right, bottom});
-    if (fits)
+    const bool slid = fits && m_sliding && slidePreview({left, top, right, bottom}, false);
+    if (fits && !slid)
         stolknov(double(left), double(top), double(right), double(bottom));
     // A rectangle the test never saw is not taken as the preview.
-    if (fits && !s.collided) {
+    if (fits && !slid && !s.collided) {
         s.dragLeft = qint32(left);
         s.dragTop = qint32(top);
         s.dragRight = qint32(right);
@@ -101,11 +102,16 @@ void Editor::resizeObject(double X, double Y)
     const qint64 right = qint64(s.objRight) + s.dragDX;
     const qint64 bottom = qint64(s.objBottom) + s.dragDY;
     const bool fits = allFit({right, bottom});
-    if (fits)
+    const bool bigEnough = right - 5 >= s.objLeft && bottom - 5 >= s.objTop;
+    // A slide stops at the walls, so the mouse may leave the plan.
+    const bool slid = fits && bigEnough && m_sliding
+        && slidePreview({s.objLeft, s.objTop, right, bottom}, true);
+    if (slid)
+        showSize32(qint64(s.dragRight) - s.dragLeft, qint64(s.dragBottom) - s.dragTop);
+    if (fits && !slid)
         stolknov(s.objLeft, s.objTop, double(right), double(bottom));
     // At least 5 wide and high (a new object needs more than 5).
-    const bool valid = fits && right - 5 >= s.objLeft && bottom - 5 >= s.objTop && !s.collided
-        && m_K.point(X, Y) != -1;
+    const bool valid = fits && !slid && bigEnough && !s.collided && m_K.point(X, Y) != -1;
     if (valid) {
         showSize32(right - s.objLeft, bottom - s.objTop);
         s.dragLeft = s.objLeft;

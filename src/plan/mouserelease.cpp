@@ -6,12 +6,6 @@
 
 namespace plandex {
 
-namespace {
-
-const QString namePrompt = QStringLiteral("Введите название этого объекта\r\n(Например 'Диван')");
-
-} // namespace
-
 void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
 {
     WindowState &s = m_state;
@@ -75,7 +69,7 @@ void Editor::releaseCreate()
     if (!m_bandAccepted) {
         cancelCreation();
     } else {
-        s.tmpStr = cleanObjectName(m_prompts.input(namePrompt));
+        s.tmpStr = cleanObjectName(m_prompts.input(objectNamePrompt));
         if (s.tmpStr.isEmpty()) {
             cancelCreation();
         } else {

@@ -13,6 +13,23 @@ void Editor::K_DblClick()
         m_state.tmpStr = QStringLiteral("laga");
         return;
     }
+    sizeDialogFromLabels();
+}
+
+void Editor::enterSize()
+{
+    if (!haveCurrentObject())
+        return;
+    // What the press of a double click leaves in the labels: in another
+    // mode, or after a right click, they may show the room instead.
+    getXY(m_table, m_state);
+    const WindowState &s = m_state;
+    showSize32(qint64(s.objRight) - s.objLeft, qint64(s.objBottom) - s.objTop);
+    sizeDialogFromLabels();
+}
+
+void Editor::sizeDialogFromLabels()
+{
     getXY(m_table, m_state);
     m_window.showSizeDialog(m_table.selectedName(), m_state.labelW, m_state.labelH);
     fillObj(colors::green);

@@ -39,8 +39,9 @@ public:
     virtual bool confirm(const QString &text) = 0;
     // Yes (the default), No and Cancel (Esc, and the close box).
     virtual Answer askYesNoCancel(const QString &text) = 0;
-    // A one-line input box; the empty text on Cancel.
-    virtual QString input(const QString &prompt) = 0;
+    // A one-line input box, holding initial (selected) when it opens; the
+    // empty text on Cancel.
+    virtual QString input(const QString &prompt, const QString &initial = {}) = 0;
 };
 
 } // namespace plandex

@@ -2,6 +2,10 @@
 
 #include "shell/roomfiletype.h"
 
+#include <QFile>
+
+#include <algorithm>
+
 namespace plandex {
 
 QString execArgument(const QString &argument)
@@ -26,6 +30,19 @@ QString execArgument(const QString &argument)
     if (quote)
         out += u'"';
     return out;
+}
+
+bool fitsExecLine(const QString &program)
+{
+    // A name the file system could not decode has become something else.
+    if (!program.startsWith(u'/') || program.contains(QChar::ReplacementCharacter)
+        || QFile::decodeName(QFile::encodeName(program)) != program)
+        return false;
+    // % starts a field code, and GLib looks the program up before it
+    // undoes %%; control characters end or garble the line in some readers;
+    // the format forbids = in the program's name.
+    return std::none_of(program.begin(), program.end(),
+        [](QChar c) { return c == u'%' || c == u'=' || c.category() == QChar::Other_Control; });
 }
 
 QString keyFileValue(const QString &value)

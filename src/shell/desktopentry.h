@@ -14,6 +14,10 @@ QString execArgument(const QString &argument);
 // carriage return escaped (the key-file layer under Exec's quoting).
 QString keyFileValue(const QString &value);
 
+// Whether program, an absolute path, can be the program of an Exec line
+// and still name that very file. Quoting carries any other character.
+bool fitsExecLine(const QString &program);
+
 // The desktop entry that opens room files with program (an absolute path,
 // or a name looked up on PATH for the installed entry).
 QByteArray desktopEntry(const QString &program);

@@ -15,12 +15,14 @@ struct XdgFolders {
 
 // Makes program (an absolute path) the handler of room files for the user
 // owning folders, the freedesktop way: a MIME package, a desktop entry,
-// the two icons and the default in mimeapps.list. Files already holding
-// the right bytes are left alone, the rest are replaced atomically; the
-// MIME and desktop databases are rebuilt by their tools, run to their end,
-// only after a change. Nothing is ever reported: a missing tool or folder
-// that cannot be written leaves things as they were. Returns the files it
-// wrote.
+// the two icons and the default in mimeapps.list, unless the user chose
+// another application there. Files already holding the right bytes are
+// left alone, the rest are replaced atomically, and anything there that is
+// not a file is never read or replaced; a path that no Exec line can carry
+// registers nothing. A database whose cache is older than our files is
+// rebuilt by its tool, run to its end. Nothing is ever reported: a missing
+// tool or folder that cannot be written leaves things as they were.
+// Returns the files it wrote.
 QStringList registerFileType(const QString &program, const XdgFolders &folders);
 
 // The same on a worker thread, so that neither the writes, which are

@@ -1,6 +1,14 @@
 #include "shell/mimeappslist.h"
 
+#include "files/safesave.h"
+#include "files/wholefile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIODevice>
 #include <QList>
+
+#include <algorithm>
 
 namespace plandex {
 
@@ -18,6 +26,14 @@ QByteArray keyOf(const QByteArray &line)
 {
     const qsizetype eq = line.indexOf('=');
     return eq < 0 ? QByteArray() : line.left(eq).trimmed();
+}
+
+// Whether a "key=value" line names an application ("a.desktop;b.desktop;").
+bool namesAnApplication(const QByteArray &line)
+{
+    const QList<QByteArray> names = line.mid(line.indexOf('=') + 1).split(';');
+    return std::any_of(names.begin(), names.end(),
+        [](const QByteArray &name) { return !name.trimmed().isEmpty(); });
 }
 
 QByteArray lineEnding(const QByteArray &line)
@@ -46,7 +62,7 @@ QByteArray withDefaultApplication(
     const QByteArray eol = list.contains("\r\n") ? QByteArrayLiteral("\r\n") : "\n";
 
     bool inDefaults = false;
-    bool replaced = false;
+    qsizetype keyLine = -1; // the last one, which readers of the list go by
     qsizetype groupEnd = -1; // index after the last key line of the group
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QByteArray bare = lines[i].trimmed();
@@ -60,13 +76,16 @@ QByteArray withDefaultApplication(
             continue;
         if (!bare.isEmpty() && !bare.startsWith('#'))
             groupEnd = i + 1;
-        if (keyOf(bare) == key) {
-            lines[i] = entry + lineEnding(lines[i]);
-            replaced = true;
-        }
+        if (keyOf(bare) == key)
+            keyLine = i;
     }
 
-    if (!replaced) {
+    // The user's choice stays, and so does ours in whatever form it has.
+    if (keyLine >= 0 && namesAnApplication(lines[keyLine]))
+        return list;
+    if (keyLine >= 0) {
+        lines[keyLine] = entry + lineEnding(lines[keyLine]);
+    } else {
         if (groupEnd < 0) {
             if (!lines.isEmpty() && !lines.last().endsWith('\n'))
                 lines.last() += eol;
@@ -80,6 +99,35 @@ QByteArray withDefaultApplication(
         lines.insert(groupEnd, entry + eol);
     }
     return lines.join();
+}
+
+bool setDefaultApplication(const QString &path, const QString &mimeType, const QString &desktopFile,
+    const std::function<void()> &beforeRename)
+{
+    // Other programs write the list too, with no lock to share: it is read
+    // again as late as the safe writer allows, and a change made meanwhile
+    // is merged rather than lost. A list that never settles is left to them.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const WholeFile list = ReadWholeFile(path);
+        if (list.problem != ReadProblem::None && list.problem != ReadProblem::Missing)
+            return false;
+        const QByteArray merged = withDefaultApplication(list.bytes, mimeType, desktopFile);
+        if (merged == list.bytes || !QDir().mkpath(QFileInfo(path).absolutePath()))
+            return false;
+        bool changed = false;
+        const QString failure = saveFileSafely(path, [&](QIODevice &file) {
+            if (file.write(merged) != merged.size())
+                return false;
+            if (beforeRename)
+                beforeRename();
+            const WholeFile now = ReadWholeFile(path);
+            changed = now.problem != list.problem || now.bytes != list.bytes;
+            return !changed;
+        });
+        if (!changed)
+            return failure.isEmpty();
+    }
+    return false;
 }
 
 } // namespace plandex

@@ -8,6 +8,7 @@
 #include "plan/editor.h"
 #include "support/fakewindow.h"
 #include "support/filebytes.h"
+#include "support/tmpfsmount.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -18,7 +19,6 @@
 
 #include <memory>
 #include <sys/fsuid.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,25 +85,6 @@ struct Room {
             rows << e.table().name(i) + "," + e.table().xText(i) + "," + e.table().yText(i);
     }
     bool operator==(const Room &) const = default;
-};
-
-// A small tmpfs for one row, unmounted when the row ends.
-struct Mount {
-    QByteArray path;
-    bool mounted;
-    Mount(const QString &at, const char *options)
-        : path(QFile::encodeName(at))
-        , mounted(QDir().mkpath(at) && ::mount("tmpfs", path, "tmpfs", 0, options) == 0)
-    { }
-    bool readOnly()
-    {
-        return ::mount("tmpfs", path, "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-    ~Mount()
-    {
-        if (mounted)
-            ::umount2(path, MNT_DETACH);
-    }
 };
 
 // Root reads any file whatever its mode; a file-system uid of nobody
@@ -250,7 +231,7 @@ void TestBadInputs::catalogue()
     editor.testpoz(325, 325);
     QCOMPARE(editor.table().selection(), 2);
 
-    std::unique_ptr<Mount> mount;
+    std::unique_ptr<TmpfsMount> mount;
     std::unique_ptr<NoRootReading> noRoot;
     QString path = dir.filePath("room.kom");
     const QString kind = input.value(0);
@@ -276,7 +257,7 @@ void TestBadInputs::catalogue()
         const QString folder = dir.filePath("target");
         path = folder + (via == Via::Save ? "/old.kom" : "/old.bmp");
         if (kind == "read-only folder" || kind == "full disk") {
-            mount = std::make_unique<Mount>(folder, "size=64k");
+            mount = std::make_unique<TmpfsMount>(folder);
             if (!mount->mounted)
                 QSKIP("cannot mount a tmpfs here (needs root with CAP_SYS_ADMIN)");
             QVERIFY(put(path, oldRoom));

@@ -1,8 +1,7 @@
 #include "app/commandmenu.h"
 #include "app/mainwindow.h"
 #include "app/objectlistview.h"
-#include "support/fakewindow.h"
-#include "support/plandriver.h"
+#include "support/drawnroom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,28 +22,7 @@ private slots:
 
 namespace {
 
-// Two objects, the second current, the window shown and active.
-struct Room {
-    ScriptedPrompts prompts;
-    MainWindow window {&prompts};
-    PlanDriver plan {window};
-    QListView *list = window.findChild<QListView *>("L");
-
-    Room()
-    {
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            qFatal("window not active");
-        prompts.inputAnswers = {"Стол", "Шкаф"};
-        plan.drag({10, 10}, {70, 50});
-        plan.drag({100, 100}, {160, 140});
-    }
-    ~Room()
-    {
-        if (QWidget *popup = QApplication::activePopupWidget())
-            popup->close();
-    }
+struct Room : DrawnRoom {
     QString openMenu() const
     {
         QWidget *popup = QApplication::activePopupWidget();

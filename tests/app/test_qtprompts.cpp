@@ -1,4 +1,5 @@
 #include "app/qtprompts.h"
+#include "files/komfile.h"
 #include "support/modal.h"
 
 #include <QInputDialog>
@@ -17,6 +18,9 @@ class TestQtPrompts : public QObject
 private slots:
     void confirmSpeaksRussian();
     void inputGivesTheTextOrNothing();
+    void inputOpensWithTheGivenTextSelected();
+    void inputTakesNoLongerName_data();
+    void inputTakesNoLongerName();
     void messageIsTitledPlandex();
 };
 
@@ -56,6 +60,51 @@ void TestQtPrompts::inputGivesTheTextOrNothing()
         d->reject();
     });
     QCOMPARE(prompts.input("Имя"), QString());
+}
+
+void TestQtPrompts::inputOpensWithTheGivenTextSelected()
+{
+    QtPrompts prompts;
+    QString shown, selected;
+    OnModal<QInputDialog> act([&](QInputDialog *d) {
+        auto *edit = d->findChild<QLineEdit *>();
+        shown = edit->text();
+        selected = edit->selectedText();
+        edit->insert("Шкаф"); // as typing does: the selection goes
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    QCOMPARE(prompts.input("Имя", "<b>Стол</b>"), QString("Шкаф"));
+    QCOMPARE(shown, QString("<b>Стол</b>"));
+    QCOMPARE(selected, shown);
+}
+
+void TestQtPrompts::inputTakesNoLongerName_data()
+{
+    QTest::addColumn<int>("typed");
+    QTest::addColumn<int>("taken");
+
+    QTest::newRow("one under the limit") << komMaxNameLength - 1 << komMaxNameLength - 1;
+    QTest::newRow("at the limit") << komMaxNameLength << komMaxNameLength;
+    QTest::newRow("over it") << komMaxNameLength + 5 << komMaxNameLength;
+}
+
+void TestQtPrompts::inputTakesNoLongerName()
+{
+    QFETCH(int, typed);
+    QFETCH(int, taken);
+    QCOMPARE(komMaxNameLength, 1000);
+
+    QtPrompts prompts;
+    OnModal<QInputDialog> typeAndOk([&](QInputDialog *d) {
+        // Keys one by one, then a paste at the end.
+        if (auto *edit = d->findChild<QLineEdit *>()) {
+            QTest::keyClicks(edit, QString(typed, u'a'));
+            edit->insert("bcd");
+        }
+        d->accept();
+    });
+    QCOMPARE(
+        prompts.input("Имя"), QString(taken, u'a') + QString("bcd").left(komMaxNameLength - taken));
 }
 
 void TestQtPrompts::messageIsTitledPlandex()

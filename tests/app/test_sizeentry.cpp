@@ -5,6 +5,7 @@
 #include "support/planchecks.h"
 #include "support/plandriver.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -90,6 +91,8 @@ private slots:
     void sizesUnderOneAreRefused_data();
     void sizesUnderOneAreRefused();
     void doubleClickOutsideResizeModeOpensNothing();
+    void sizesKeyWorksInEveryMode_data();
+    void sizesKeyWorksInEveryMode();
     void closeBoxCountsAsNo();
     void roomLimits_data();
     void roomLimits();
@@ -241,6 +244,45 @@ void TestSizeEntry::doubleClickOutsideResizeModeOpensNothing()
     s.plan.doubleClick({300, 300});
     QVERIFY(!watch.fired());
     QCOMPARE(s.e.table().count(), 1);
+    QCOMPARE(planFault(s.e), QString());
+}
+
+void TestSizeEntry::sizesKeyWorksInEveryMode_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QPoint>("rightClick"); // picks the object in move and resize mode
+    QTest::addColumn<bool>("opened"); // else no object is current
+
+    QTest::newRow("create") << "create" << QPoint(-1, -1) << true;
+    // The right press shows the room's size in the labels, not the object's.
+    QTest::newRow("move") << "selct" << QPoint(120, 110) << true;
+    QTest::newRow("resize") << "Rsiz" << QPoint(120, 110) << true;
+    QTest::newRow("no current object") << "selct" << QPoint(300, 300) << false;
+}
+
+void TestSizeEntry::sizesKeyWorksInEveryMode()
+{
+    QFETCH(QString, mode);
+    QFETCH(QPoint, rightClick);
+    QFETCH(bool, opened);
+    Session s;
+    s.e.K().resize({700, 500});
+    addObject(s.e, "B", QRect(QPoint(400, 400), QPoint(450, 450)));
+    addObject(s.e, "A", objectA);
+    s.click(qPrintable(mode));
+    if (rightClick.x() >= 0) {
+        s.plan.press(rightClick, Qt::RightButton);
+        s.plan.release(rightClick, Qt::RightButton);
+        // It opened the plan's menu; the key comes instead.
+        if (QWidget *menu = QApplication::activePopupWidget())
+            menu->close();
+    }
+    s.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.window));
+    s.answer([&] { QTest::keyClick(&s.window, Qt::Key_M, Qt::ControlModifier); }, "80", "40");
+    QCOMPARE(s.shown, opened ? QStringList({"A", "50", "30"}) : QStringList());
+    QCOMPARE(s.prompts.messages, opened ? QStringList() : QStringList {"Сначала выберите объект!"});
+    QCOMPARE(rowRect(s.e, 1), opened ? QRect(QPoint(100, 100), QPoint(180, 140)) : objectA);
     QCOMPARE(planFault(s.e), QString());
 }
 

@@ -3,12 +3,13 @@
 #include "dialogs/filelist.h"
 #include "dialogs/opendialog.h"
 #include "dialogs/savedialog.h"
+#include "support/tmpfsmount.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,8 +43,9 @@ const QString unnamed = QStringLiteral("безымянная комната");
 
 // Acts on a shown dialog as the user would: "click:NAME", "dclick:NAME",
 // "dir:SUB", "type:TEXT" (replaces nam, checking direkt at every key),
-// "drive" (picks the working folder's drive), "ok" (by mouse), "enter", "esc",
-// "close" (the close box).
+// "drive:ROOT" (picks a drive; without ROOT the working folder's), "ok" and
+// "cancel" (by mouse), "enter:CONTROL" and "esc:CONTROL" (keys in a control,
+// the file list when none is named), "close" (the close box).
 bool act(QDialog &dialog, const QString &step)
 {
     if (!dialog.isVisible())
@@ -68,7 +70,7 @@ bool act(QDialog &dialog, const QString &step)
         return dirs->setPath(dirs->path() + '/' + arg);
     } else if (verb == "type") {
         auto *nam = control<QLineEdit>(dialog, "nam");
-        const QString ext = control<QLabel>(dialog, "direkt")->text().right(4);
+        const QString ext = files->pattern().mid(1);
         nam->clear();
         for (int typed = 0; typed <= arg.size(); ++typed) {
             // One key at a time; keyClicks takes Latin-1 only.
@@ -79,13 +81,24 @@ bool act(QDialog &dialog, const QString &step)
                 return false;
         }
     } else if (verb == "drive") {
+        const int index = drives->findText(
+            arg.isEmpty() ? DriveList::driveOf(QDir::currentPath(), DriveList::mountRoots()) : arg);
+        if (index < 0)
+            return false;
+        // Picked even when it is the one shown already.
         drives->setCurrentIndex(-1);
-        drives->setCurrentIndex(
-            drives->findText(DriveList::driveOf(QDir::currentPath(), DriveList::mountRoots())));
-    } else if (verb == "ok") {
-        QTest::mouseClick(control(dialog, open ? "op" : "sav"), Qt::LeftButton);
+        drives->setCurrentIndex(index);
+    } else if (verb == "ok" || verb == "cancel") {
+        const bool ok = verb == "ok";
+        QTest::mouseClick(
+            control(dialog, open ? (ok ? "op" : "noop") : (ok ? "sav" : "nosav")), Qt::LeftButton);
     } else if (verb == "enter" || verb == "esc") {
-        QTest::keyClick(files, verb == "enter" ? Qt::Key_Return : Qt::Key_Escape);
+        QWidget *target = arg.isEmpty() ? files : control(dialog, arg);
+        if (!target)
+            return false;
+        // A focused button takes Enter for itself.
+        target->setFocus();
+        QTest::keyClick(target, verb == "enter" ? Qt::Key_Return : Qt::Key_Escape);
     } else if (verb == "close") {
         dialog.close();
     } else {
@@ -113,10 +126,6 @@ private slots:
     void controls();
     void tabOrder_data();
     void tabOrder();
-    void enterPressesTheDefaultButton_data();
-    void enterPressesTheDefaultButton();
-    void cancelRejects_data();
-    void cancelRejects();
     void listsStartAtTheWorkingDirectory_data() { addKinds(); }
     void listsStartAtTheWorkingDirectory();
 
@@ -130,6 +139,8 @@ private slots:
     void rootFolderPathsReachTheFile();
     void eachShowingStartsOver_data() { addKinds(); }
     void eachShowingStartsOver();
+    void aDriveGoesToItsRootUnlessItHoldsTheWorkingFolder_data() { addKinds(); }
+    void aDriveGoesToItsRootUnlessItHoldsTheWorkingFolder();
 
 private:
     std::unique_ptr<QTemporaryDir> m_tmp;
@@ -218,10 +229,12 @@ void TestFileDialogs::controls()
         QCOMPARE(label->text(), text);
     else if (const auto *edit = qobject_cast<const QLineEdit *>(w))
         QCOMPARE(edit->text(), text);
-    else if (const auto *button = qobject_cast<const QPushButton *>(w))
+    else if (const auto *button = qobject_cast<const QPushButton *>(w)) {
         QCOMPARE(button->text(), text);
-    else if (const auto *files = qobject_cast<const FileList *>(w))
+        QCOMPARE(button->isDefault(), name == "op" || name == "sav");
+    } else if (const auto *files = qobject_cast<const FileList *>(w)) {
         QCOMPARE(files->pattern(), text);
+    }
 }
 
 void TestFileDialogs::tabOrder_data()
@@ -246,92 +259,10 @@ void TestFileDialogs::tabOrder()
             visited << w->objectName();
     }
     QCOMPARE(visited, order);
-}
-
-void TestFileDialogs::enterPressesTheDefaultButton_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("from");
-
-    QTest::newRow("open, from the file list") << "open"
-                                              << "op"
-                                              << "File1";
-    QTest::newRow("save, from the name") << "save"
-                                         << "sav"
-                                         << "nam";
-}
-
-void TestFileDialogs::enterPressesTheDefaultButton()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, button);
-    QFETCH(QString, from);
-
-    const auto dialog = makeDialog(kind);
+    // The keyboard starts at the first of them.
     dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-    QSignalSpy clicked(control<QPushButton>(*dialog, button), &QPushButton::clicked);
-
-    // In the folder list Enter opens the highlighted folder instead.
-    QTest::keyClick(control(*dialog, "Dir1"), Qt::Key_Return);
-    QCOMPARE(clicked.count(), 0);
-    QVERIFY(dialog->isVisible());
-    QTest::keyClick(control(*dialog, from), Qt::Key_Return);
-    QCOMPARE(clicked.count(), 1);
-}
-
-void TestFileDialogs::cancelRejects_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("cancel");
-    QTest::addColumn<QString>("how");
-
-    QTest::newRow("open, Esc") << "open"
-                               << "noop"
-                               << "Esc";
-    QTest::newRow("open, Отмена") << "open"
-                                  << "noop"
-                                  << "click";
-    QTest::newRow("open, Enter on Отмена") << "open"
-                                           << "noop"
-                                           << "Enter";
-    QTest::newRow("save, Esc") << "save"
-                               << "nosav"
-                               << "Esc";
-    QTest::newRow("save, Отмена") << "save"
-                                  << "nosav"
-                                  << "click";
-    QTest::newRow("save, Enter on Отмена") << "save"
-                                           << "nosav"
-                                           << "Enter";
-}
-
-void TestFileDialogs::cancelRejects()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, cancel);
-    QFETCH(QString, how);
-
-    const auto dialog = makeDialog(kind);
-    QSignalSpy rejected(dialog.get(), &QDialog::rejected);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-    QVERIFY(!control<QPushButton>(*dialog, cancel)->isDefault());
-
-    auto *button = control<QPushButton>(*dialog, cancel);
-    if (how == "Esc") {
-        QTest::keyClick(control(*dialog, "Dir1"), Qt::Key_Escape);
-    } else if (how == "click") {
-        QTest::mouseClick(button, Qt::LeftButton);
-    } else {
-        // A focused button takes Enter for itself.
-        button->setFocus();
-        QTest::keyClick(button, Qt::Key_Return);
-    }
-
-    QCOMPARE(rejected.count(), 1);
-    QVERIFY(!dialog->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QCOMPARE(dialog->focusWidget()->objectName(), order.first());
 }
 
 void TestFileDialogs::listsStartAtTheWorkingDirectory()
@@ -414,7 +345,13 @@ void TestFileDialogs::actions_data()
         << "open" << L {"dir:sub", "click:d.kom", "drive", "click:B.KOM", "enter"} << L {"B.KOM"}
         << A;
     QTest::newRow("open: nothing chosen") << "open" << L {"ok"} << L {""} << A;
+    QTest::newRow("open: Enter in the folder list only opens the folder")
+        << "open" << L {"click:a.kom", "enter:Dir1"} << L {} << -1;
     QTest::newRow("open: Esc") << "open" << L {"click:a.kom", "esc"} << L {} << R;
+    QTest::newRow("open: Esc in the folder list") << "open" << L {"esc:Dir1"} << L {} << R;
+    QTest::newRow("open: Отмена") << "open" << L {"click:a.kom", "cancel"} << L {} << R;
+    QTest::newRow("open: Enter on Отмена")
+        << "open" << L {"click:a.kom", "enter:noop"} << L {} << R;
     QTest::newRow("open: close box") << "open" << L {"click:a.kom", "close"} << L {} << R;
     QTest::newRow("save: Сохранить") << "Sav" << L {"ok"} << L {room} << A;
     QTest::newRow("save: typed, Enter")
@@ -422,18 +359,29 @@ void TestFileDialogs::actions_data()
     QTest::newRow("save: empty name") << "Sav" << L {"type:", "ok"} << L {".kom"} << A;
     QTest::newRow("save: typed with extension")
         << "Sav" << L {"type:plan.kom", "ok"} << L {"plan.kom.kom"} << A;
-    QTest::newRow("save: click") << "Sav" << L {"click:B.KOM", "ok"} << L {"B.kom"} << A;
+    QTest::newRow("save: Enter in the folder list, then in the name")
+        << "Sav" << L {"enter:Dir1", "enter:nam"} << L {room} << A;
+    QTest::newRow("save: click") << "Sav" << L {"click:a.kom", "ok"} << L {"a.kom"} << A;
+    QTest::newRow("save: click replaces that very file")
+        << "Sav" << L {"click:B.KOM", "ok"} << L {"B.KOM"} << A;
+    QTest::newRow("save: click, then the name typed")
+        << "Sav" << L {"click:B.KOM", "type:B", "ok"} << L {"B.kom"} << A;
+    QTest::newRow("save: click, then another folder")
+        << "Sav" << L {"click:B.KOM", "dir:sub", "ok"} << L {"sub/B.kom"} << A;
     QTest::newRow("save: double click only takes the name")
         << "Sav" << L {"dclick:a.kom", "ok"} << L {"a.kom"} << A;
     QTest::newRow("save: other folder, drive")
         << "Sav" << L {"dir:sub", "click:d.kom", "drive", "ok"} << L {"d.kom"} << A;
     QTest::newRow("save: Esc") << "Sav" << L {"type:x", "esc"} << L {} << R;
+    QTest::newRow("save: Esc in the folder list") << "Sav" << L {"esc:Dir1"} << L {} << R;
+    QTest::newRow("save: Отмена") << "Sav" << L {"cancel"} << L {} << R;
+    QTest::newRow("save: Enter on Отмена") << "Sav" << L {"enter:nosav"} << L {} << R;
     QTest::newRow("save: close box") << "Sav" << L {"close"} << L {} << R;
     QTest::newRow("save: failed write, another try")
         << "Sav" << L {"fail", "ok", "type:кухня", "dir:sub", "enter"} << L {room, "sub/кухня.kom"}
         << A;
     QTest::newRow("export: failed write, another try")
-        << "Exp" << L {"fail", "enter", "click:PIC2.BMP", "ok"} << L {unnamed + ".bmp", "PIC2.bmp"}
+        << "Exp" << L {"fail", "enter", "click:PIC2.BMP", "ok"} << L {unnamed + ".bmp", "PIC2.BMP"}
         << A;
     QTest::newRow("other mode exports") << "x" << L {"click:pic.bmp", "ok"} << L {"pic.bmp"} << A;
 }
@@ -532,6 +480,32 @@ void TestFileDialogs::eachShowingStartsOver()
         QVERIFY(act(*dialog, "esc"));
         // The dialog's folder walk is its own.
         QCOMPARE(QDir::currentPath(), m_base);
+    }
+}
+
+void TestFileDialogs::aDriveGoesToItsRootUnlessItHoldsTheWorkingFolder()
+{
+    QFETCH(QString, kind);
+    // The working folder on a drive of its own, which lies under "/".
+    const QString drive = m_base + "/drive";
+    const TmpfsMount mount(drive);
+    if (!mount.mounted)
+        QSKIP("cannot mount a tmpfs here (needs root with CAP_SYS_ADMIN)");
+    const QString cwd = drive + "/inner";
+    QVERIFY(QDir().mkpath(cwd) && QDir::setCurrent(cwd));
+    const auto leave = qScopeGuard([this] { QDir::setCurrent(m_cwd); });
+
+    const auto dialog = makeDialog(kind);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    auto *dirs = control<DirList>(*dialog, "Dir1");
+    QCOMPARE(control<DriveList>(*dialog, "Drive1")->drive(), drive);
+
+    // "/" holds the working folder's path, but not its drive.
+    for (const auto &[root, folder] :
+        {std::pair {QString("/"), QString("/")}, {drive, cwd}, {"/", "/"}}) {
+        QVERIFY2(act(*dialog, "drive:" + root), qPrintable(root));
+        QCOMPARE(dirs->path(), folder);
     }
 }
 

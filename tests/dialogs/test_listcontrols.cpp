@@ -297,9 +297,7 @@ void TestListControls::driveListOffersRootAndTheCurrentDrive()
 {
     const QString cwd = QDir::currentPath();
     DriveList list;
-    QStringList roots;
-    for (int i = 0; i < list.count(); ++i)
-        roots << list.itemText(i);
+    const QStringList roots = list.roots();
     QCOMPARE(roots.first(), QString("/"));
     QStringList sorted = roots;
     sorted.sort();
@@ -308,10 +306,10 @@ void TestListControls::driveListOffersRootAndTheCurrentDrive()
 
     // The chosen drive holds the working directory, and no deeper entry does.
     const QString drive = list.drive();
-    QCOMPARE(DriveList::folderForDrive(drive), cwd);
-    for (const QString &root : std::as_const(roots)) {
-        if (root.size() > drive.size())
-            QVERIFY2(root != cwd && DriveList::folderForDrive(root) == root, qPrintable(root));
+    QCOMPARE(DriveList::folderForDrive(drive, cwd, roots), cwd);
+    for (const QString &root : roots) {
+        if (root != drive)
+            QVERIFY2(DriveList::folderForDrive(root, cwd, roots) == root, qPrintable(root));
     }
 }
 
@@ -363,31 +361,39 @@ void TestListControls::folderForDrive_data()
 {
     QTest::addColumn<QString>("root");
     QTest::addColumn<QString>("cwd");
+    QTest::addColumn<QStringList>("roots");
     QTest::addColumn<QString>("folder");
 
+    const QStringList two {"/", "/home"};
+    const QStringList work {"/", "/home", "/work"};
     QTest::newRow("root holds cwd") << "/"
-                                    << "/work/main"
-                                    << "/work/main";
+                                    << "/work/main" << two << "/work/main";
+    QTest::newRow("root, cwd on a drive under it") << "/"
+                                                   << "/work/main" << work << "/";
     QTest::newRow("drive holds cwd") << "/work/"
-                                     << "/work/main"
-                                     << "/work/main";
+                                     << "/work/main" << work << "/work/main";
     QTest::newRow("cwd is the root") << "/work"
-                                     << "/work"
-                                     << "/work";
+                                     << "/work" << work << "/work";
     QTest::newRow("other drive") << "/home"
-                                 << "/work/main"
-                                 << "/home";
+                                 << "/work/main" << work << "/home";
     QTest::newRow("name prefix only") << "/wor"
-                                      << "/work/main"
-                                      << "/wor";
+                                      << "/work/main" << QStringList {"/", "/wor"} << "/wor";
+    QTest::newRow("a drive inside the drive of cwd")
+        << "/work/main/stick"
+        << "/work/main" << work + QStringList {"/work/main/stick"} << "/work/main/stick";
+    QTest::newRow("the drive of cwd, under another drive")
+        << "/work/main/stick"
+        << "/work/main/stick/rooms" << work + QStringList {"/work/main/stick"}
+        << "/work/main/stick/rooms";
 }
 
 void TestListControls::folderForDrive()
 {
     QFETCH(QString, root);
     QFETCH(QString, cwd);
+    QFETCH(QStringList, roots);
     QFETCH(QString, folder);
-    QCOMPARE(DriveList::folderForDrive(root, cwd), folder);
+    QCOMPARE(DriveList::folderForDrive(root, cwd, roots), folder);
 }
 
 QTEST_MAIN(TestListControls)

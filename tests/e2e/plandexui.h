@@ -5,6 +5,7 @@
 
 #include "xsession.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QPoint>
@@ -35,6 +36,18 @@ inline const QColor black(0, 0, 0);
 inline const QColor green(0, 255, 0);
 inline const QColor blue(0, 0, 255);
 inline const QColor white(255, 255, 255);
+
+// A room file's bytes, its control characters written {1}, {2} and {3}.
+inline QByteArray k(const char *text)
+{
+    return QByteArray(text).replace("{1}", "\x01").replace("{2}", "\x02").replace("{3}", "\x03");
+}
+
+// Диван at 40..200 x 20..100 and Стол at 300..380 x 150..230, in
+// Windows-1251.
+inline const QByteArray exampleRoom
+    = k("komfile: 553|361{1}\xC4\xE8\xE2\xE0\xED{2} 40|200{3} 20|100"
+        "{1}\xD1\xF2\xEE\xEB{2}300|380{3}150|230{1}\r\n");
 
 // A room point in window coordinates.
 constexpr QPoint atRoom(QPoint room)

@@ -21,15 +21,6 @@ private slots:
 
 namespace {
 
-QByteArray k(const char *text)
-{
-    return QByteArray(text).replace("{1}", "\x01").replace("{2}", "\x02").replace("{3}", "\x03");
-}
-
-// Диван at 40..200 x 20..100 and Стол at 300..380 x 150..230, in
-// Windows-1251.
-const QByteArray exampleRoom = k("komfile: 553|361{1}\xC4\xE8\xE2\xE0\xED{2} 40|200{3} 20|100"
-                                 "{1}\xD1\xF2\xEE\xEB{2}300|380{3}150|230{1}\r\n");
 const QPoint sofa {100, 50};
 const QPoint table {340, 190};
 const QPoint bareFloor {250, 300};

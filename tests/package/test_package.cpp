@@ -1,4 +1,5 @@
 #include "e2e/xsession.h"
+#include "support/otherkompackage.h"
 #include "support/scratchdir.h"
 
 #include <QDir>
@@ -137,9 +138,12 @@ void TestPackage::validators()
 }
 
 // What the databases' triggers do on installation, done here on the
-// unpacked share/ alone.
+// unpacked share/ alone, beside another package that claims *.kom.
 void TestPackage::typeAndDefaultFromTheUnpackedShare()
 {
+    QFile rival(share("mime/packages/") + otherKomPackageName);
+    QVERIFY(rival.open(QIODevice::WriteOnly) && rival.write(otherKomPackage) > 0);
+    rival.close();
     QCOMPARE(run("update-mime-database", {share("mime")}), QString());
     QCOMPARE(run("update-desktop-database", {share("applications")}), QString());
 

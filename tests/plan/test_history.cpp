@@ -84,6 +84,16 @@ struct Session {
         } else if (op == "delete" || op == "delete answered Нет") {
             prompts.confirmAnswers.push_back(op == "delete");
             e.DelObj_Click();
+        } else if (op.startsWith("rename")) {
+            // "rename to <name>", "rename to itself", "rename cancelled".
+            const QString old = e.table().selectedName(), to = op.section(" to ", 1);
+            if (op != "rename cancelled")
+                prompts.inputAnswers.push_back(to == "itself" ? old : to);
+            const QImage plan = e.K().image().copy();
+            e.renameObject();
+            QCOMPARE(prompts.inputInitials.last(), old);
+            QCOMPARE(e.table().name(mid), to.isEmpty() || to == "itself" ? old : to);
+            QCOMPARE(e.K().image(), plan); // the plan shows no names
         } else if (op == "new room") {
             e.btnNew_Click();
         } else if (op == "open" || op == "open damaged") {
@@ -129,6 +139,9 @@ void TestHistory::undoAndRedoGiveBackEachRoom_data()
                                "undo, redo, undo, draw, undo, undo, redo, redo";
     QTest::newRow("new room") << "draw, move, new room, draw, undo, undo, undo, redo, redo, redo, "
                                  "new room, undo, draw, redo";
+    QTest::newRow("rename") << "draw, draw, rename to Комод, undo, redo, (rename to itself), "
+                               "(rename to ), (rename cancelled), draw, rename to Шкаф, undo, "
+                               "undo, redo, redo";
     QTest::newRow("open") << "draw, draw, open, move, (open damaged), undo, undo, undo, redo, "
                              "redo, delete, undo, undo, draw, undo, redo";
 }

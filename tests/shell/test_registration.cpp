@@ -4,13 +4,21 @@
 #include "shell/roomfiletype.h"
 #include "support/fakewindow.h"
 #include "support/filebytes.h"
+#include "support/otherkompackage.h"
 #include "support/scratchdir.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <QThread>
+
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace plandex;
 
@@ -23,8 +31,16 @@ private slots:
     void writesTheFilesOnceAndFollowsTheProgram();
     void mimeappsListKeepsOtherLines_data();
     void mimeappsListKeepsOtherLines();
+    void listChangedMeanwhileIsMergedAgain_data();
+    void listChangedMeanwhileIsMergedAgain();
     void execSurvivesDesktopTools_data();
     void execSurvivesDesktopTools();
+    void pathsNoExecLineCanHoldRegisterNothing_data();
+    void pathsNoExecLineCanHoldRegisterNothing();
+    void aFifoAtARegistrationPathDoesNotBlock_data();
+    void aFifoAtARegistrationPathDoesNotBlock();
+    void staleCacheIsRebuilt_data();
+    void staleCacheIsRebuilt();
     void xdgMimeNamesTheTypeAndTheEntry();
     void failuresAreSilent_data();
     void failuresAreSilent();
@@ -139,7 +155,7 @@ void TestRegistration::writesTheFilesOnceAndFollowsTheProgram()
     QVERIFY(desktop.contains("\nIcon=example.plandex.Plandex\n"));
     const QString mime = QString::fromUtf8(contentOf(package));
     QVERIFY(mime.contains("<mime-type type=\"application/x-plandex-room\">"));
-    QVERIFY(mime.contains("<glob pattern=\"*.kom\"/>"));
+    QVERIFY(mime.contains("<glob pattern=\"*.kom\" weight=\"60\"/>"));
     QVERIFY(mime.contains("<comment>Файл интерьера квартиры</comment>"));
     QVERIFY(mime.contains("<icon name=\"application-x-plandex-room\"/>"));
     QCOMPARE(contentOf(appIcon), contentOf(":/icons/plandex.svg"));
@@ -170,22 +186,31 @@ void TestRegistration::mimeappsListKeepsOtherLines_data()
         << QByteArray("[Added Associations]\ntext/plain=gedit.desktop;")
         << "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n" + ours
             + "\n";
-    QTest::newRow("another program had the type")
-        << QByteArray("[Default Applications]\n# mine\ntext/plain=vim.desktop;\n"
-                      "application/x-plandex-room=other.desktop;\nimage/png=gimp.desktop;\n")
-        << "[Default Applications]\n# mine\ntext/plain=vim.desktop;\n" + ours
-            + "\nimage/png=gimp.desktop;\n";
     QTest::newRow("group followed by another group")
         << QByteArray("[Default Applications]\ntext/plain=vim.desktop;\n\n"
                       "[Added Associations]\napplication/x-plandex-room=other.desktop;\n")
         << "[Default Applications]\ntext/plain=vim.desktop;\n" + ours
             + "\n\n[Added Associations]\napplication/x-plandex-room=other.desktop;\n";
-    QTest::newRow("CR LF and blanks around the key")
+    QTest::newRow("an empty default, CR LF and blanks around the key")
         << QByteArray("[Default Applications]\r\ntext/plain=vim.desktop;\r\n"
-                      "application/x-plandex-room = other.desktop;\r\n")
+                      "application/x-plandex-room = ;\r\n")
         << "[Default Applications]\r\ntext/plain=vim.desktop;\r\n" + ours + "\r\n";
-    QTest::newRow("already ours") << "[Default Applications]\n" + ours + "\n"
-                                  << "[Default Applications]\n" + ours + "\n";
+    // The user's choice stays, and so does ours as the user wrote it.
+    const QByteArray kept;
+    const QByteArray group = "[Default Applications]\n";
+    QTest::newRow("another program has the type")
+        << group + "# mine\napplication/x-plandex-room=other.desktop;\nimage/png=gimp.desktop;\n"
+        << kept;
+    QTest::newRow("another program first, ours after")
+        << group + "application/x-plandex-room=other.desktop;" + ours + "\n"
+        << kept;
+    QTest::newRow("CR LF and blanks around another program")
+        << QByteArray("[Default Applications]\r\napplication/x-plandex-room = other.desktop\r\n")
+        << kept;
+    QTest::newRow("already ours") << group + ours + "\n" << kept;
+    QTest::newRow("ours first of several")
+        << group + "application/x-plandex-room = example.plandex.Plandex.desktop;x.desktop\n"
+        << kept;
     QTest::newRow("a longer type is another type")
         << QByteArray("[Default Applications]\napplication/x-plandex-room-old=x.desktop;\n")
         << "[Default Applications]\napplication/x-plandex-room-old=x.desktop;\n" + ours + "\n";
@@ -195,7 +220,41 @@ void TestRegistration::mimeappsListKeepsOtherLines()
 {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
-    QCOMPARE(withDefaultApplication(before, roomMimeType, desktopFileName), after);
+    QCOMPARE(withDefaultApplication(before, roomMimeType, desktopFileName),
+        after.isNull() ? before : after);
+}
+
+void TestRegistration::listChangedMeanwhileIsMergedAgain_data()
+{
+    QTest::addColumn<QByteArray>("meanwhile");
+    QTest::addColumn<bool>("everyTime");
+
+    QTest::newRow("another type's default") << QByteArray("image/png=gimp.desktop;\n") << false;
+    QTest::newRow("the user's choice for the type")
+        << QByteArray("application/x-plandex-room=other.desktop;\n") << false;
+    QTest::newRow("a list that never settles") << QByteArray("image/png=gimp.desktop;\n") << true;
+}
+
+// Another program adds its line while ours is written: its line stays, and
+// ours is merged into its version, or left out while the list keeps changing.
+void TestRegistration::listChangedMeanwhileIsMergedAgain()
+{
+    QFETCH(QByteArray, meanwhile);
+    QFETCH(bool, everyTime);
+    ScratchDir dir;
+    const QString list = dir.filePath("mimeapps.list");
+    QVERIFY(put(list, "[Default Applications]\ntext/plain=vim.desktop;\n"));
+    int calls = 0;
+    QByteArray theirs;
+    setDefaultApplication(list, roomMimeType, desktopFileName, [&] {
+        if (calls++ == 0 || everyTime) {
+            theirs = contentOf(list) + meanwhile;
+            put(list, theirs);
+        }
+    });
+    QCOMPARE(contentOf(list),
+        everyTime ? theirs : withDefaultApplication(theirs, roomMimeType, desktopFileName));
+    QVERIFY(calls <= 10);
 }
 
 void TestRegistration::execSurvivesDesktopTools_data()
@@ -208,15 +267,14 @@ void TestRegistration::execSurvivesDesktopTools_data()
     QTest::newRow("apostrophe") << "John's";
     QTest::newRow("dollar") << "$HOME and ${PATH}";
     QTest::newRow("backslashes") << "back\\slash\\\\twice";
-    QTest::newRow("percent") << "100% %f %%u";
     QTest::newRow("backquote and shell signs") << "`id`;&|<>*?#()~";
+    QTest::newRow("quotes and backslashes together") << "a\\\"b'\\$`";
     QTest::newRow("Cyrillic") << "Мои программы";
 }
 
 // desktop-file-validate accepts the entry; read back, its Exec runs exactly
 // our program with the room file as its one argument, and so does GLib's
-// launcher (gio launch). GLib looks the program up before it un-doubles
-// %%, so a path with % is beyond it.
+// launcher (gio launch).
 void TestRegistration::execSurvivesDesktopTools()
 {
     QFETCH(QString, folder);
@@ -240,8 +298,6 @@ void TestRegistration::execSurvivesDesktopTools()
     const qsizetype exec = desktop.indexOf("\nExec=") + 6;
     QCOMPARE(execArgv(desktop.mid(exec, desktop.indexOf(u'\n', exec) - exec), room),
         QStringList({program, room}));
-    if (folder.contains(u'%'))
-        return;
     const QString out = dir.filePath("args.txt");
     QProcess launch;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -256,10 +312,122 @@ void TestRegistration::execSurvivesDesktopTools()
         QString::fromUtf8(contentOf(out)), program + "\n" + room + "\n", 5000);
 }
 
+void TestRegistration::pathsNoExecLineCanHoldRegisterNothing_data()
+{
+    QTest::addColumn<QString>("program");
+
+    QTest::newRow("empty: a deleted program") << QString();
+    QTest::newRow("not valid in the file system's encoding")
+        << QFile::decodeName("/opt/\xff\xfe/plandex");
+    QTest::newRow("relative") << "bin/plandex";
+    QTest::newRow("percent") << "/opt/100% %f %%u/plandex";
+    QTest::newRow("newline") << "/opt/a\nb/plandex";
+    QTest::newRow("delete") << "/opt/a\x7f/plandex";
+    QTest::newRow("C1 control") << QString("/opt/a") + QChar(0x85) + "/plandex";
+    QTest::newRow("equals sign in the program's name") << "/opt/a=b/plandex";
+}
+
+void TestRegistration::pathsNoExecLineCanHoldRegisterNothing()
+{
+    QFETCH(QString, program);
+    ScratchDir dir;
+    const XdgFolders folders {dir.filePath("data"), dir.filePath("config")};
+    QCOMPARE(registerFileType(program, folders), QStringList());
+    QVERIFY(!QFileInfo::exists(folders.dataHome));
+    QVERIFY(!QFileInfo::exists(folders.configHome));
+}
+
+void TestRegistration::aFifoAtARegistrationPathDoesNotBlock_data()
+{
+    QTest::addColumn<QString>("fifo");
+
+    QTest::newRow("mimeapps.list") << "config/mimeapps.list";
+    QTest::newRow("desktop entry") << "data/applications/example.plandex.Plandex.desktop";
+    QTest::newRow("MIME package") << "data/mime/packages/example.plandex.Plandex.xml";
+    QTest::newRow("application icon")
+        << "data/icons/hicolor/scalable/apps/example.plandex.Plandex.svg";
+    QTest::newRow("room-file icon")
+        << "data/icons/hicolor/scalable/mimetypes/application-x-plandex-room.svg";
+    QTest::newRow("a package the MIME tool reads") << "data/mime/packages/other.xml";
+    QTest::newRow("an entry the desktop tool reads") << "data/applications/old/other.desktop";
+}
+
+void TestRegistration::aFifoAtARegistrationPathDoesNotBlock()
+{
+    QFETCH(QString, fifo);
+    ScratchDir dir;
+    const XdgFolders folders {dir.filePath("data"), dir.filePath("config")};
+    const QString path = dir.filePath(fifo);
+    const QByteArray name = QFile::encodeName(path);
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+
+    QStringList done;
+    const std::unique_ptr<QThread> worker(
+        QThread::create([&] { done = registerFileType("/opt/rooms/plandex", folders); }));
+    worker->start();
+    const bool blocked = !worker->wait(QDeadlineTimer(10000));
+    // A reader stuck on the fifo is let go by a writer that comes and goes;
+    // opening without blocking, the test never waits for a reader itself.
+    while (!worker->wait(QDeadlineTimer(50))) {
+        const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    QVERIFY2(!blocked, "the registration waited for a writer to the fifo");
+    QVERIFY(!done.contains(path));
+    struct stat st;
+    QVERIFY(::stat(name.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+}
+
+void TestRegistration::staleCacheIsRebuilt_data()
+{
+    QTest::addColumn<QString>("cache");
+    QTest::addColumn<QString>("source");
+
+    QTest::newRow("MIME database") << "mime/mime.cache"
+                                   << "mime/packages/example.plandex.Plandex.xml";
+    QTest::newRow("desktop database") << "applications/mimeinfo.cache"
+                                      << "applications/example.plandex.Plandex.desktop";
+    QTest::newRow("icon cache")
+        << "icons/hicolor/icon-theme.cache"
+        << "icons/hicolor/scalable/mimetypes/application-x-plandex-room.svg";
+}
+
+// As after a start stopped between writing our files and running the
+// tools: the cache predates our file.
+void TestRegistration::staleCacheIsRebuilt()
+{
+    QFETCH(QString, cache);
+    QFETCH(QString, source);
+    ScratchDir dir;
+    const XdgFolders folders {dir.filePath("data"), dir.filePath("config")};
+    QFile file(folders.dataHome + "/" + cache);
+    QVERIFY(!registerFileType("/opt/rooms/plandex", folders).isEmpty());
+    // An icon cache is the user's own: never made, only kept up to date.
+    if (!file.exists())
+        QCOMPARE(run("gtk-update-icon-cache", {"-q", "-t", QFileInfo(file).absolutePath()}, folders,
+                     dir.path()),
+            QString());
+    const QDateTime built = QFileInfo(file).lastModified();
+    QCOMPARE(registerFileType("/opt/rooms/plandex", folders), QStringList());
+    QCOMPARE(QFileInfo(file).lastModified(), built);
+
+    const QDateTime written = QFileInfo(folders.dataHome + "/" + source).lastModified();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.setFileTime(written.addSecs(-3600), QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(registerFileType("/opt/rooms/plandex", folders), QStringList());
+    QVERIFY(QFileInfo(file).lastModified() >= written);
+}
+
+// Another package beside ours that claims *.kom with the default weight
+// does not take room files over.
 void TestRegistration::xdgMimeNamesTheTypeAndTheEntry()
 {
     ScratchDir dir;
     const XdgFolders folders {dir.filePath("data"), dir.filePath("config")};
+    QVERIFY(write(folders.dataHome + "/mime/packages/" + otherKomPackageName, otherKomPackage));
     // Any program that exists will do; xdg-mime checks that it does.
     registerFileType(QCoreApplication::applicationFilePath(), folders);
     QVERIFY(QFile::exists(folders.dataHome + "/mime/mime.cache"));

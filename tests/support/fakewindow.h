@@ -67,9 +67,10 @@ public:
         threeWayAnswers.pop_front();
         return answer;
     }
-    QString input(const QString &prompt) override
+    QString input(const QString &prompt, const QString &initial = {}) override
     {
         inputPrompts << prompt;
+        inputInitials << initial;
         if (inputAnswers.empty())
             return {};
         const QString answer = inputAnswers.front();
@@ -77,7 +78,7 @@ public:
         return answer;
     }
 
-    QStringList messages, questions, inputPrompts;
+    QStringList messages, questions, inputPrompts, inputInitials;
     std::deque<bool> confirmAnswers;
     std::deque<QString> inputAnswers;
     std::deque<plandex::Answer> threeWayAnswers;

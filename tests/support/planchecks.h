@@ -22,6 +22,43 @@ inline void addObject(plandex::Editor &e, const QString &name, QRect r)
     e.OBNOV();
 }
 
+// The plan the table gives: every object but row skip blue on black.
+inline QImage tablePlan(const plandex::Editor &e, int skip = -1)
+{
+    const QRect room(QPoint(0, 0), e.K().size());
+    QImage expected(e.K().size(), QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    for (int i = 0; i < e.table().count(); ++i) {
+        if (i == skip)
+            continue;
+        const QRect r = rowRect(e, i).intersected(room);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                expected.setPixel(x, y, qRgb(0, 0, 255));
+    }
+    return expected;
+}
+
+// The first pixel where shown differs from expected, described; empty when
+// none does. Inside mayBeGreen a green pixel is no difference.
+inline QString pixelFault(const QImage &shown, const QImage &expected, QRect mayBeGreen)
+{
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const int got = int(shown.pixel(x, y) & 0xFFFFFF);
+            const int want = int(expected.pixel(x, y) & 0xFFFFFF);
+            if (got == want || (got == plandex::colors::green && mayBeGreen.contains(x, y)))
+                continue;
+            return QString("plan pixel (%1, %2) is %3, expected %4")
+                .arg(x)
+                .arg(y)
+                .arg(got, 6, 16, QChar('0'))
+                .arg(want, 6, 16, QChar('0'));
+        }
+    }
+    return {};
+}
+
 // What must hold whenever no drag is running: every object lies inside the
 // room and touches no other; the plan shows exactly the table, every
 // object blue except that the selected one may be green, and nothing else.
@@ -41,30 +78,18 @@ inline QString planFault(const plandex::Editor &e)
                 return QString("rows %1 and %2 touch").arg(i).arg(j);
         }
     }
-    QImage expected(e.K().size(), QImage::Format_RGB32);
-    expected.fill(Qt::black);
-    for (int i = 0; i < rows; ++i) {
-        const QRect r = rowRect(e, i).intersected(room);
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x)
-                expected.setPixel(x, y, qRgb(0, 0, 255));
-    }
     const QRect selected = e.table().selection() >= 0 ? rowRect(e, e.table().selection()) : QRect();
-    const QImage shown = e.K().image();
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-            const int got = int(shown.pixel(x, y) & 0xFFFFFF);
-            const int want = int(expected.pixel(x, y) & 0xFFFFFF);
-            if (got == want)
-                continue;
-            if (got == colors::green && selected.contains(x, y))
-                continue;
-            return QString("plan pixel (%1, %2) is %3, expected %4")
-                .arg(x)
-                .arg(y)
-                .arg(got, 6, 16, QChar('0'))
-                .arg(want, 6, 16, QChar('0'));
-        }
-    }
-    return {};
+    return pixelFault(e.K().image(), tablePlan(e), selected);
+}
+
+// What must hold during a move or resize drag of row grabbed: the plan
+// shows every other object blue and the preview green, nothing else.
+inline QString dragFault(const plandex::Editor &e, int grabbed, QRect preview)
+{
+    QImage expected = tablePlan(e, grabbed);
+    const QRect r = preview.intersected(expected.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            expected.setPixel(x, y, qRgb(0, 255, 0));
+    return pixelFault(e.K().image(), expected, {});
 }

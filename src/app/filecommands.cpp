@@ -1,0 +1,69 @@
+#include "app/filecommands.h"
+
+#include "app/commandmenu.h"
+#include "app/mainwindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace plandex {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+// A run of the button's own click handler, so that whatever the button
+// asks or checks first is asked here too.
+std::function<void()> clickOf(MainWindow &window, const char *button)
+{
+    return [&window, button] {
+        if (auto *b = window.findChild<QAbstractButton *>(button))
+            b->click();
+    };
+}
+
+} // namespace
+
+QString roomFileItemText(const QString &path)
+{
+    if (path.isEmpty())
+        return tr("Файл: не сохранён");
+    QString name = QFileInfo(path).fileName();
+    // A menu item takes "&" as the mark of its access key and a tab as the
+    // start of its shortcut.
+    for (QChar &c : name) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char('?');
+    }
+    name.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return tr("Файл: %1").arg(name);
+}
+
+void addFileCommands(MainWindow &window, CommandMenu &menu)
+{
+    Editor &e = window.editor();
+    QAction *file = menu.add(MenuSection::Room, roomFileItemText({}), {}, [] {});
+    file->setEnabled(false);
+    menu.onShow([&e, file](MenuPlace) { file->setText(roomFileItemText(e.roomFile())); });
+
+    menu.add(MenuSection::Files, tr("Новая комната…"), {QKeySequence(Qt::CTRL | Qt::Key_N)},
+        clickOf(window, "btnNew"));
+    menu.add(MenuSection::Files, tr("Открыть…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
+        clickOf(window, "btnOpen"));
+    menu.add(MenuSection::Files, tr("Сохранить"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+        [&e, saveAs = clickOf(window, "btnSave")] {
+            if (e.roomFile().isEmpty())
+                saveAs();
+            else
+                e.saveKom(e.roomFile());
+        });
+    menu.add(MenuSection::Files, tr("Экспорт в BMP…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
+        clickOf(window, "btnExp"));
+}
+
+} // namespace plandex

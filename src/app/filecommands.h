@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace plandex {
+
+class CommandMenu;
+class MainWindow;
+
+// The file the room belongs to, at the head of the menus, and the file
+// buttons' shortcuts: Ctrl+N, Ctrl+O, Ctrl+E do what the buttons do; Ctrl+S
+// writes the room back to its file without asking, or shows the save
+// dialog for a room that has none yet.
+void addFileCommands(MainWindow &window, CommandMenu &menu);
+
+// The menu's line naming the room's file (path empty: none), as plain text.
+QString roomFileItemText(const QString &path);
+
+} // namespace plandex

@@ -1,0 +1,22 @@
+#include "model/numberreading.h"
+#include "plan/editor.h"
+
+#include <QCoreApplication>
+
+namespace plandex {
+
+void Editor::addPiece(const QString &name, QSize size, QPointF at)
+{
+    if (!roomForAnotherRow())
+        return;
+    const QPoint target(roundToInt32(at.x() - size.width() / 2.0).value_or(0),
+        roundToInt32(at.y() - size.height() / 2.0).value_or(0));
+    const auto place = freePlace(size.width(), size.height(), target, -1,
+        QCoreApplication::translate("Editor", "Для этого предмета нет места!"));
+    if (!place)
+        return;
+    appendPlaced(
+        name, {place->x(), place->y(), place->x() + size.width(), place->y() + size.height()});
+}
+
+} // namespace plandex

@@ -1,0 +1,35 @@
+#include "plan/editor.h"
+
+#include <QCoreApplication>
+
+#include <cstdlib>
+
+namespace plandex {
+
+void Editor::nudge(int dx, int dy)
+{
+    const auto box = currentBox();
+    if (!box)
+        return;
+    const int steps = std::abs(dx) + std::abs(dy);
+    const int ux = (dx > 0) - (dx < 0), uy = (dy > 0) - (dy < 0);
+    const SpatialIndex::Box &b = *box;
+    // One centimetre at a time, so that nothing is jumped over.
+    int done = 0;
+    for (int i = 1; i <= steps; ++i) {
+        stolknov(double(b.left) + ux * i, double(b.top) + uy * i, double(b.right) + ux * i,
+            double(b.bottom) + uy * i);
+        if (m_state.collided)
+            break;
+        done = i;
+    }
+    if (done == 0) {
+        if (steps > 0)
+            m_prompts.message(QCoreApplication::translate("Editor", "Дальше объект не сдвинуть!"));
+        return;
+    }
+    placeCurrent(
+        {b.left + ux * done, b.top + uy * done, b.right + ux * done, b.bottom + uy * done});
+}
+
+} // namespace plandex
