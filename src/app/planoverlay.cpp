@@ -22,10 +22,10 @@ const QColor lightLetters(255, 255, 255);
 const QColor darkLetters(0, 0, 0);
 
 // The pixels of a box on a plan of this size.
-QRect pixelsOf(qint32 x1, qint32 y1, qint32 x2, qint32 y2, QSize plan)
+QRect pixelsOf(qint64 x1, qint64 y1, qint64 x2, qint64 y2, QSize plan)
 {
     const QRect room(QPoint(0, 0), plan);
-    auto inside = [&](qint32 v, int limit) { return int(std::clamp<qint64>(v, -1, limit + 1)); };
+    auto inside = [&](qint64 v, int limit) { return int(std::clamp<qint64>(v, -1, limit + 1)); };
     return QRect(QPoint(inside(std::min(x1, x2), plan.width()),
                      inside(std::min(y1, y2), plan.height())),
                QPoint(

@@ -25,7 +25,7 @@ public:
         , m_sign(sign)
         , m_box(box)
     {
-        const qint32 wall = sign < 0 ? 0 : (alongX ? room.width() : room.height());
+        const qint64 wall = sign < 0 ? 0 : (alongX ? room.width() : room.height());
         m_best = {wall, -1, acrossLow(box), acrossHigh(box)};
     }
 
@@ -38,7 +38,7 @@ public:
     {
         if (acrossLow(o) > acrossHigh(m_box) || acrossHigh(o) < acrossLow(m_box))
             return;
-        qint32 edge = 0;
+        qint64 edge = 0;
         if (m_sign < 0) {
             if (alongHigh(o) >= alongLow(m_box))
                 return;
@@ -50,17 +50,17 @@ public:
         }
         // Nearer is a smaller sign * edge; at the same distance the lower
         // row, and any object before the wall.
-        const qint64 key = qint64(m_sign) * edge, bestKey = qint64(m_sign) * m_best.edge;
+        const qint64 key = m_sign * edge, bestKey = m_sign * m_best.edge;
         if (key < bestKey || (key == bestKey && (m_best.row < 0 || row < m_best.row)))
             m_best = {edge, row, std::max(acrossLow(o), acrossLow(m_box)),
                 std::min(acrossHigh(o), acrossHigh(m_box))};
     }
 
 private:
-    qint32 alongLow(const Edges &e) const { return m_alongX ? e.left : e.top; }
-    qint32 alongHigh(const Edges &e) const { return m_alongX ? e.right : e.bottom; }
-    qint32 acrossLow(const Edges &e) const { return m_alongX ? e.top : e.left; }
-    qint32 acrossHigh(const Edges &e) const { return m_alongX ? e.bottom : e.right; }
+    qint64 alongLow(const Edges &e) const { return m_alongX ? e.left : e.top; }
+    qint64 alongHigh(const Edges &e) const { return m_alongX ? e.right : e.bottom; }
+    qint64 acrossLow(const Edges &e) const { return m_alongX ? e.top : e.left; }
+    qint64 acrossHigh(const Edges &e) const { return m_alongX ? e.bottom : e.right; }
 
     bool m_alongX;
     int m_sign;

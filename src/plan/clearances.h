@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plan/edges.h"
+
 #include <QSize>
 #include <QtGlobal>
 
@@ -7,39 +9,31 @@ namespace plandex {
 
 class ObjectTable;
 
-// A rectangle by its edges in room centimetres, both edges included, left
-// <= right and top <= bottom.
-struct Edges {
-    qint32 left = 0, top = 0, right = 0, bottom = 0;
-
-    bool operator==(const Edges &) const = default;
-};
-
 // What stops a box in one direction: the facing edge of the nearest object
 // beside it, or the wall when no object is.
 struct Clearance {
     // The obstacle's facing edge: an x for left and right, a y for up and
     // down.
-    qint32 edge = 0;
+    qint64 edge = 0;
     // The object, or -1 for the wall.
     int row = -1;
     // The stretch of the box's side that faces the obstacle, across the
     // direction, both ends included.
-    qint32 from = 0, to = 0;
+    qint64 from = 0, to = 0;
 
     bool operator==(const Clearance &) const = default;
 };
 
 // The free floor around a box on its four sides.
 struct Clearances {
-    Edges box;
+    Edges box {};
     Clearance left, up, right, down;
 
     // Centimetres from the box to the obstacle on each side; 0 when flush.
-    qint64 leftGap() const { return qint64(box.left) - left.edge; }
-    qint64 upGap() const { return qint64(box.top) - up.edge; }
-    qint64 rightGap() const { return qint64(right.edge) - box.right; }
-    qint64 downGap() const { return qint64(down.edge) - box.bottom; }
+    qint64 leftGap() const { return box.left - left.edge; }
+    qint64 upGap() const { return box.top - up.edge; }
+    qint64 rightGap() const { return right.edge - box.right; }
+    qint64 downGap() const { return down.edge - box.bottom; }
 };
 
 // The nearest obstacle on each side of box in a room of the given size. An

@@ -17,7 +17,7 @@ Clearances byScan(const ObjectTable &table, QSize room, Edges box, int exempt)
 {
     Clearances c {box, {0, -1, box.top, box.bottom}, {0, -1, box.left, box.right},
         {room.width(), -1, box.top, box.bottom}, {room.height(), -1, box.left, box.right}};
-    auto take = [](Clearance &best, qint32 edge, bool greater, int row, qint32 from, qint32 to) {
+    auto take = [](Clearance &best, qint64 edge, bool greater, int row, qint64 from, qint64 to) {
         if ((greater ? edge > best.edge : edge < best.edge) || (edge == best.edge && best.row < 0))
             best = {edge, row, from, to};
     };
@@ -25,8 +25,8 @@ Clearances byScan(const ObjectTable &table, QSize room, Edges box, int exempt)
         const ObjectTable::Row &row = table.row(i);
         const auto [l, r] = std::minmax(*row.xValues.first, *row.xValues.second);
         const auto [t, b] = std::minmax(*row.yValues.first, *row.yValues.second);
-        const qint32 fromY = std::max(t, box.top), toY = std::min(b, box.bottom);
-        const qint32 fromX = std::max(l, box.left), toX = std::min(r, box.right);
+        const qint64 fromY = std::max<qint64>(t, box.top), toY = std::min<qint64>(b, box.bottom);
+        const qint64 fromX = std::max<qint64>(l, box.left), toX = std::min<qint64>(r, box.right);
         if (i == exempt)
             continue;
         if (fromY <= toY && r < box.left)
