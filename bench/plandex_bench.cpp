@@ -1,6 +1,7 @@
 // Timings of the editor's mouse handlers, redraw, hit and collision tests
-// on tables of 100, 1,000 and 32,767 objects. Prints microseconds per
-// operation, the median of several batches.
+// on tables of 100, 1,000 and 32,767 objects, and of opening, clicking and
+// undoing in a room file of 32,767 objects that each cover the whole room.
+// Prints microseconds per operation, the median of several batches.
 
 #include "benchroom.h"
 #include "files/komfile.h"
@@ -10,6 +11,7 @@
 #include "plan/colors.h"
 #include "plan/editor.h"
 #include "support/fakewindow.h"
+#include "support/filebytes.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -336,6 +338,7 @@ std::vector<double> runColumn(const Layout &L)
 struct FileTimes {
     double parse = 0, open = 0, build = 0, save = 0;
     qint64 bytes = 0;
+    QByteArray smallFile;
 };
 
 FileTimes runFiles()
@@ -356,6 +359,7 @@ FileTimes runFiles()
 
     FileTimes t;
     t.bytes = bytes.size();
+    t.smallFile = bytes;
     t.parse = measure([&] {
         check(readKom(bytes).room.objects.size() == size_t(L.count), "the file did not read");
     });
@@ -367,6 +371,69 @@ FileTimes runFiles()
     });
     validate(e, L);
     t.save = measure([&] { check(e.saveKom(path), "the save failed"); });
+    check(prompts.messages.isEmpty(), "the editor reported a problem");
+    return t;
+}
+
+// A room file of 32,767 objects that each cover the whole 4096 x 4096 room.
+QByteArray roomSizedFile()
+{
+    QByteArray bytes = "komfile: 4096|4096";
+    for (int i = 0; i < ObjectTable::maxRows; ++i)
+        bytes += "\x01" + QByteArray::number(i + 1) + "\x02" + "0|4095\x03" + "0|4095";
+    return bytes + "\x01\r\n";
+}
+
+// What a user does first with a room file: open it, click an object in
+// move mode, drag it and let go, undo and redo that.
+struct ClickTimes {
+    double open = 0, click = 0, drag = 0, undo = 0;
+};
+
+ClickTimes runClicks(const QByteArray &bytes, QPoint at, int hit)
+{
+    FakeWindow window;
+    ScriptedPrompts prompts;
+    Editor e(window, prompts);
+    e.load();
+    QTemporaryDir tmp;
+    check(tmp.isValid(), "no temporary folder");
+    const QString path = tmp.filePath("room.kom");
+    check(put(path, bytes), "the room file was not written");
+
+    ClickTimes t;
+    t.open = measure([&] {
+        e.openKom(path);
+        check(e.table().count() == ObjectTable::maxRows && e.state().tmpStr == "laga",
+            "the open failed");
+    });
+    check(e.K().point(at.x(), at.y()) == colors::blue, "the open did not draw the objects");
+    e.selct_Click();
+    t.click = measure([&] {
+        e.K_MouseDown(buttons::left, 0, at.x(), at.y());
+        check(e.table().selection() == hit && e.state().pressX == at.x(),
+            "the press did not grab the object");
+        e.K_MouseUp(buttons::left, 0, at.x(), at.y());
+        check(e.table().selection() == hit, "the release let go of the object");
+    });
+    // A drag past the room's edge is refused, and the release writes the
+    // object back where it was.
+    const ObjectTable::Row before = e.table().row(hit);
+    t.drag = measure([&] {
+        e.K_MouseDown(buttons::left, 0, at.x(), at.y());
+        e.K_MouseMove(buttons::left, 0, at.x() + 9, at.y() + 4000);
+        e.K_MouseUp(buttons::left, 0, at.x() + 9, at.y() + 4000);
+        check(e.table().row(hit).xValues == before.xValues
+                && e.table().row(hit).yValues == before.yValues,
+            "the refused drag moved the object");
+    });
+    check(e.table().row(hit).x != before.x, "the release did not rewrite the row");
+    bool undone = false;
+    t.undo = measure([&] {
+        undone ? e.history().redo() : e.history().undo();
+        undone = !undone;
+        check((e.table().row(hit).x == before.x) == undone, "the undo did not take the row back");
+    });
     check(prompts.messages.isEmpty(), "the editor reported a problem");
     return t;
 }
@@ -469,6 +536,33 @@ int main()
             std::printf("  goal under %.0f ms: %s", row.goalUs / 1000,
                 row.us < row.goalUs ? "PASS" : "OVER");
         std::printf("\n");
+    }
+
+    // A file whose objects each cover the whole room, beside the file of
+    // small objects: it must keep the limits that the small objects keep.
+    g_context = "room-sized objects";
+    const QByteArray wide = roomSizedFile();
+    const Layout small = makeLayout(ObjectTable::maxRows, true);
+    const Rect last = small.object(ObjectTable::maxRows - 1);
+    const ClickTimes base = runClicks(files.smallFile, {last.l + 3, last.t + 3}, small.count - 1);
+    const ClickTimes big = runClicks(wide, {2000, 2000}, 0);
+    std::printf("\nRoom file of 32,767 objects each covering the 4096x4096 room (%lld bytes),\n"
+                "microseconds per operation, against the file of small objects\n",
+        static_cast<long long>(wide.size()));
+    std::printf("  %-*s%14s%14s\n", labelWidth - 2, "", "room-sized", "small");
+    const struct {
+        const char *name;
+        double us, baseUs, goalUs;
+    } wideRows[] = {
+        {"openKom (read, parse, apply)", big.open, base.open, 20000},
+        {"click in move mode (down+up)", big.click, base.click, 16000},
+        {"refused drag (down+move+up)", big.drag, base.drag, 16000},
+        {"undo or redo of the release", big.undo, base.undo, 16000},
+    };
+    for (const auto &row : wideRows) {
+        std::printf("  %-*s%14s%14s  goal under %.0f ms: %s\n", labelWidth - 2, row.name,
+            formatUs(row.us).c_str(), formatUs(row.baseUs).c_str(), row.goalUs / 1000,
+            row.us < row.goalUs ? "PASS" : "OVER");
     }
     return 0;
 }

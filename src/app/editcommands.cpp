@@ -13,27 +13,27 @@ namespace {
 
 const QString slideKey = QStringLiteral("edit/slide");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
+// The context the menu texts are translated in.
+struct EditCommands {
+    Q_DECLARE_TR_FUNCTIONS(EditCommands)
+};
 
 } // namespace
 
 void addEditCommands(MainWindow &window, CommandMenu &menu)
 {
     Editor &e = window.editor();
-    menu.add(MenuSection::Object, tr("Переименовать…"), {QKeySequence(Qt::Key_F2)},
+    menu.add(MenuSection::Object, EditCommands::tr("Переименовать…"), {QKeySequence(Qt::Key_F2)},
         [&e] { e.renameObject(); });
-    menu.add(MenuSection::Object, tr("Размеры…"), {QKeySequence(Qt::CTRL | Qt::Key_M)},
-        [&e] { e.enterSize(); });
+    menu.add(MenuSection::Object, EditCommands::tr("Размеры…"),
+        {QKeySequence(Qt::CTRL | Qt::Key_M)}, [&e] { e.enterSize(); });
 
     e.setSliding(settingFlag(slideKey, false));
-    QAction *slide
-        = menu.add(MenuSection::View, tr("Прилипание"), {QKeySequence(Qt::CTRL | Qt::Key_G)}, [&e] {
-              e.setSliding(!e.sliding());
-              setSettingFlag(slideKey, e.sliding());
-          });
+    QAction *slide = menu.add(MenuSection::View, EditCommands::tr("Прилипание"),
+        {QKeySequence(Qt::CTRL | Qt::Key_G)}, [&e] {
+            e.setSliding(!e.sliding());
+            setSettingFlag(slideKey, e.sliding());
+        });
     slide->setCheckable(true);
     slide->setChecked(e.sliding());
     // The action flips its check by itself, also when the window is busy

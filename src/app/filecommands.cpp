@@ -12,10 +12,10 @@ namespace plandex {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
+// The context the menu texts are translated in.
+struct FileCommands {
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+};
 
 // A run of the button's own click handler, so that whatever the button
 // asks or checks first is asked here too.
@@ -32,7 +32,7 @@ std::function<void()> clickOf(MainWindow &window, const char *button)
 QString roomFileItemText(const QString &path)
 {
     if (path.isEmpty())
-        return tr("Файл: не сохранён");
+        return FileCommands::tr("Файл: не сохранён");
     QString name = QFileInfo(path).fileName();
     // A menu item takes "&" as the mark of its access key and a tab as the
     // start of its shortcut.
@@ -41,7 +41,7 @@ QString roomFileItemText(const QString &path)
             c = QLatin1Char('?');
     }
     name.replace(QLatin1Char('&'), QLatin1String("&&"));
-    return tr("Файл: %1").arg(name);
+    return FileCommands::tr("Файл: %1").arg(name);
 }
 
 void addFileCommands(MainWindow &window, CommandMenu &menu)
@@ -51,19 +51,19 @@ void addFileCommands(MainWindow &window, CommandMenu &menu)
     file->setEnabled(false);
     menu.onShow([&e, file](MenuPlace) { file->setText(roomFileItemText(e.roomFile())); });
 
-    menu.add(MenuSection::Files, tr("Новая комната…"), {QKeySequence(Qt::CTRL | Qt::Key_N)},
-        clickOf(window, "btnNew"));
-    menu.add(MenuSection::Files, tr("Открыть…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
+    menu.add(MenuSection::Files, FileCommands::tr("Новая комната…"),
+        {QKeySequence(Qt::CTRL | Qt::Key_N)}, clickOf(window, "btnNew"));
+    menu.add(MenuSection::Files, FileCommands::tr("Открыть…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
         clickOf(window, "btnOpen"));
-    menu.add(MenuSection::Files, tr("Сохранить"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
-        [&e, saveAs = clickOf(window, "btnSave")] {
+    menu.add(MenuSection::Files, FileCommands::tr("Сохранить"),
+        {QKeySequence(Qt::CTRL | Qt::Key_S)}, [&e, saveAs = clickOf(window, "btnSave")] {
             if (e.roomFile().isEmpty())
                 saveAs();
             else
                 e.saveKom(e.roomFile());
         });
-    menu.add(MenuSection::Files, tr("Экспорт в BMP…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
-        clickOf(window, "btnExp"));
+    menu.add(MenuSection::Files, FileCommands::tr("Экспорт в BMP…"),
+        {QKeySequence(Qt::CTRL | Qt::Key_E)}, clickOf(window, "btnExp"));
 }
 
 } // namespace plandex

@@ -123,8 +123,12 @@ KomReadResult readKom(const QByteArray &bytes)
                 return failed(fields[f].missing, text.size(), object);
             if (text[end] != fields[f].end)
                 return failed(KomProblem::StrayMark, end, object);
-            const QStringView field = QStringView(text).sliced(pos, end - pos);
-            parts[f] = f == 0 ? field.toString() : trimBlanks(field).toString();
+            QStringView field = QStringView(text).sliced(pos, end - pos);
+            if (f > 0)
+                field = trimBlanks(field);
+            if (field.size() > (f == 0 ? komMaxNameLength : komMaxPairLength))
+                return failed(f == 0 ? KomProblem::LongName : KomProblem::LongPair, pos, object);
+            parts[f] = field.toString();
             pos = end + 1;
         }
         room.objects.push_back({std::move(parts[0]), std::move(parts[1]), std::move(parts[2])});
@@ -155,25 +159,31 @@ KomWriteResult writeKom(const KomRoom &room)
     }
     text += QChar(recordMark);
 
-    // The first object with a text that fails the test, or no error.
-    auto firstBad = [&room](auto bad) -> KomError {
+    // The first object with a name or pair text that fails the test, given
+    // the text and its longest length, or no error.
+    auto firstBad = [&room](auto bad, KomProblem badName, KomProblem badPair) -> KomError {
         for (int i = 0; i < int(room.objects.size()); ++i) {
             const KomRoom::Object &o = room.objects[size_t(i)];
-            if (bad(o.name))
-                return {KomProblem::UnwritableName, -1, i};
-            if (bad(o.x) || bad(o.y))
-                return {KomProblem::UnwritablePair, -1, i};
+            if (bad(o.name, komMaxNameLength))
+                return {badName, -1, i};
+            if (bad(o.x, komMaxPairLength) || bad(o.y, komMaxPairLength))
+                return {badPair, -1, i};
         }
         return {};
     };
-    result.error = firstBad(containsMark);
+    result.error = firstBad([](const QString &t, int) { return containsMark(t); },
+        KomProblem::UnwritableName, KomProblem::UnwritablePair);
+    if (!result.error)
+        result.error = firstBad([](const QString &t, int longest) { return t.size() > longest; },
+            KomProblem::LongName, KomProblem::LongPair);
     if (result.error)
         return result;
 
     std::optional<QByteArray> bytes = encodeCodePage(text);
     if (!bytes) {
         // Only now look for the culprit, one object at a time.
-        result.error = firstBad([](const QString &t) { return !encodeCodePage(t); });
+        result.error = firstBad([](const QString &t, int) { return !encodeCodePage(t); },
+            KomProblem::UnwritableName, KomProblem::UnwritablePair);
         if (!result.error)
             result.error = {KomProblem::UnwritableName, -1, -1};
         return result;
@@ -210,6 +220,10 @@ QString KomError::describe() const
     case KomProblem::UnwritablePair:
         return QStringLiteral("координаты %1 содержат символ, который нельзя записать в файл")
             .arg(which);
+    case KomProblem::LongName:
+        return QStringLiteral("имя %1 длиннее %2 символов").arg(which).arg(komMaxNameLength);
+    case KomProblem::LongPair:
+        return QStringLiteral("координаты %1 длиннее %2 символов").arg(which).arg(komMaxPairLength);
     }
     return {};
 }

@@ -49,6 +49,9 @@ enum class KomProblem {
     // the code page cannot hold.
     UnwritableName,
     UnwritablePair,
+    // Reading and writing: a name or pair text longer than a file may hold.
+    LongName,
+    LongPair,
 };
 
 struct KomError {
@@ -67,8 +70,11 @@ struct KomError {
 inline constexpr int komMaxSide = 4096;
 // The object table counts in 16-bit signed numbers.
 inline constexpr int komMaxObjects = 32767;
-// The longest object name a room may hold, in characters.
+// The longest object name a room may hold, and the longest pair text, in
+// characters: no file can make the list and the window measure megabytes
+// of text.
 inline constexpr int komMaxNameLength = 1000;
+inline constexpr int komMaxPairLength = 64;
 // The header every room file begins with.
 inline constexpr char komHeader[] = "komfile: ";
 
@@ -95,7 +101,7 @@ struct KomWriteResult {
 };
 
 // Writes a room as the bytes of a room file, or refuses a name or pair
-// text that would not read back the same.
+// text that would not read back the same or is too long.
 KomWriteResult writeKom(const KomRoom &room);
 
 } // namespace plandex

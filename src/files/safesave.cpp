@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace plandex {
@@ -58,7 +59,35 @@ void syncFolder(const QString &path)
     ::close(fd);
 }
 
+// The new file takes the place of the old one for its users too: the old
+// owner, group and mode (Qt carries over the permission bits, not the
+// set-id and sticky bits). Only root may give a file away; anyone may keep
+// a group of their own.
+void keepOwnerAndMode(int fd, const QString &path)
+{
+    struct stat old { };
+    if (fd < 0 || ::stat(QFile::encodeName(path).constData(), &old) != 0)
+        return;
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        (void)::fchown(fd, uid_t(-1), old.st_gid);
+    // After the owner: changing it clears the set-id bits.
+    ::fchmod(fd, old.st_mode & 07777);
+}
+
 } // namespace
+
+QString savedFile(const QString &path)
+{
+    // As many links as the system follows in one path.
+    constexpr int maxLinks = 40;
+    QString target = path;
+    for (int links = 0; QFileInfo(target).isSymLink(); ++links) {
+        if (links == maxLinks)
+            return path;
+        target = QFileInfo(target).symLinkTarget();
+    }
+    return target;
+}
 
 QString saveFileSafely(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
@@ -66,7 +95,8 @@ QString saveFileSafely(const QString &path, const std::function<bool(QIODevice &
     if (QFileInfo(path).isDir())
         return reasonOf(EISDIR, {});
 
-    QSaveFile file(path);
+    const QString target = savedFile(path);
+    QSaveFile file(target);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
         const int error = errno;
@@ -81,12 +111,13 @@ QString saveFileSafely(const QString &path, const std::function<bool(QIODevice &
         file.cancelWriting();
         return reasonOf(error, text);
     }
+    keepOwnerAndMode(file.handle(), target);
     errno = 0;
     if (!file.commit()) {
         const int error = errno;
         return reasonOf(error, file.errorString());
     }
-    syncFolder(path);
+    syncFolder(target);
     return {};
 }
 

@@ -38,6 +38,7 @@ void SpatialIndex::rebuild() const
     for (auto &list : m_grid)
         list.clear();
     m_boxes.clear();
+    m_wide.clear();
     m_unreadable = 0;
     m_dirty = false;
     const int rows = m_table.count();
@@ -45,6 +46,42 @@ void SpatialIndex::rebuild() const
     for (int i = 0; i < rows; ++i)
         insert(i);
 }
+
+SpatialIndex::CellRange SpatialIndex::cellsOf(const Box &b)
+{
+    return {cellOf(std::min(b.left, b.right)), cellOf(std::min(b.top, b.bottom)),
+        cellOf(std::max(b.left, b.right)), cellOf(std::max(b.top, b.bottom))};
+}
+
+template<typename Change> void SpatialIndex::forEachList(const Box &b, Change change) const
+{
+    const CellRange c = cellsOf(b);
+    if (c.count() > maxCellsPerRow) {
+        change(m_wide);
+        return;
+    }
+    for (int cy = c.y1; cy <= c.y2; ++cy)
+        for (int cx = c.x1; cx <= c.x2; ++cx)
+            change(cell(cx, cy));
+}
+
+namespace {
+
+// Rows are kept in ascending order, which the hit test's "lowest row wins"
+// reads off directly.
+void addSorted(std::vector<int> &list, int row)
+{
+    list.insert(std::lower_bound(list.begin(), list.end(), row), row);
+}
+
+void removeSorted(std::vector<int> &list, int row)
+{
+    const auto at = std::lower_bound(list.begin(), list.end(), row);
+    if (at != list.end() && *at == row)
+        list.erase(at);
+}
+
+} // namespace
 
 void SpatialIndex::insert(int row) const
 {
@@ -56,29 +93,12 @@ void SpatialIndex::insert(int row) const
     }
     const Box b {*r.xValues.first, *r.yValues.first, *r.xValues.second, *r.yValues.second};
     m_boxes[size_t(row)] = b;
-    const int cx1 = cellOf(std::min(b.left, b.right)), cx2 = cellOf(std::max(b.left, b.right));
-    const int cy1 = cellOf(std::min(b.top, b.bottom)), cy2 = cellOf(std::max(b.top, b.bottom));
-    // Each cell keeps its rows in ascending order, which the hit test's
-    // "lowest row wins" reads off directly.
-    for (int cy = cy1; cy <= cy2; ++cy)
-        for (int cx = cx1; cx <= cx2; ++cx) {
-            std::vector<int> &list = cell(cx, cy);
-            list.insert(std::lower_bound(list.begin(), list.end(), row), row);
-        }
+    forEachList(b, [row](std::vector<int> &list) { addSorted(list, row); });
 }
 
 void SpatialIndex::erase(int row) const
 {
-    const Box b = m_boxes[size_t(row)];
-    const int cx1 = cellOf(std::min(b.left, b.right)), cx2 = cellOf(std::max(b.left, b.right));
-    const int cy1 = cellOf(std::min(b.top, b.bottom)), cy2 = cellOf(std::max(b.top, b.bottom));
-    for (int cy = cy1; cy <= cy2; ++cy)
-        for (int cx = cx1; cx <= cx2; ++cx) {
-            std::vector<int> &list = cell(cx, cy);
-            const auto at = std::lower_bound(list.begin(), list.end(), row);
-            if (at != list.end() && *at == row)
-                list.erase(at);
-        }
+    forEachList(m_boxes[size_t(row)], [row](std::vector<int> &list) { removeSorted(list, row); });
 }
 
 void SpatialIndex::appended(int first, int last)
@@ -112,12 +132,34 @@ int SpatialIndex::lowestAt(double x, double y) const
 {
     if (m_dirty)
         rebuild();
-    for (int row : cell(cellOf(x), cellOf(y))) {
+    auto contains = [&](int row) {
         const Box &b = m_boxes[size_t(row)];
-        if (b.top <= y && b.bottom >= y && b.left <= x && b.right >= x)
+        return b.top <= y && b.bottom >= y && b.left <= x && b.right >= x;
+    };
+    int lowest = -1;
+    for (int row : cell(cellOf(x), cellOf(y))) {
+        if (contains(row)) {
+            lowest = row;
+            break;
+        }
+    }
+    for (int row : m_wide) {
+        if (lowest >= 0 && row > lowest)
+            break;
+        if (contains(row))
             return row;
     }
-    return -1;
+    return lowest;
+}
+
+qsizetype SpatialIndex::cellEntries() const
+{
+    if (m_dirty)
+        rebuild();
+    qsizetype entries = 0;
+    for (const auto &list : m_grid)
+        entries += qsizetype(list.size());
+    return entries;
 }
 
 } // namespace plandex

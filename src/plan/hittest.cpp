@@ -2,13 +2,21 @@
 #include "plan/colors.h"
 #include "plan/editor.h"
 
+#include <array>
+
 namespace plandex {
 
 void Editor::testpoz(double X, double Y)
 {
     m_state.listReady = false;
-    if (m_state.objHeld)
-        fillObj(colors::blue);
+    // The highlight comes off before the new one goes on; the scan draws
+    // nothing, so it is drawn after it, and not at all when the same box
+    // turns green again at once.
+    const bool held = m_state.objHeld;
+    auto box = [](const WindowState &s) {
+        return std::array<qint32, 4> {s.objLeft, s.objTop, s.objRight, s.objBottom};
+    };
+    const std::array<qint32, 4> heldBox = box(m_state);
     m_table.select(-1);
     const int rows = m_table.count();
     int hit = -1;
@@ -30,8 +38,10 @@ void Editor::testpoz(double X, double Y)
                 hit = i;
         }
     }
+    if (held && !(hit >= 0 && box(m_state) == heldBox))
+        m_K.fillBox(heldBox[0], heldBox[1], heldBox[2], heldBox[3], colors::blue);
+    const WindowState &s = m_state;
     if (hit >= 0) {
-        const WindowState &s = m_state;
         m_table.select(hit);
         fillObj(colors::green);
         showSize32(qint64(s.objRight) - s.objLeft, qint64(s.objBottom) - s.objTop);

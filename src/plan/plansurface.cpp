@@ -89,6 +89,35 @@ QRect clip(qint64 left, qint64 top, qint64 right, qint64 bottom, QSize size)
     return QRect(QPoint(int(left), int(top)), QPoint(int(right), int(bottom)));
 }
 
+// Runs of one pixel value written into an image's lines.
+class LineFill
+{
+public:
+    // Takes the pixel value after any change of the image's format.
+    LineFill(QImage &image, uint value)
+        : m_value(value)
+        , m_depth(image.depth() / 8)
+        , m_stride(image.bytesPerLine())
+        , m_bits(image.bits()) // detaches once, not per line
+    { }
+    // Columns left to right of line y, both included.
+    void operator()(int y, int left, int right) const
+    {
+        uchar *line = m_bits + y * m_stride + qsizetype(left) * m_depth;
+        const qsizetype count = qsizetype(right) - left + 1;
+        if (m_depth == 1)
+            std::memset(line, int(m_value), size_t(count));
+        else
+            std::fill_n(reinterpret_cast<QRgb *>(line), count, QRgb(m_value));
+    }
+
+private:
+    uint m_value;
+    qsizetype m_depth;
+    qsizetype m_stride;
+    uchar *m_bits;
+};
+
 } // namespace
 
 PlanSurface::PlanSurface(QSize size)
@@ -100,6 +129,7 @@ void PlanSurface::resize(QSize size)
     size = size.expandedTo({1, 1});
     if (size == m_image.size())
         return;
+    m_lastFill = QRect();
     QImage resized = blankLike(size, m_image);
     copyOver(resized, m_image);
     m_image = resized;
@@ -109,6 +139,7 @@ void PlanSurface::resize(QSize size)
 
 void PlanSurface::paintBackground()
 {
+    m_lastFill = QRect();
     // A picture of the plan's own size is shared, not copied: the first
     // drawing on top makes the one copy it needs.
     if (!m_picture.isNull() && m_picture.size() == m_image.size()) {
@@ -155,12 +186,51 @@ void PlanSurface::toTrueColour()
 {
     const QList<QRgb> table = m_image.colorTable();
     m_image = m_image.convertToFormat(QImage::Format_RGB32);
+    m_lastFill = QRect();
     for (Saved &saved : m_saved) {
+        saved.solid = table[saved.solid];
         std::vector<uchar> wide(saved.bytes.size() * sizeof(QRgb));
         for (size_t i = 0; i < saved.bytes.size(); ++i)
             std::memcpy(&wide[i * sizeof(QRgb)], &table[saved.bytes[i]], sizeof(QRgb));
         saved.bytes.swap(wide);
     }
+}
+
+void PlanSurface::keepPixels(const QRect &area)
+{
+    if (!m_saving || m_savedWhole)
+        return;
+    if (m_lastFill.contains(area)) {
+        m_saved.push_back(Saved {area, {}, m_lastFillValue});
+        return;
+    }
+    const qsizetype depth = m_image.depth() / 8;
+    const qsizetype bytes = qsizetype(area.width()) * area.height() * depth;
+    const qsizetype imageBytes = qsizetype(width()) * height() * depth;
+    const bool whole = m_savedBytes + bytes > imageBytes;
+    QImage before;
+    if (whole) {
+        before = savedImage();
+        m_saved.clear();
+    }
+    const QImage &from = whole ? before : m_image;
+    const QRect kept = whole ? m_image.rect() : area;
+    const size_t lineBytes = size_t(kept.width()) * size_t(depth);
+    Saved &saved = m_saved.emplace_back(Saved {kept, {}});
+    saved.bytes.reserve(lineBytes * size_t(kept.height()));
+    for (int y = kept.top(); y <= kept.bottom(); ++y) {
+        const uchar *line = from.constScanLine(y) + kept.left() * depth;
+        saved.bytes.insert(saved.bytes.end(), line, line + lineBytes);
+    }
+    m_savedBytes = qsizetype(saved.bytes.size()) + (whole ? 0 : m_savedBytes);
+    m_savedWhole = whole;
+}
+
+void PlanSurface::forgetSaved()
+{
+    m_saved.clear();
+    m_savedBytes = 0;
+    m_savedWhole = false;
 }
 
 void PlanSurface::fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb)
@@ -169,46 +239,109 @@ void PlanSurface::fillClipped(qint64 left, qint64 top, qint64 right, qint64 bott
     if (area.isEmpty())
         return;
     const uint value = pixelValue(rgb);
-    const int depth = m_image.depth() / 8;
-    const size_t lineBytes = size_t(area.width()) * size_t(depth);
-    uchar *bits = m_image.bits(); // detaches once, not per line
-    const qsizetype stride = m_image.bytesPerLine();
-    Saved *saved = nullptr;
-    if (m_saving) {
-        saved = &m_saved.emplace_back(Saved {area, {}});
-        saved->bytes.reserve(lineBytes * size_t(area.height()));
+    const LineFill fill(m_image, value);
+    keepPixels(area);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        fill(y, area.left(), area.right());
+    m_lastFill = area;
+    m_lastFillValue = value;
+}
+
+void PlanSurface::fillBoxes(const std::vector<Box> &boxes, int rgb)
+{
+    std::vector<QRect> areas;
+    areas.reserve(boxes.size());
+    QRect bound;
+    qint64 pixels = 0;
+    for (const Box &b : boxes) {
+        const QRect area = clip(std::min(b.x1, b.x2), std::min(b.y1, b.y2), std::max(b.x1, b.x2),
+            std::max(b.y1, b.y2), size());
+        if (area.isEmpty())
+            continue;
+        areas.push_back(area);
+        bound |= area;
+        pixels += qint64(area.width()) * area.height();
     }
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        uchar *line = bits + y * stride + area.left() * depth;
-        if (saved)
-            saved->bytes.insert(saved->bytes.end(), line, line + lineBytes);
-        if (depth == 1)
-            std::memset(line, int(value), lineBytes);
-        else
-            std::fill_n(reinterpret_cast<QRgb *>(line), area.width(), QRgb(value));
+    // Boxes that cover the plan no more than once over are cheapest drawn
+    // one by one.
+    if (pixels <= qint64(width()) * height()) {
+        for (const QRect &a : areas)
+            fillClipped(a.left(), a.top(), a.right(), a.bottom(), rgb);
+    } else {
+        fillUnion(std::move(areas), bound, rgb);
+    }
+    changed(bound);
+}
+
+// Line by line from the top, with the count of boxes over each column of
+// the line: a line where no box starts or ends repeats the runs of the
+// line above, so each line costs its width at most.
+void PlanSurface::fillUnion(std::vector<QRect> areas, const QRect &bound, int rgb)
+{
+    const LineFill fill(m_image, pixelValue(rgb));
+    keepPixels(bound);
+    m_lastFill = QRect();
+    std::sort(areas.begin(), areas.end(), [](auto &a, auto &b) { return a.top() < b.top(); });
+    std::vector<QRect> byBottom = areas;
+    std::sort(
+        byBottom.begin(), byBottom.end(), [](auto &a, auto &b) { return a.bottom() < b.bottom(); });
+    // Starts minus ends per column, from the bound's left edge.
+    std::vector<int> steps(size_t(bound.width()) + 1, 0);
+    auto count = [&](const QRect &a, int by) {
+        steps[size_t(a.left() - bound.left())] += by;
+        steps[size_t(a.right() + 1 - bound.left())] -= by;
+    };
+    std::vector<std::pair<int, int>> runs;
+    auto in = areas.cbegin(), out = byBottom.cbegin();
+    for (int y = bound.top(); y <= bound.bottom(); ++y) {
+        const auto inBefore = in, outBefore = out;
+        for (; in != areas.cend() && in->top() <= y; ++in)
+            count(*in, 1);
+        for (; out != byBottom.cend() && out->bottom() < y; ++out)
+            count(*out, -1);
+        if (in != inBefore || out != outBefore) {
+            runs.clear();
+            int over = 0;
+            for (int x = bound.left(); x <= bound.right(); ++x) {
+                const bool inside = over > 0;
+                over += steps[size_t(x - bound.left())];
+                if (over > 0 && !inside)
+                    runs.emplace_back(x, x);
+                else if (over > 0)
+                    runs.back().second = x;
+            }
+        }
+        for (const auto &[left, right] : runs)
+            fill(y, left, right);
     }
 }
 
 void PlanSurface::saveUnder()
 {
-    m_saved.clear();
+    forgetSaved();
     m_saving = true;
 }
 
 void PlanSurface::stopSaving()
 {
-    m_saved.clear();
+    forgetSaved();
     m_saving = false;
 }
 
 void PlanSurface::putBack(QImage &image, const Saved &saved)
 {
     const QRect &a = saved.area;
+    if (saved.bytes.empty()) {
+        const LineFill fill(image, saved.solid);
+        for (int y = a.top(); y <= a.bottom(); ++y)
+            fill(y, a.left(), a.right());
+        return;
+    }
     const int depth = image.depth() / 8;
     const size_t lineBytes = size_t(a.width()) * size_t(depth);
     const uchar *from = saved.bytes.data();
     for (int y = a.top(); y <= a.bottom(); ++y) {
-        std::memcpy(image.scanLine(y) + a.left() * depth, from, lineBytes);
+        std::memcpy(image.scanLine(y) + qsizetype(a.left()) * depth, from, lineBytes);
         from += lineBytes;
     }
 }
@@ -219,8 +352,9 @@ void PlanSurface::restoreSaved()
     for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
         putBack(m_image, *it);
         area |= it->area;
+        m_lastFill = QRect();
     }
-    m_saved.clear();
+    forgetSaved();
     if (!area.isEmpty())
         changed(area);
 }

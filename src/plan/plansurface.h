@@ -32,6 +32,12 @@ public:
     void clear();
     // Boxes between two corners, both included, in any order; clipped.
     void fillBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb);
+    struct Box {
+        qint32 x1, y1, x2, y2;
+    };
+    // The same as filling each box in turn, in time bounded by the number
+    // of boxes and the plan's area however much they overlap.
+    void fillBoxes(const std::vector<Box> &boxes, int rgb);
     void outlineBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb);
     // 0xRRGGBB of the pixel under a point, or -1 outside the plan.
     int point(double x, double y) const;
@@ -60,6 +66,9 @@ public:
     void restoreSaved();
     // The image as it was at saveUnder() (a copy); null when not saving.
     QImage savedImage() const;
+    // Bytes kept to put back: past one image's worth, the image as it was
+    // is kept whole instead, however much is drawn while saving.
+    qsizetype savedBytes() const { return m_savedBytes; }
 
     // Called after a change, so that a view can repaint; once until the
     // view reports the image shown. changedArea() is where the image
@@ -73,16 +82,22 @@ public:
     }
 
 private:
-    // Raw bytes of the image under a box, line after line.
+    // Raw bytes of the image under a box, line after line; none when the
+    // box was all one stored value.
     struct Saved {
         QRect area;
         std::vector<uchar> bytes;
+        uint solid = 0;
     };
 
     // The byte index or 32-bit value that stores a colour.
     uint pixelValue(int rgb);
     void toTrueColour();
     void fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb);
+    void fillUnion(std::vector<QRect> areas, const QRect &bound, int rgb);
+    // While saving: keeps the pixels of an area before it is drawn over.
+    void keepPixels(const QRect &area);
+    void forgetSaved();
     void paintBackground();
     void changed(const QRect &area);
     void changedAll() { changed(m_image.rect()); }
@@ -95,6 +110,14 @@ private:
     QRect m_changedArea;
     bool m_saving = false;
     std::vector<Saved> m_saved;
+    qsizetype m_savedBytes = 0;
+    // m_saved is the whole image as it was: nothing more needs keeping.
+    bool m_savedWhole = false;
+    // The last box filled, while nothing else has been drawn since: what
+    // lies under it need not be copied to be kept (a grabbed object is cut
+    // out in black and drawn again at once).
+    QRect m_lastFill;
+    uint m_lastFillValue = 0;
 };
 
 } // namespace plandex

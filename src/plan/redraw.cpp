@@ -16,12 +16,16 @@ void Editor::OBNOV()
     // what it left behind (the last row selected, its rectangle loaded) is
     // set once at the end.
     // A number that does not fit leaves the one read before it in place.
+    // All boxes are blue, so they are drawn together: a file of boxes over
+    // the whole room costs no more than one pass over the plan.
     const int rows = m_table.count();
+    std::vector<PlanSurface::Box> boxes;
+    boxes.reserve(size_t(rows));
     for (int i = 0; i < rows; ++i) {
         loadRow(m_table, i, m_state);
-        m_K.fillBox(
-            m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom, colors::blue);
+        boxes.push_back({m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom});
     }
+    m_K.fillBoxes(boxes, colors::blue);
     if (rows > 0)
         m_table.select(rows - 1);
     m_state.listReady = true;

@@ -12,6 +12,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace plandex;
 
@@ -32,6 +33,8 @@ private slots:
     void failedSaveKeepsTheOldFile();
     void read_data();
     void read();
+    void saveKeepsWhatTheFileHad_data();
+    void saveKeepsWhatTheFileHad();
 };
 
 void TestFileWriting::failedSaveKeepsTheOldFile_data()
@@ -138,6 +141,67 @@ void TestFileWriting::read()
     const WholeFile got = ReadWholeFile(path);
     QCOMPARE(got.problem, problem);
     QCOMPARE(got.bytes, want);
+}
+
+void TestFileWriting::saveKeepsWhatTheFileHad_data()
+{
+    QTest::addColumn<QString>("old"); // none, a file, or a link in another folder to a file
+    QTest::addColumn<uint>("mode"); // the old file's
+    QTest::addColumn<uint>("owner"); // the old file's user and group; 0: the test's own
+    QTest::addColumn<uint>("mask"); // the umask while saving
+    QTest::addColumn<uint>("expected"); // the new file's mode
+
+    QTest::newRow("new file, umask 022") << "none" << 0u << 0u << 022u << 0644u;
+    QTest::newRow("new file, umask 027") << "none" << 0u << 0u << 027u << 0640u;
+    QTest::newRow("another user's 0640 file") << "file" << 0640u << 12345u << 022u << 0640u;
+    QTest::newRow("own 0600 file") << "file" << 0600u << 0u << 022u << 0600u;
+    QTest::newRow("set-id and sticky bits") << "file" << 07750u << 12345u << 022u << 07750u;
+    QTest::newRow("through a link") << "link" << 0640u << 12345u << 022u << 0640u;
+}
+
+// A replaced file keeps its owner, group and mode; a new one gets the
+// umask's. Through a link the file it leads to is replaced, in its own
+// folder, and the link stays.
+void TestFileWriting::saveKeepsWhatTheFileHad()
+{
+    QFETCH(QString, old);
+    QFETCH(uint, mode);
+    QFETCH(uint, owner);
+    QFETCH(uint, mask);
+    QFETCH(uint, expected);
+    if (owner != 0 && geteuid() != 0)
+        QSKIP("giving a file to another user needs root");
+
+    QTemporaryDir tmp;
+    QVERIFY(QDir().mkpath(tmp.filePath("real")) && QDir().mkpath(tmp.filePath("links")));
+    const QString target = tmp.filePath("real/plan.kom");
+    const QByteArray targetName = QFile::encodeName(target);
+    if (old != "none") {
+        QVERIFY(put(target, ::old));
+        QCOMPARE(
+            ::chown(targetName.constData(), owner ? owner : geteuid(), owner ? owner : getegid()),
+            0);
+        QCOMPARE(::chmod(targetName.constData(), mode), 0);
+    }
+    const QString path = old == "link" ? tmp.filePath("links/plan.kom") : target;
+    if (old == "link")
+        QCOMPARE(::symlink("../real/plan.kom", QFile::encodeName(path).constData()), 0);
+
+    const mode_t before = ::umask(mask);
+    const QString got
+        = saveFileSafely(path, [](QIODevice &file) { return file.write("new") == 3; });
+    ::umask(before);
+
+    QCOMPARE(got, QString());
+    QCOMPARE(contentOf(target), QByteArray("new"));
+    QCOMPARE(savedFile(path), target);
+    QCOMPARE(QFileInfo(path).isSymLink(), old == "link");
+    QCOMPARE(QDir(tmp.filePath("real")).entryList(QDir::Files), QStringList {"plan.kom"});
+    struct stat now { };
+    QCOMPARE(::stat(targetName.constData(), &now), 0);
+    QCOMPARE(uint(now.st_mode & 07777), expected);
+    QCOMPARE(uint(now.st_uid), owner ? owner : uint(geteuid()));
+    QCOMPARE(uint(now.st_gid), owner ? owner : uint(getegid()));
 }
 
 QTEST_GUILESS_MAIN(TestFileWriting)

@@ -104,6 +104,19 @@ void TestKomFile::read_data()
         << k("komfile: 5|5{1}") + everyByte + k("{2}1|2{3}3|4{1}\r\n") << P::None << x << true;
     QTest::newRow("0x98, undefined in the code page")
         << k("komfile: 5|5{1}a") + "\x98" + k("{2}1|2{3}3|4{1}") << P::UnmappableByte << x << false;
+    const QString longest(komMaxNameLength, u'Ж'), pair(komMaxPairLength, u'7');
+    QTest::newRow("name of 1,000 characters")
+        << k("komfile: 5|5{1}" + longest + "{2}1|2{3}3|4{1}\r\n") << P::None << x << true;
+    QTest::newRow("name of 1,001 characters")
+        << k("komfile: 5|5{1}Ж" + longest + "{2}1|2{3}3|4{1}") << P::LongName << x << false;
+    QTest::newRow("pair of 64 characters")
+        << k("komfile: 5|5{1}a{2}" + pair + "{3}3|4{1}\r\n") << P::None << x << true;
+    QTest::newRow("pair of 64 characters between blanks")
+        << k("komfile: 5|5{1}a{2}1|2{3}    " + pair + "    {1}") << P::None << x << false;
+    QTest::newRow("x pair of 65 characters")
+        << k("komfile: 5|5{1}a{2}7" + pair + "{3}3|4{1}") << P::LongPair << x << false;
+    QTest::newRow("y pair of 65 characters")
+        << k("komfile: 5|5{1}a{2}1|2{3}" + pair + "7{1}") << P::LongPair << x << false;
 }
 
 void TestKomFile::read()
@@ -150,6 +163,18 @@ void TestKomFile::write_data()
         << KomRoom {5, 5, Objects {{"a😀", "1|2", "3|4"}}} << P::UnwritableName << 0 << none;
     QTest::newRow("pair with a mark")
         << KomRoom {5, 5, Objects {{"a", "1|2", "3\x01|4"}}} << P::UnwritablePair << 0 << none;
+    const QString longest(komMaxNameLength, u'Ж'), pair(komMaxPairLength, u'7');
+    QTest::newRow("name of 1,000 characters")
+        << KomRoom {5, 5, Objects {{longest, "1|2", pair}}} << P::None << -1
+        << k("komfile: 5|5{1}" + longest + "{2}1|2{3}" + pair + "{1}\r\n");
+    QTest::newRow("name of 1,001 characters")
+        << KomRoom {5, 5, Objects {{"a", "1|2", "3|4"}, {longest + "Ж", "1|2", "3|4"}}}
+        << P::LongName << 1 << none;
+    QTest::newRow("pair of 65 characters")
+        << KomRoom {5, 5, Objects {{"a", pair + "7", "3|4"}}} << P::LongPair << 0 << none;
+    QTest::newRow("long pair, mark in a later name")
+        << KomRoom {5, 5, Objects {{"a", "1|2", pair + "7"}, {"b\x02", "1|2", "3|4"}}}
+        << P::UnwritableName << 1 << none;
 }
 
 void TestKomFile::write()

@@ -20,6 +20,8 @@ private slots:
     void getXYWithoutSelectionGivesZeros();
     void getXYKeepsAValueThatDoesNotFit();
     void namesAreNotKeys();
+    void gridStaysSmallForWideRows_data();
+    void gridStaysSmallForWideRows();
 
 private:
     static QStringList column(const ObjectTable &t, int which);
@@ -189,6 +191,50 @@ void TestObjectTable::namesAreNotKeys()
     getXY(t, s);
     QCOMPARE(s.objLeft, 10);
     QCOMPARE(t.count(), 2);
+}
+
+void TestObjectTable::gridStaysSmallForWideRows_data()
+{
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<int>("cellsEach"); // in the grid; 0 for a row kept apart
+
+    QTest::newRow("room-sized") << "0|4095"
+                                << "0|4095" << 0;
+    QTest::newRow("room-sized, swapped") << "4095|0"
+                                         << "4095|0" << 0;
+    QTest::newRow("far beyond the room") << "-100000|100000"
+                                         << "-5|900000" << 0;
+    QTest::newRow("a strip across the room") << "0|4095"
+                                             << "10|40" << 0;
+    QTest::newRow("just over the limit") << "0|159"
+                                         << "0|127" << 0;
+    QTest::newRow("furniture") << "0|127"
+                               << "0|95" << 12;
+    QTest::newRow("small") << "10|17"
+                           << "10|17" << 1;
+}
+
+// However wide the rows, the grid holds a bounded number of entries per
+// row: through appends, rewrites and a rebuild after a removal.
+void TestObjectTable::gridStaysSmallForWideRows()
+{
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+    QFETCH(int, cellsEach);
+    constexpr int rows = 2000;
+    ObjectTable t;
+    const qsizetype bound = qsizetype(SpatialIndex::maxCellsPerRow) * rows;
+    for (int i = 0; i < rows; ++i)
+        t.append("o", x, y);
+    QCOMPARE(t.places().cellEntries(), qsizetype(cellsEach) * rows);
+    for (int i = 0; i < rows; i += 2)
+        t.rewrite(i, "o", "1|2", "1|2");
+    for (int i = 0; i < rows; i += 2)
+        t.rewrite(i, "o", x, y);
+    QVERIFY(t.places().cellEntries() <= bound);
+    t.removeAt(0);
+    QCOMPARE(t.places().cellEntries(), qsizetype(cellsEach) * (rows - 1));
 }
 
 QTEST_APPLESS_MAIN(TestObjectTable)

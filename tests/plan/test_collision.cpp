@@ -38,6 +38,7 @@ private slots:
     void leavesSelectionAndHighlightAsTheyWere();
     void hitTestEdgesAndOrder();
     void hitTestMissKeepsNoHighlight();
+    void indexAnswersLikeAPlainScan_data();
     void indexAnswersLikeAPlainScan();
 };
 
@@ -188,12 +189,25 @@ void TestCollision::hitTestMissKeepsNoHighlight()
     QCOMPARE(planFault(r.e), QString());
 }
 
+void TestCollision::indexAnswersLikeAPlainScan_data()
+{
+    QTest::addColumn<QSize>("room");
+    QTest::addColumn<int>("wideShare"); // one pair in this many spans far; 0: none
+
+    QTest::newRow("furniture") << QSize(1808, 1631) << 0;
+    QTest::newRow("with room-sized rows") << QSize(4096, 4096) << 12;
+}
+
 // The grid behind both tests gives exactly what a scan of every row in
 // table order gives, through appends, rewrites, removals and clears, with
-// swapped corners, rows beyond the room and shared edges.
+// swapped corners, rows beyond the room, rows over the whole room and
+// shared edges.
 void TestCollision::indexAnswersLikeAPlainScan()
 {
-    Room r({1808, 1631});
+    QFETCH(QSize, room);
+    QFETCH(int, wideShare);
+    const int W = room.width(), H = room.height();
+    Room r(room);
     ObjectTable &t = r.e.table();
     QRandomGenerator random(4242);
     // A coarse lattice, mostly in one corner of the room, makes shared
@@ -205,6 +219,11 @@ void TestCollision::indexAnswersLikeAPlainScan()
                       : random.bounded(30) * 10;
     };
     auto pair = [&](int hi) {
+        if (wideShare > 0 && random.bounded(wideShare) == 0) {
+            const int a = random.bounded(2) ? 0 : coord(hi), b = a + random.bounded(300, 5000);
+            return random.bounded(6) == 0 ? QString("%1|%2").arg(b).arg(a)
+                                          : QString("%1|%2").arg(a).arg(b);
+        }
         const int a = coord(hi),
                   b
             = random.bounded(8) == 0 ? a - random.bounded(60) : a + random.bounded(1, 8) * 10;
@@ -229,13 +248,13 @@ void TestCollision::indexAnswersLikeAPlainScan()
             || (Xa <= l && Xb >= rt && tp <= Ya && Ya <= b)
             || (l <= Xb && Xb <= rt && Ya <= tp && Yb >= b);
     };
-    int compared = 0;
+    int compared = 0, collisions = 0, hits = 0;
     for (int step = 0; step < 1500; ++step) {
         const int op = random.bounded(20);
         if (op < 9 || t.count() == 0)
-            t.append("o", pair(1808), pair(1631));
+            t.append("o", pair(W), pair(H));
         else if (op < 14)
-            t.rewrite(random.bounded(t.count()), "o", pair(1808), pair(1631));
+            t.rewrite(random.bounded(t.count()), "o", pair(W), pair(H));
         else if (op < 19)
             t.removeAt(random.bounded(t.count()));
         else if (random.bounded(10) == 0)
@@ -250,18 +269,18 @@ void TestCollision::indexAnswersLikeAPlainScan()
         for (int q = 0; q < 4; ++q) {
             const int exempt = t.count() ? random.bounded(-1, t.count()) : -1;
             t.select(exempt);
-            const double Xa = coord(1808) + (random.bounded(4) == 0 ? 0.5 : 0);
-            const double Ya = coord(1631);
+            const double Xa = coord(W) + (random.bounded(4) == 0 ? 0.5 : 0);
+            const double Ya = coord(H);
             const double Xb = Xa + random.bounded(-20, 300), Yb = Ya + random.bounded(-20, 300);
-            bool expected = Xa < 0 || Ya < 0 || Xb > 1808 || Yb > 1631 ? true : false;
-            for (int i = 0;
-                 i < t.count() && !expected && !(Xa < 0 || Ya < 0 || Xb > 1808 || Yb > 1631); ++i)
+            bool expected = Xa < 0 || Ya < 0 || Xb > W || Yb > H ? true : false;
+            for (int i = 0; i < t.count() && !expected && !(Xa < 0 || Ya < 0 || Xb > W || Yb > H);
+                 ++i)
                 expected = i != exempt && meetsAsWritten(boxOf(i), Xa, Ya, Xb, Yb);
             r.e.stolknov(Xa, Ya, Xb, Yb);
             QCOMPARE(r.e.state().collided, expected);
             QCOMPARE(t.selection(), exempt);
 
-            const double X = coord(1808) + random.bounded(3) * 0.5, Y = coord(1631);
+            const double X = coord(W) + random.bounded(3) * 0.5, Y = coord(H);
             int lowest = -1;
             for (int i = 0; i < t.count() && lowest < 0; ++i) {
                 const Box b = boxOf(i);
@@ -276,10 +295,15 @@ void TestCollision::indexAnswersLikeAPlainScan()
                 QCOMPARE(QList<qint64>({s.objLeft, s.objTop, s.objRight, s.objBottom}),
                     QList<qint64>({loaded.l, loaded.t, loaded.r, loaded.b}));
             }
-            compared += expected + (lowest >= 0);
+            collisions += expected;
+            hits += lowest >= 0;
+            ++compared;
         }
     }
-    QVERIFY2(compared > 500, "the random tables should give hits and collisions");
+    // Each answer both ways, often enough to mean something.
+    QVERIFY2(collisions > 300 && compared - collisions > 300 && hits > 50 && compared - hits > 300,
+        qPrintable(
+            QString("%1 collisions, %2 hits of %3").arg(collisions).arg(hits).arg(compared)));
 }
 
 QTEST_APPLESS_MAIN(TestCollision)

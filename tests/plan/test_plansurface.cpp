@@ -23,6 +23,9 @@ private slots:
     void anyColourReadsBack();
     void plainColourOfAnArea_data();
     void plainColourOfAnArea();
+    void savingKeepsAtMostOnePlan();
+    void boxesTogetherAsOneByOne_data();
+    void boxesTogetherAsOneByOne();
 };
 
 void TestPlanSurface::startsBlackAtTheRoomSize()
@@ -266,6 +269,77 @@ void TestPlanSurface::plainColourOfAnArea()
     QCOMPARE(k.image().depth(), trueColour ? 32 : 8);
     k.fillBox(20, 20, 30, 40, colors::blue);
     QCOMPARE(k.plainColour(area), expected);
+}
+
+// List clicks after a click on the floor draw while the snapshot is kept:
+// however often, no more than one plan's pixels are kept.
+void TestPlanSurface::savingKeepsAtMostOnePlan()
+{
+    PlanSurface k({200, 100});
+    k.fillBox(10, 10, 50, 50, colors::blue);
+    k.saveUnder();
+    const QImage snapshot = k.image().copy();
+    for (int i = 0; i < 50; ++i) {
+        k.fillBox(0, 0, 199, 99, i % 2 ? colors::green : colors::blue);
+        k.fillBox(i, i, i + 20, i + 20, colors::white);
+        QVERIFY(k.savedBytes() <= qsizetype(200) * 100);
+    }
+    QCOMPARE(k.savedImage(), snapshot);
+    k.restoreSaved();
+    QCOMPARE(k.image(), snapshot);
+    QCOMPARE(k.savedBytes(), 0);
+}
+
+void TestPlanSurface::boxesTogetherAsOneByOne_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("span"); // the largest side of a box
+    QTest::addColumn<bool>("saving");
+
+    QTest::newRow("a few small boxes") << 30 << 12 << false;
+    QTest::newRow("boxes over the whole plan") << 400 << 400 << false;
+    QTest::newRow("overlapping strips") << 60 << 150 << false;
+    QTest::newRow("whole plan, while saving") << 50 << 400 << true;
+    QTest::newRow("small boxes, while saving") << 10 << 20 << true;
+}
+
+// Drawn together or one by one, boxes of one colour leave the same image,
+// swapped corners and boxes beyond the plan included, and report the same
+// change; saved pixels come back.
+void TestPlanSurface::boxesTogetherAsOneByOne()
+{
+    QFETCH(int, count);
+    QFETCH(int, span);
+    QFETCH(bool, saving);
+    const QSize size(150, 110);
+    PlanSurface together(size), oneByOne(size);
+    QRandomGenerator random(uint(count * 1000 + span));
+    std::vector<PlanSurface::Box> boxes;
+    for (int i = 0; i < count; ++i) {
+        const int x = random.bounded(-60, 210), y = random.bounded(-60, 170);
+        boxes.push_back(
+            {x, y, x + random.bounded(-span, span + 1), y + random.bounded(-span, span + 1)});
+    }
+    if (span >= size.width())
+        boxes.push_back({-5, -5, 400, 400});
+    for (PlanSurface *k : {&together, &oneByOne}) {
+        k->fillBox(20, 20, 60, 50, colors::green);
+        k->fillBox(100, 5, 140, 100, 0x123456);
+        if (saving)
+            k->saveUnder();
+        k->markShown();
+    }
+    const QImage before = together.image().copy();
+    together.fillBoxes(boxes, colors::blue);
+    for (const PlanSurface::Box &b : boxes)
+        oneByOne.fillBox(b.x1, b.y1, b.x2, b.y2, colors::blue);
+    QCOMPARE(together.image(), oneByOne.image());
+    QCOMPARE(together.changedArea(), oneByOne.changedArea());
+    QVERIFY(together.image() != before);
+    if (saving) {
+        together.restoreSaved();
+        QCOMPARE(together.image(), before);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestPlanSurface)

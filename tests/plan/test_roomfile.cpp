@@ -108,6 +108,13 @@ void TestRoomFile::load_data()
         << k("komfile: 553|361{1}a{2}1|2{3}3|4\r\n") << path << QStringList {} << QSize();
     QTest::newRow("room too wide")
         << k("komfile: 5000|300{1}") << path << QStringList {} << QSize();
+    const QByteArray longName(1001, 'a'), longPair = "1|" + QByteArray(63, '0');
+    QTest::newRow("name of 1,001 characters")
+        << k("komfile: 553|361{1}") + longName + k("{2}1|2{3}3|4{1}") << path << QStringList {}
+        << QSize();
+    QTest::newRow("pair of 65 characters")
+        << k("komfile: 553|361{1}a{2}1|2{3}") + longPair + k("{1}") << path << QStringList {}
+        << QSize();
 }
 
 void TestRoomFile::load()
@@ -182,6 +189,8 @@ void TestRoomFile::failedSaveIsReported_data()
     QTest::addColumn<QString>("reason");
 
     QTest::newRow("name with a record mark") << QString("a\x01") << false << "имя объекта 3";
+    QTest::newRow("name of 1,001 characters")
+        << QString(1001, u'Ж') << false << "имя объекта 3 длиннее 1000 символов";
     QTest::newRow("target is a folder") << QString("Стул") << true << "это папка";
 }
 
