@@ -14,8 +14,6 @@
 
 #include <optional>
 
-#include <optional>
-
 namespace plandex {
 
 inline const QString appTitle = QStringLiteral("Plandex");
