@@ -3,6 +3,7 @@
 // undoing in a room file of 32,767 objects that each cover the whole room.
 // Prints microseconds per operation, the median of several batches.
 
+#include "benchroom.h"
 #include "files/komfile.h"
 #include "files/recoverystore.h"
 #include "files/wholefile.h"
@@ -18,32 +19,15 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
 using namespace plandex;
+using namespace plandex::bench;
 
 namespace {
-
-// Batches per measurement and the time one batch should take: enough
-// repeats to be stable, little enough to keep the whole run short.
-constexpr int batches = 9;
-constexpr double batchTargetUs = 40'000.0;
-
-// Grid layout: 8 x 8 px objects (right = left + 7) with 1 px of free floor
-// between neighbours, and a free strip on the right for the drags.
-constexpr int objectSpan = 7;
-constexpr int pitch = 9;
-constexpr int stripGap = 10;
-constexpr int stripWidth = 160;
-// The editor's start plan; small tables keep it.
-constexpr int minWidth = 553;
-constexpr int minHeight = 361;
 
 std::string g_context;
 
@@ -54,42 +38,6 @@ void check(bool ok, const char *what)
         return;
     std::fprintf(stderr, "plandex_bench: error [%s]: %s\n", g_context.c_str(), what);
     std::exit(1);
-}
-
-struct Rect {
-    int l, t, r, b;
-};
-
-struct Layout {
-    int count = 0;
-    bool fileLike = false;
-    int cols = 0, rows = 0;
-    int width = 0, height = 0;
-    int stripLeft = 0;
-
-    Rect object(int i) const
-    {
-        const int left = 1 + (i % cols) * pitch, top = 1 + (i / cols) * pitch;
-        return {left, top, left + objectSpan, top + objectSpan};
-    }
-    // Free floor places in the strip, used as drag targets.
-    Rect stripPlace(int dx, int dy) const
-    {
-        return {stripLeft + dx, dy, stripLeft + dx + objectSpan, dy + objectSpan};
-    }
-};
-
-Layout makeLayout(int count, bool fileLike)
-{
-    Layout L;
-    L.count = count;
-    L.fileLike = fileLike;
-    L.cols = int(std::ceil(std::sqrt(double(count))));
-    L.rows = (count + L.cols - 1) / L.cols;
-    L.stripLeft = L.cols * pitch + stripGap;
-    L.width = std::max(minWidth, L.stripLeft + stripWidth);
-    L.height = std::max(minHeight, L.rows * pitch + 2);
-    return L;
 }
 
 QString filePair(int first, int second)
@@ -166,27 +114,6 @@ void validate(const Editor &e, const Layout &L)
     }
     check(blue == area, "blue area differs from the objects' area");
     check(e.table().selection() == L.count - 1, "OBNOV did not leave the last row selected");
-}
-
-// Median microseconds per call of op over several timed batches.
-double measure(const std::function<void()> &op)
-{
-    using clock = std::chrono::steady_clock;
-    op(); // warm-up
-    auto t0 = clock::now();
-    op();
-    const double once = std::chrono::duration<double, std::micro>(clock::now() - t0).count();
-    const int reps = std::clamp(int(batchTargetUs / std::max(once, 0.01)), 1, 2'000'000);
-    std::vector<double> perOp;
-    for (int b = 0; b < batches; ++b) {
-        t0 = clock::now();
-        for (int i = 0; i < reps; ++i)
-            op();
-        const double us = std::chrono::duration<double, std::micro>(clock::now() - t0).count();
-        perOp.push_back(us / reps);
-    }
-    std::nth_element(perOp.begin(), perOp.begin() + batches / 2, perOp.end());
-    return perOp[batches / 2];
 }
 
 // Median microseconds of single calls of op, each timed alone after

@@ -447,6 +447,13 @@
     </message>
 </context>
 <context>
+    <name>OverlayCommands</name>
+    <message>
+        <source>Подписи и размеры</source>
+        <translation>Labels and sizes</translation>
+    </message>
+</context>
+<context>
     <name>PlandexExport</name>
     <message>
         <source>%1: не удалось прочитать файл</source>

@@ -7,6 +7,7 @@
 #include "app/filecommands.h"
 #include "app/objectcommands.h"
 #include "app/objectlistview.h"
+#include "app/overlaycommands.h"
 #include "app/planview.h"
 #include "app/qtprompts.h"
 #include "dialogs/icons.h"
@@ -194,6 +195,7 @@ void MainWindow::buildCommands()
     addEditCommands(*this, *m_commands);
     addFileCommands(*this, *m_commands);
     addObjectCommands(*this, *m_commands);
+    addOverlayCommands(*m_commands, *m_K);
     addDrawingCommands(*this, *m_commands);
 }
 

@@ -32,8 +32,9 @@ public:
     ~MainWindow() override;
 
     Editor &editor() { return *m_editor; }
-    Prompts &prompts() { return *m_prompts; }
     CommandMenu &commands() { return *m_commands; }
+    PlanView &planView() { return *m_K; }
+    Prompts &prompts() { return *m_prompts; }
     // In the middle of something no command may interrupt: a mouse drag on
     // the plan, or a dialog or question open.
     bool busy() const;

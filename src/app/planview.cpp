@@ -1,5 +1,6 @@
 #include "app/planview.h"
 
+#include "app/planoverlay.h"
 #include "plan/editor.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,33 @@ PlanView::PlanView(Editor &editor, QWidget *parent)
     }
     m_edgeTimer.setInterval(edgeIntervalMs);
     connect(&m_edgeTimer, &QTimer::timeout, this, &PlanView::edgeScroll);
+    // Names can change without the plan changing.
+    const ObjectTable *table = &m_editor.table();
+    auto relabel = [this] {
+        if (!m_overlay)
+            return;
+        m_overlay->tableChanged();
+        update(m_viewport);
+    };
+    connect(table, &ObjectTable::dataChanged, this, relabel);
+    connect(table, &ObjectTable::rowsInserted, this, relabel);
+    connect(table, &ObjectTable::rowsRemoved, this, relabel);
+    connect(table, &ObjectTable::modelReset, this, relabel);
+}
+
+PlanView::~PlanView() = default;
+
+void PlanView::setOverlay(bool on)
+{
+    if (on == overlay())
+        return;
+    if (on) {
+        m_overlay = std::make_unique<PlanOverlay>(m_editor, font());
+        m_overlay->follow();
+    } else {
+        m_overlay.reset();
+    }
+    update(m_viewport);
 }
 
 QSize PlanView::sizeHint() const
@@ -124,9 +152,17 @@ QPoint PlanView::roomOrigin() const
 
 void PlanView::repaintChanges()
 {
-    const QRect area = m_editor.K().changedArea();
+    QRegion area(m_editor.K().changedArea());
     m_editor.K().markShown();
+    if (m_overlay)
+        area += m_overlay->follow();
     update(area.translated(roomOrigin()) & m_viewport);
+}
+
+void PlanView::followOverlaySoon()
+{
+    if (m_overlay)
+        QMetaObject::invokeMethod(this, &PlanView::repaintChanges, Qt::QueuedConnection);
 }
 
 void PlanView::paintEvent(QPaintEvent *event)
@@ -136,8 +172,31 @@ void PlanView::paintEvent(QPaintEvent *event)
     if (m_hbar->isVisible() && m_vbar->isVisible())
         painter.fillRect(
             QRect(m_vbar->x(), m_hbar->y(), m_vbar->width(), m_hbar->height()), palette().window());
-    const QRect target = event->rect() & m_viewport;
-    painter.drawImage(target, m_editor.K().image(), target.translated(-roomOrigin()));
+    const QImage plan = m_editor.K().image();
+    const QPoint origin = roomOrigin();
+    const QRegion shown = event->region() & m_viewport;
+    for (const QRect &target : shown) {
+        // One rectangle at a time keeps the drawing on Qt's plain path,
+        // which a clip of many rectangles leaves.
+        painter.setClipRect(target);
+        // Floor all of one colour is filled: the dimension lines cross it in
+        // long strips, which cost a copy row by row.
+        const QRect source = target.translated(-origin);
+        const int plain = m_editor.K().plainColour(source);
+        if (plain != -1)
+            painter.fillRect(target, QColor(QRgb(plain)));
+        else
+            painter.drawImage(target, plan, source);
+    }
+    if (!m_overlay)
+        return;
+    painter.setClipRect(m_viewport);
+    painter.translate(origin);
+    const QRegion room = shown.translated(-origin);
+    // Each pixel once: what the overlay smooths is not blended twice.
+    for (const QRect &area : room)
+        m_overlay->paintLabels(painter, area);
+    m_overlay->paintLines(painter, room);
 }
 
 void PlanView::wheelEvent(QWheelEvent *event)
@@ -237,12 +296,14 @@ void PlanView::mouseReleaseEvent(QMouseEvent *event)
         m_edgeTimer.stop();
     const QPointF at = planPoint(event->position());
     m_editor.K_MouseUp(buttonSet(event->button()), shiftState(event->modifiers()), at.x(), at.y());
+    followOverlaySoon();
 }
 
 void PlanView::mouseDoubleClickEvent(QMouseEvent * /*event*/)
 {
     // Not the default, which would run the press handler a second time.
     m_editor.K_DblClick();
+    followOverlaySoon();
 }
 
 } // namespace plandex

@@ -3,11 +3,14 @@
 #include <QFrame>
 #include <QTimer>
 
+#include <memory>
+
 class QScrollBar;
 
 namespace plandex {
 
 class Editor;
+class PlanOverlay;
 
 // Shows the plan K inside a sunken frame. The frame lies outside the
 // room's pixels, so every room pixel is drawn and clickable; mouse events
@@ -20,6 +23,7 @@ class PlanView : public QFrame
 
 public:
     explicit PlanView(Editor &editor, QWidget *parent = nullptr);
+    ~PlanView() override;
 
     // Places the view so that the room's top-left pixel sits at origin,
     // showing at most space of the room.
@@ -36,6 +40,10 @@ public:
     // Where a menu opened from the keyboard points: the middle of the
     // current object's visible part, else of the visible plan.
     QPoint menuAnchor() const;
+    // Names and sizes of the objects, and a drag's distances, over the
+    // plan; off at first.
+    void setOverlay(bool on);
+    bool overlay() const { return m_overlay != nullptr; }
 
 signals:
     // A right click on the plan, after the editor has seen its press and
@@ -53,8 +61,11 @@ protected:
 
 private:
     void layoutBars();
-    // Repaints where the plan changed since the last request.
+    // Repaints where the plan changed since the last request, and where the
+    // overlay's dimension lines were and are.
     void repaintChanges();
+    // After an event that may end a drag without changing the plan.
+    void followOverlaySoon();
     // Where the room's top-left pixel lies in the view, scrolled.
     QPoint roomOrigin() const;
     // Scrolls one step toward the edge the held mouse is near, and lets the
@@ -74,6 +85,7 @@ private:
     // The editor has already seen the release of the right click that
     // opened a menu; the real one, if it comes here, is not passed on.
     bool m_releaseSeen = false;
+    std::unique_ptr<PlanOverlay> m_overlay;
 };
 
 } // namespace plandex

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace plandex {
 
 QString badFileMessage()
@@ -44,6 +46,21 @@ void Editor::showRestored(int touched)
     ProvForm();
     OBNOV();
     m_table.select(touched);
+}
+
+std::optional<Editor::DragPreview> Editor::dragPreview() const
+{
+    const WindowState &s = m_state;
+    // Armed, with a snapshot to draw the preview over, from a press that
+    // started something.
+    if (s.tmpStr != QLatin1String("HElaga") || !m_K.saving() || s.pressX == -1 || s.pressY == -1)
+        return std::nullopt;
+    const bool creating = s.mode == EditMode::Create;
+    if (creating && !m_bandAccepted)
+        return std::nullopt;
+    const Edges box {std::min(s.dragLeft, s.dragRight), std::min(s.dragTop, s.dragBottom),
+        std::max(s.dragLeft, s.dragRight), std::max(s.dragTop, s.dragBottom)};
+    return DragPreview {box, creating ? -1 : m_table.selection()};
 }
 
 void Editor::showSize(const QString &w, const QString &h)

@@ -3,6 +3,7 @@
 #include "files/komfile.h"
 #include "model/objecttable.h"
 #include "model/windowstate.h"
+#include "plan/clearances.h"
 #include "plan/plansurface.h"
 #include "plan/roomhistory.h"
 #include "plan/sliding.h"
@@ -51,6 +52,17 @@ public:
     QImage tmpPic() const { return m_K.savedImage(); }
     RoomHistory &history() { return m_history; }
     const RoomHistory &history() const { return m_history; }
+
+    // The box a running drag shows, and the row it moves or resizes (-1 for
+    // a new object): a rubber band once it had a valid size, a grabbed
+    // object from the press on. Empty while no drag shows one.
+    struct DragPreview {
+        Edges box;
+        int row = -1;
+
+        bool operator==(const DragPreview &) const = default;
+    };
+    std::optional<DragPreview> dragPreview() const;
 
     // Start values of the main window: no drag, the room size in the
     // labels, the delete button following the selection.

@@ -41,6 +41,9 @@ public:
     void outlineBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb);
     // 0xRRGGBB of the pixel under a point, or -1 outside the plan.
     int point(double x, double y) const;
+    // The one colour of every pixel of an area on the plan, as 0xRRGGBB;
+    // -1 when the area holds more than one or does not lie on the plan.
+    int plainColour(const QRect &area) const;
 
     // The drawn image as a picture (a shallow copy, indexed or 32-bit).
     QImage image() const { return m_image; }

@@ -1,18 +1,13 @@
 #pragma once
 
+#include "plan/edges.h"
+
 #include <QSize>
 #include <QtGlobal>
 
 namespace plandex {
 
 class SpatialIndex;
-
-// A rectangle's edges, corners in order, wide enough for a 32-bit edge
-// plus a 32-bit offset.
-struct Edges {
-    qint64 left, top, right, bottom;
-    bool operator==(const Edges &) const = default;
-};
 
 // Where a dragged box ends when it goes from `from` as far as it can
 // towards `wanted`: along x, then along y, then along x again when y made

@@ -21,6 +21,8 @@ private slots:
     void reportsChanges();
     void savedPixelsComeBackExactly();
     void anyColourReadsBack();
+    void plainColourOfAnArea_data();
+    void plainColourOfAnArea();
     void savingKeepsAtMostOnePlan();
     void boxesTogetherAsOneByOne_data();
     void boxesTogetherAsOneByOne();
@@ -230,6 +232,43 @@ void TestPlanSurface::anyColourReadsBack()
     k.fillBox(0, 0, 0, 0, colors::green);
     k.clear();
     QCOMPARE(rgb32(k.image()), picture);
+}
+
+void TestPlanSurface::plainColourOfAnArea_data()
+{
+    QTest::addColumn<bool>("trueColour");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<int>("expected");
+
+    for (const bool trueColour : {false, true}) {
+        const char *kind = trueColour ? "32-bit: " : "one byte: ";
+        auto row
+            = [&](const char *name) -> QTestData & { return QTest::addRow("%s%s", kind, name); };
+        row("floor") << trueColour << QRect(0, 0, 10, 90) << colors::black;
+        row("inside a box") << trueColour << QRect(20, 20, 11, 21) << colors::blue;
+        row("reaching a box's last column") << trueColour << QRect(30, 20, 5, 5) << -1;
+        row("reaching a box's last row") << trueColour << QRect(20, 40, 5, 5) << -1;
+        row("partly off the plan") << trueColour << QRect(95, 0, 10, 10) << -1;
+    }
+}
+
+void TestPlanSurface::plainColourOfAnArea()
+{
+    QFETCH(bool, trueColour);
+    QFETCH(QRect, area);
+    QFETCH(int, expected);
+    PlanSurface k({100, 100});
+    if (trueColour) {
+        // More colours than a byte holds turn the plan into 32-bit colour.
+        QImage picture(100, 100, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        for (int i = 0; i < 300; ++i)
+            picture.setPixel(i % 100, 90 + i / 100, qRgb(i % 256, 1, i / 256 + 1));
+        k.setPicture(picture);
+    }
+    QCOMPARE(k.image().depth(), trueColour ? 32 : 8);
+    k.fillBox(20, 20, 30, 40, colors::blue);
+    QCOMPARE(k.plainColour(area), expected);
 }
 
 // List clicks after a click on the floor draw while the snapshot is kept:
