@@ -16,7 +16,7 @@ Language inUse = Language::Russian;
 QString messagesLocale()
 {
     for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString value = qEnvironmentVariable(name);
+        QString value = qEnvironmentVariable(name);
         if (!value.isEmpty())
             return value;
     }
