@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
+
 namespace plandex {
 
 namespace {
@@ -23,6 +25,32 @@ qsizetype firstUndefined(QStringView text)
     return -1;
 }
 
+// The code page maps each byte to one character on its own, so the
+// converter's answer for each byte, asked once, decodes a whole file in one
+// pass: a file of long names spends its time reading, not converting.
+struct ByteTable {
+    bool valid = false;
+    std::array<char16_t, 256> chars {};
+    std::array<bool, 256> defined {};
+};
+
+const ByteTable &byteTable()
+{
+    static const ByteTable table = [] {
+        ByteTable t;
+        t.valid = QStringDecoder(codePage).isValid();
+        for (int b = 0; t.valid && b < 256; ++b) {
+            QStringDecoder one(codePage);
+            const char byte = char(b);
+            const QString c = one.decode(QByteArrayView(&byte, 1));
+            t.defined[b] = !one.hasError() && c.size() == 1 && firstUndefined(c) < 0;
+            t.chars[b] = c.isEmpty() ? substitute : c[0].unicode();
+        }
+        return t;
+    }();
+    return table;
+}
+
 } // namespace
 
 QByteArray toCodePage(const QString &text)
@@ -35,32 +63,23 @@ QByteArray toCodePage(const QString &text)
 
 QString fromCodePage(const QByteArray &bytes)
 {
-    QStringDecoder decoder(codePage);
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    return decodeCodePage(bytes).text;
 }
 
 CodePageText decodeCodePage(QByteArrayView bytes)
 {
-    QStringDecoder decoder(codePage);
-    if (!decoder.isValid())
+    const ByteTable &table = byteTable();
+    if (!table.valid)
         return {QString::fromLatin1(bytes), -1};
-    CodePageText result {decoder.decode(bytes), -1};
-    if (!decoder.hasError() && result.text.size() == bytes.size()) {
-        result.badByte = firstUndefined(result.text);
-        return result;
-    }
-    // Rare: find the byte by itself, so the caller can say where.
+    CodePageText result;
+    result.text.resize(bytes.size());
+    char16_t *out = reinterpret_cast<char16_t *>(result.text.data());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        QStringDecoder one(codePage);
-        const QString c = one.decode(bytes.sliced(i, 1));
-        if (one.hasError() || c.size() != 1 || firstUndefined(c) == 0) {
+        const auto b = uchar(bytes[i]);
+        out[i] = table.chars[b];
+        if (!table.defined[b] && result.badByte < 0)
             result.badByte = i;
-            return result;
-        }
     }
-    result.badByte = 0;
     return result;
 }
 
