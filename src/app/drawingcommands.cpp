@@ -16,10 +16,10 @@ namespace plandex {
 
 namespace {
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("DrawingCommands", source);
-}
+// The context its texts are translated in.
+struct DrawingCommands {
+    Q_DECLARE_TR_FUNCTIONS(DrawingCommands)
+};
 
 QSize roomOf(const Editor &editor)
 {
@@ -31,7 +31,8 @@ QSize roomOf(const Editor &editor)
 QString askPath(MainWindow &window, const QString &title, const QString &suffix)
 {
     const QString room = window.editor().roomFile();
-    const QString name = room.isEmpty() ? text("комната") : QFileInfo(room).completeBaseName();
+    const QString name
+        = room.isEmpty() ? DrawingCommands::tr("комната") : QFileInfo(room).completeBaseName();
     const QString folder = room.isEmpty() ? QDir::currentPath() : QFileInfo(room).absolutePath();
     QFileDialog dialog(&window, title, QDir(folder).filePath(name + '.' + suffix),
         QStringLiteral("%1 (*.%2)").arg(suffix.toUpper(), suffix));
@@ -46,7 +47,8 @@ QString askPath(MainWindow &window, const QString &title, const QString &suffix)
 void exportSheet(MainWindow &window, SheetFormat format)
 {
     const bool pdf = format == SheetFormat::Pdf;
-    const QString title = pdf ? text("Экспорт в PDF") : text("Экспорт в PNG");
+    const QString title
+        = pdf ? DrawingCommands::tr("Экспорт в PDF") : DrawingCommands::tr("Экспорт в PNG");
     std::optional<SheetRequest> request
         = askSheet(pdf ? SheetDialog::For::Pdf : SheetDialog::For::Png, title, &window);
     if (!request)
@@ -62,7 +64,7 @@ void exportSheet(MainWindow &window, SheetFormat format)
 
 void printRoom(MainWindow &window)
 {
-    const QString title = text("Печать");
+    const QString title = DrawingCommands::tr("Печать");
     const std::optional<SheetRequest> request = askSheet(SheetDialog::For::Printer, title, &window);
     if (!request)
         return;
@@ -94,7 +96,8 @@ bool settleScale(Prompts &prompts, bool fits, SheetOptions &options)
 {
     if (fits)
         return true;
-    if (!prompts.confirm(text("Комната не помещается на лист в масштабе 1:%1. Уместить её на лист?")
+    if (!prompts.confirm(DrawingCommands::tr(
+            "Комната не помещается на лист в масштабе 1:%1. Уместить её на лист?")
                              .arg(options.scale)))
         return false;
     options.scale = 0;
@@ -141,12 +144,12 @@ bool printSheet(QPrinter &printer, const Editor &editor, const SheetOptions &opt
 
 void addDrawingCommands(MainWindow &window, CommandMenu &menu)
 {
-    menu.add(MenuSection::Output, text("Печать…"), {QKeySequence::Print},
+    menu.add(MenuSection::Output, DrawingCommands::tr("Печать…"), {QKeySequence::Print},
         [&window] { printRoom(window); });
-    menu.add(MenuSection::Output, text("Экспорт в PDF…"),
+    menu.add(MenuSection::Output, DrawingCommands::tr("Экспорт в PDF…"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
         [&window] { exportSheet(window, SheetFormat::Pdf); });
-    menu.add(MenuSection::Output, text("Экспорт в PNG…"),
+    menu.add(MenuSection::Output, DrawingCommands::tr("Экспорт в PNG…"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
         [&window] { exportSheet(window, SheetFormat::Png); });
 }

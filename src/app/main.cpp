@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
 #include "files/recoverystore.h"
+#include "language/language.h"
 #include "plan/roomrecovery.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(plandex::appTitle);
+    plandex::useLanguage(plandex::userLanguage());
     // Made before the window and gone after it: a clean exit removes what
     // it kept.
     plandex::RecoveryStore recovery(plandex::RecoveryStore::defaultFolder());

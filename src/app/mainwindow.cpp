@@ -107,14 +107,16 @@ QToolButton *MainWindow::addToolButton(
 
 void MainWindow::buildToolColumn()
 {
-    m_create = addToolButton("create", 120, "create", "Создание нового объекта");
-    m_selct = addToolButton("selct", 720, "selct", "Выбор и перемещение объекта.");
-    m_Rsiz = addToolButton("Rsiz", 1320, "rsiz", "Изменение размера объектов.");
-    m_DelObj = addToolButton("DelObj", 1920, "delobj", "Удалить объект.");
-    m_btnNew = addToolButton("btnNew", 2760, "btnnew", "Создать новую комнату.");
-    m_btnOpen = addToolButton("btnOpen", 3360, "btnopen", "Открыть уже созданную ранее комнату");
-    m_btnSave = addToolButton("btnSave", 3960, "btnsave", "Сохранить созданную сейчас комнату.");
-    m_btnExp = addToolButton("btnExp", 4680, "btnexp", "Экспортировать в BMP рисунок.");
+    m_create = addToolButton("create", 120, "create", tr("Создание нового объекта"));
+    m_selct = addToolButton("selct", 720, "selct", tr("Выбор и перемещение объекта."));
+    m_Rsiz = addToolButton("Rsiz", 1320, "rsiz", tr("Изменение размера объектов."));
+    m_DelObj = addToolButton("DelObj", 1920, "delobj", tr("Удалить объект."));
+    m_btnNew = addToolButton("btnNew", 2760, "btnnew", tr("Создать новую комнату."));
+    m_btnOpen
+        = addToolButton("btnOpen", 3360, "btnopen", tr("Открыть уже созданную ранее комнату"));
+    m_btnSave
+        = addToolButton("btnSave", 3960, "btnsave", tr("Сохранить созданную сейчас комнату."));
+    m_btnExp = addToolButton("btnExp", 4680, "btnexp", tr("Экспортировать в BMP рисунок."));
 
     m_modes = new QButtonGroup(this);
     m_modes->setExclusive(true);
@@ -200,9 +202,9 @@ void MainWindow::buildCommands()
 void MainWindow::addHistoryCommands()
 {
     QUndoStack &stack = m_editor->history().stack();
-    QAction *undo = m_commands->add(MenuSection::History, QStringLiteral("Отменить"),
+    QAction *undo = m_commands->add(MenuSection::History, tr("Отменить"),
         {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { m_editor->history().undo(); });
-    QAction *redo = m_commands->add(MenuSection::History, QStringLiteral("Вернуть"),
+    QAction *redo = m_commands->add(MenuSection::History, tr("Вернуть"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
         [this] { m_editor->history().redo(); });
     // Kept up to date, not only when a menu shows: a disabled action's
@@ -222,7 +224,7 @@ bool MainWindow::unsavedChangesSettled()
 {
     if (!m_editor->history().isModified())
         return true;
-    switch (m_prompts->askYesNoCancel(QStringLiteral("Сохранить изменения в комнате?"))) {
+    switch (m_prompts->askYesNoCancel(tr("Сохранить изменения в комнате?"))) {
     case Answer::Yes:
         showSaveDialog(QStringLiteral("Sav"));
         return !m_editor->history().isModified();

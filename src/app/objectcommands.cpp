@@ -11,14 +11,14 @@ namespace plandex {
 
 namespace {
 
-QString commandText(const char *source)
-{
-    return QCoreApplication::translate("ObjectCommands", source);
-}
+// The context its texts are translated in.
+struct ObjectCommands {
+    Q_DECLARE_TR_FUNCTIONS(ObjectCommands)
+};
 
 void addNudges(Editor &e, CommandMenu &menu)
 {
-    QMenu *nudges = menu.addSubmenu(MenuSection::Object, commandText("Сдвинуть"), false);
+    QMenu *nudges = menu.addSubmenu(MenuSection::Object, ObjectCommands::tr("Сдвинуть"), false);
     struct Direction {
         const char *one, *ten;
         Qt::Key key;
@@ -39,7 +39,7 @@ void addNudges(Editor &e, CommandMenu &menu)
             nudges->addSeparator();
         for (const Direction &d : directions) {
             const QKeyCombination key = step == 1 ? Qt::CTRL | d.key : Qt::CTRL | Qt::SHIFT | d.key;
-            menu.addTo(nudges, commandText(step == 1 ? d.one : d.ten), {QKeySequence(key)},
+            menu.addTo(nudges, ObjectCommands::tr(step == 1 ? d.one : d.ten), {QKeySequence(key)},
                 [&e, d, step] { e.nudge(d.dx * step, d.dy * step); });
         }
     }
@@ -47,11 +47,11 @@ void addNudges(Editor &e, CommandMenu &menu)
 
 void addPieces(Editor &e, CommandMenu &menu)
 {
-    QMenu *pieces = menu.addSubmenu(MenuSection::Object, commandText("Добавить"));
+    QMenu *pieces = menu.addSubmenu(MenuSection::Object, ObjectCommands::tr("Добавить"));
     for (const FurniturePiece &piece : furniturePieces()) {
         const QString title = piece.title();
         menu.addTo(pieces,
-            commandText("%1 (%2 × %3)").arg(title).arg(piece.length).arg(piece.width), {},
+            ObjectCommands::tr("%1 (%2 × %3)").arg(title).arg(piece.length).arg(piece.width), {},
             [&e, &menu, title, size = piece.size()] { e.addPiece(title, size, menu.planPoint()); });
     }
 }
@@ -61,13 +61,13 @@ void addPieces(Editor &e, CommandMenu &menu)
 void addObjectCommands(MainWindow &window, CommandMenu &menu)
 {
     Editor &e = window.editor();
-    menu.add(MenuSection::Object, commandText("Копировать"), {QKeySequence(Qt::CTRL | Qt::Key_D)},
-        [&e] { e.copyCurrent(); });
-    menu.add(MenuSection::Object, commandText("Повернуть"), {QKeySequence(Qt::CTRL | Qt::Key_R)},
-        [&e] { e.turnCurrent(); });
+    menu.add(MenuSection::Object, ObjectCommands::tr("Копировать"),
+        {QKeySequence(Qt::CTRL | Qt::Key_D)}, [&e] { e.copyCurrent(); });
+    menu.add(MenuSection::Object, ObjectCommands::tr("Повернуть"),
+        {QKeySequence(Qt::CTRL | Qt::Key_R)}, [&e] { e.turnCurrent(); });
     addNudges(e, menu);
     addPieces(e, menu);
-    menu.add(MenuSection::Object, commandText("Удалить"), {QKeySequence(Qt::Key_Delete)},
+    menu.add(MenuSection::Object, ObjectCommands::tr("Удалить"), {QKeySequence(Qt::Key_Delete)},
         [&e] { e.deleteCurrent(); });
 }
 

@@ -18,8 +18,8 @@ namespace {
 
 // A box titled "Plandex". Messages carry names and paths from files and
 // folders: they show as written, line breaks and all, and Qt's box, which
-// follows links in its text by itself, gets none to follow. Qt's own
-// button texts are English; the program speaks Russian.
+// follows links in its text by itself, gets none to follow. The buttons
+// carry the program's own words, not those of Qt's catalogue.
 std::unique_ptr<QMessageBox> box(
     const QString &text, QMessageBox::StandardButtons buttons, QWidget *parent)
 {
@@ -33,11 +33,13 @@ std::unique_ptr<QMessageBox> box(
         label->setTextInteractionFlags(label->textInteractionFlags()
             & ~(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard));
     }
-    const std::pair<QMessageBox::StandardButton, const char *> russian[]
-        = {{QMessageBox::Yes, "Да"}, {QMessageBox::No, "Нет"}, {QMessageBox::Cancel, "Отмена"}};
-    for (const auto &[which, caption] : russian) {
+    const std::pair<QMessageBox::StandardButton, const char *> captions[]
+        = {{QMessageBox::Yes, QT_TRANSLATE_NOOP("QtPrompts", "Да")},
+            {QMessageBox::No, QT_TRANSLATE_NOOP("QtPrompts", "Нет")},
+            {QMessageBox::Cancel, QT_TRANSLATE_NOOP("QtPrompts", "Отмена")}};
+    for (const auto &[which, caption] : captions) {
         if (QAbstractButton *button = box->button(which))
-            button->setText(QString::fromUtf8(caption));
+            button->setText(QtPrompts::tr(caption));
     }
     return box;
 }
@@ -78,7 +80,7 @@ QString QtPrompts::input(const QString &prompt, const QString &initial)
     dialog.setLabelText(QString(prompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     dialog.findChild<QLabel *>()->setTextFormat(Qt::PlainText);
     dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    dialog.setCancelButtonText(tr("Отмена"));
     // The text mode makes the line edit now, so that it can take the limit.
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.findChild<QLineEdit *>()->setMaxLength(komMaxNameLength);

@@ -2,6 +2,8 @@
 
 #include "plan/windowport.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 namespace plandex {
@@ -9,6 +11,8 @@ namespace plandex {
 // Message boxes and the input box of the desktop, titled "Plandex".
 class QtPrompts : public Prompts
 {
+    Q_DECLARE_TR_FUNCTIONS(QtPrompts)
+
 public:
     explicit QtPrompts(QWidget *parent = nullptr)
         : m_parent(parent)

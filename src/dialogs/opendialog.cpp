@@ -12,7 +12,7 @@ namespace plandex {
 
 OpenDialog::OpenDialog(std::function<void(const QString &path)> open, QWidget *parent)
     : FolderDialog({.name = "dlgOpen",
-                       .caption = "Открытие комнаты :)",
+                       .caption = tr("Открытие комнаты :)"),
                        .client = twipsSize(5355, 4950),
                        .Drive1 = twipsRect(120, 4080, 2655, 315),
                        .Dir1 = twipsRect(120, 0, 2655, 3915),
@@ -23,10 +23,10 @@ OpenDialog::OpenDialog(std::function<void(const QString &path)> open, QWidget *p
 {
     File1()->setPattern("*.kom");
 
-    m_op = placed(new QPushButton("Открыть", this), "op", twipsRect(3120, 3480, 1815, 375));
+    m_op = placed(new QPushButton(tr("Открыть"), this), "op", twipsRect(3120, 3480, 1815, 375));
     m_op->setDefault(true);
 
-    m_noop = placed(new QPushButton("Отмена", this), "noop", twipsRect(3120, 3960, 1815, 375));
+    m_noop = placed(new QPushButton(tr("Отмена"), this), "noop", twipsRect(3120, 3960, 1815, 375));
 
     setTabOrder(File1(), Drive1());
     setTabOrder(Drive1(), Dir1());

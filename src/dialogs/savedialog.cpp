@@ -14,7 +14,10 @@ namespace plandex {
 
 namespace {
 
-const QString defaultName = QStringLiteral("безымянная комната");
+QString defaultName()
+{
+    return SaveDialog::tr("безымянная комната");
+}
 
 // The list shows only names that end in the extension, in one case or another.
 QString withoutExtension(const QString &fileName)
@@ -26,26 +29,28 @@ QString withoutExtension(const QString &fileName)
 
 SaveDialog::SaveDialog(
     const QString &mode, std::function<bool(const QString &path)> write, QWidget *parent)
-    : FolderDialog({.name = "dlgSav",
-                       .caption = mode == QLatin1String("Sav") ? "Сохранение комнаты."
-                                                               : "Экспорт комнаты в рисунок BMP.",
-                       .client = twipsSize(6795, 4905),
-                       .Drive1 = twipsRect(4920, 3600, 1815, 315),
-                       .Dir1 = twipsRect(120, 0, 4695, 3915),
-                       .File1 = twipsRect(4920, 0, 1695, 2625),
-                       .direkt = twipsRect(0, 4320, 6735, 495)},
+    : FolderDialog(
+        {.name = "dlgSav",
+            .caption = mode == QLatin1String("Sav") ? tr("Сохранение комнаты.")
+                                                    : tr("Экспорт комнаты в рисунок BMP."),
+            .client = twipsSize(6795, 4905),
+            .Drive1 = twipsRect(4920, 3600, 1815, 315),
+            .Dir1 = twipsRect(120, 0, 4695, 3915),
+            .File1 = twipsRect(4920, 0, 1695, 2625),
+            .direkt = twipsRect(0, 4320, 6735, 495)},
         parent)
     , m_saveMode(mode == QLatin1String("Sav"))
     , m_write(std::move(write))
 {
     File1()->setPattern(u'*' + extension());
 
-    m_nam = placed(new QLineEdit(defaultName, this), "nam", twipsRect(120, 3960, 6615, 285));
+    m_nam = placed(new QLineEdit(defaultName(), this), "nam", twipsRect(120, 3960, 6615, 285));
 
-    m_sav = placed(new QPushButton("Сохранить", this), "sav", twipsRect(4920, 2640, 1695, 375));
+    m_sav = placed(new QPushButton(tr("Сохранить"), this), "sav", twipsRect(4920, 2640, 1695, 375));
     m_sav->setDefault(true);
 
-    m_nosav = placed(new QPushButton("Отмена", this), "nosav", twipsRect(4920, 3120, 1695, 375));
+    m_nosav
+        = placed(new QPushButton(tr("Отмена"), this), "nosav", twipsRect(4920, 3120, 1695, 375));
 
     setTabOrder(Drive1(), Dir1());
     setTabOrder(Dir1(), m_nam);
@@ -76,7 +81,7 @@ void SaveDialog::load()
 {
     FolderDialog::load();
     m_picked.clear();
-    m_nam->setText(defaultName);
+    m_nam->setText(defaultName());
     const QFileInfo proposed(m_proposedFile);
     if (!m_proposedFile.isEmpty() && showFolder(proposed.absolutePath())) {
         if (proposed.fileName().endsWith(extension(), Qt::CaseInsensitive))

@@ -20,15 +20,15 @@ SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
     , m_prompts(prompts)
 {
     setObjectName("XY");
-    setWindowTitle("Изменение размеров объекта");
+    setWindowTitle(tr("Изменение размеров объекта"));
     // A null icon of its own, so it does not take the main window's.
     setWindowIcon(QIcon());
     setFixedSize(twipsSize(4680, 1185));
 
     m_ob = placed(plainLabel(this), "ob", twipsRect(0, 120, 3135, 255));
 
-    m_Label1 = placed(plainLabel(this, "Длина:"), "Label1", twipsRect(0, 480, 735, 255));
-    m_Label2 = placed(plainLabel(this, "Ширина"), "Label2", twipsRect(1440, 480, 735, 255));
+    m_Label1 = placed(plainLabel(this, tr("Длина:")), "Label1", twipsRect(0, 480, 735, 255));
+    m_Label2 = placed(plainLabel(this, tr("Ширина")), "Label2", twipsRect(1440, 480, 735, 255));
     // The layout was made for a narrower font than most desktops use: let
     // a caption run on to the right rather than lose its last letter.
     for (QLabel *caption : {m_Label1, m_Label2})
@@ -41,12 +41,14 @@ SizeDialog::SizeDialog(Editor &editor, Prompts &prompts, QWidget *parent)
     const QSize iconSize(16, 14);
     m_Command3->setIcon(toolIcon("swap", iconSize));
     m_Command3->setIconSize(iconSize);
-    m_Command3->setToolTip("Развернуть объект (поменять местами его высоту и ширину)");
+    m_Command3->setToolTip(tr("Развернуть объект (поменять местами его высоту и ширину)"));
 
-    m_Command1 = placed(new QPushButton("Да", this), "Command1", twipsRect(3360, 120, 1215, 375));
+    m_Command1
+        = placed(new QPushButton(tr("Да"), this), "Command1", twipsRect(3360, 120, 1215, 375));
     m_Command1->setDefault(true);
 
-    m_Command2 = placed(new QPushButton("Нет", this), "Command2", twipsRect(3360, 600, 1215, 375));
+    m_Command2
+        = placed(new QPushButton(tr("Нет"), this), "Command2", twipsRect(3360, 600, 1215, 375));
 
     setTabOrder(m_W, m_H);
     setTabOrder(m_H, m_Command1);
@@ -64,7 +66,7 @@ void SizeDialog::Command1_Click()
     const auto a = localeNumber(m_W->text());
     const auto b = localeNumber(m_H->text());
     if (!a || !b) {
-        m_prompts.message(QStringLiteral("Введите числа!"));
+        m_prompts.message(tr("Введите числа!"));
         return;
     }
     if (m_editor.table().selection() != -1) {

@@ -6,10 +6,10 @@ namespace plandex {
 
 namespace {
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("plandex-export", source);
-}
+// The context its texts are translated in.
+struct ExportArgumentTexts {
+    Q_DECLARE_TR_FUNCTIONS(ExportArgumentTexts)
+};
 
 // A whole number from 1 to most, or 0.
 int wholeNumber(const QString &value, int most)
@@ -29,7 +29,7 @@ QString takeOption(const QString &name, const QString &value, ExportArguments &a
         } else if (value.startsWith("1:") && wholeNumber(value.mid(2), 10000) > 0) {
             r.options.scale = wholeNumber(value.mid(2), 10000);
         } else {
-            return text("масштаб должен быть fit или 1:N, например 1:50");
+            return ExportArgumentTexts::tr("масштаб должен быть fit или 1:N, например 1:50");
         }
     } else if (name == "--paper") {
         const QString paper = value.toLower();
@@ -40,15 +40,15 @@ QString takeOption(const QString &name, const QString &value, ExportArguments &a
         else if (paper == "letter")
             r.paper = QPageSize(QPageSize::Letter);
         else
-            return text("лист должен быть A4, A3 или Letter");
+            return ExportArgumentTexts::tr("лист должен быть A4, A3 или Letter");
     } else if (name == "--dpi") {
         r.dpi = wholeNumber(value, sheetMaxDpi);
         if (r.dpi < sheetMinDpi)
-            return text("разрешение должно быть от %1 до %2 точек на дюйм")
+            return ExportArgumentTexts::tr("разрешение должно быть от %1 до %2 точек на дюйм")
                 .arg(sheetMinDpi)
                 .arg(sheetMaxDpi);
     } else {
-        return text("неизвестный параметр %1").arg(name);
+        return ExportArgumentTexts::tr("неизвестный параметр %1").arg(name);
     }
     return {};
 }
@@ -81,13 +81,13 @@ ExportArguments parseExportArguments(const QStringList &arguments)
             args.error = takeOption(a, arguments[i + 1], args);
             ++i;
         } else {
-            args.error = text("нет значения у параметра %1").arg(a);
+            args.error = ExportArgumentTexts::tr("нет значения у параметра %1").arg(a);
         }
     }
     if (!args.error.isEmpty())
         return args;
     if (files.size() != 2) {
-        args.error = text("нужны два пути: файл комнаты и файл PDF или PNG");
+        args.error = ExportArgumentTexts::tr("нужны два пути: файл комнаты и файл PDF или PNG");
         return args;
     }
     args.room = files[0];
@@ -98,7 +98,7 @@ ExportArguments parseExportArguments(const QStringList &arguments)
     else if (out.endsWith(".png"))
         args.format = SheetFormat::Png;
     else
-        args.error = text("файл должен оканчиваться на .pdf или .png");
+        args.error = ExportArgumentTexts::tr("файл должен оканчиваться на .pdf или .png");
     return args;
 }
 

@@ -3,6 +3,7 @@
 #include "export/exportarguments.h"
 #include "files/komfile.h"
 #include "files/wholefile.h"
+#include "language/language.h"
 #include "model/objecttable.h"
 
 #include <QDate>
@@ -14,10 +15,10 @@ using namespace plandex;
 
 namespace {
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("plandex-export", source);
-}
+// The context its texts are translated in.
+struct PlandexExport {
+    Q_DECLARE_TR_FUNCTIONS(PlandexExport)
+};
 
 const char usage[]
     = "usage: plandex-export ROOM.kom OUT.pdf|OUT.png [--scale fit|1:N] [--paper A4|A3|Letter] "
@@ -42,6 +43,15 @@ void onlyGraveMessages(QtMsgType type, const QMessageLogContext &, const QString
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(onlyGraveMessages);
+    // The sheet needs fonts but no display; Qt gets only the program's name.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    // Before the arguments, whose complaints are in the user's language.
+    useLanguage(userLanguage());
+
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -53,16 +63,9 @@ int main(int argc, char *argv[])
     if (!args.error.isEmpty())
         return fail(args.error, 2);
 
-    qInstallMessageHandler(onlyGraveMessages);
-    // The sheet needs fonts but no display; Qt gets only the program's name.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
-
     const WholeFile file = ReadWholeFile(args.room);
     if (file.problem != ReadProblem::None)
-        return fail(text("%1: не удалось прочитать файл").arg(args.room));
+        return fail(PlandexExport::tr("%1: не удалось прочитать файл").arg(args.room));
     const KomReadResult read = readKom(file.bytes);
     if (read.error)
         return fail(QStringLiteral("%1: %2").arg(args.room, read.error.describe()));
@@ -79,7 +82,7 @@ int main(int argc, char *argv[])
     request.options.fileName = args.room;
     request.options.date = QDate::currentDate();
     if (!sheetFits(room, request))
-        return fail(text("комната %1 × %2 см не помещается на лист в масштабе 1:%3")
+        return fail(PlandexExport::tr("комната %1 × %2 см не помещается на лист в масштабе 1:%3")
                         .arg(room.width())
                         .arg(room.height())
                         .arg(request.options.scale));

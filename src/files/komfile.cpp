@@ -4,6 +4,8 @@
 #include "model/numberreading.h"
 #include "model/pairtext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -195,35 +197,47 @@ KomWriteResult writeKom(const KomRoom &room)
 
 QString KomError::describe() const
 {
-    const QString which = QStringLiteral("объекта %1").arg(object + 1);
+    const QString which = QCoreApplication::translate("KomError", "объекта %1").arg(object + 1);
     switch (problem) {
     case KomProblem::None:
         return {};
     case KomProblem::NotARoomFile:
-        return QStringLiteral("файл не начинается с «komfile: »");
+        return QCoreApplication::translate("KomError", "файл не начинается с «komfile: »");
     case KomProblem::UnmappableByte:
-        return QStringLiteral("байт %1 не является символом кодировки Windows-1251").arg(offset);
+        return QCoreApplication::translate(
+            "KomError", "байт %1 не является символом кодировки Windows-1251")
+            .arg(offset);
     case KomProblem::BadWidth:
-        return QStringLiteral("длина комнаты не целое число от 1 до %1").arg(komMaxSide);
+        return QCoreApplication::translate("KomError", "длина комнаты не целое число от 1 до %1")
+            .arg(komMaxSide);
     case KomProblem::BadHeight:
-        return QStringLiteral("ширина комнаты не целое число от 1 до %1").arg(komMaxSide);
+        return QCoreApplication::translate("KomError", "ширина комнаты не целое число от 1 до %1")
+            .arg(komMaxSide);
     case KomProblem::MissingNameEnd:
     case KomProblem::MissingPairEnd:
     case KomProblem::MissingRecordEnd:
-        return QStringLiteral("запись %1 оборвана").arg(which);
+        return QCoreApplication::translate("KomError", "запись %1 оборвана").arg(which);
     case KomProblem::StrayMark:
-        return QStringLiteral("лишний служебный символ в байте %1").arg(offset);
+        return QCoreApplication::translate("KomError", "лишний служебный символ в байте %1")
+            .arg(offset);
     case KomProblem::TooManyObjects:
-        return QStringLiteral("больше %1 объектов").arg(komMaxObjects);
+        return QCoreApplication::translate("KomError", "больше %1 объектов").arg(komMaxObjects);
     case KomProblem::UnwritableName:
-        return QStringLiteral("имя %1 содержит символ, который нельзя записать в файл").arg(which);
+        return QCoreApplication::translate(
+            "KomError", "имя %1 содержит символ, который нельзя записать в файл")
+            .arg(which);
     case KomProblem::UnwritablePair:
-        return QStringLiteral("координаты %1 содержат символ, который нельзя записать в файл")
+        return QCoreApplication::translate(
+            "KomError", "координаты %1 содержат символ, который нельзя записать в файл")
             .arg(which);
     case KomProblem::LongName:
-        return QStringLiteral("имя %1 длиннее %2 символов").arg(which).arg(komMaxNameLength);
+        return QCoreApplication::translate("KomError", "имя %1 длиннее %2 символов")
+            .arg(which)
+            .arg(komMaxNameLength);
     case KomProblem::LongPair:
-        return QStringLiteral("координаты %1 длиннее %2 символов").arg(which).arg(komMaxPairLength);
+        return QCoreApplication::translate("KomError", "координаты %1 длиннее %2 символов")
+            .arg(which)
+            .arg(komMaxPairLength);
     }
     return {};
 }

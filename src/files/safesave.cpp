@@ -1,5 +1,6 @@
 #include "files/safesave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,21 +23,21 @@ QString reasonOf(int error, const QString &systemText)
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("на диске нет места");
+        return QCoreApplication::translate("SafeSave", "на диске нет места");
     case EACCES:
     case EPERM:
-        return QStringLiteral("нет прав на запись");
+        return QCoreApplication::translate("SafeSave", "нет прав на запись");
     case EROFS:
-        return QStringLiteral("диск доступен только для чтения");
+        return QCoreApplication::translate("SafeSave", "диск доступен только для чтения");
     case EISDIR:
-        return QStringLiteral("это папка");
+        return QCoreApplication::translate("SafeSave", "это папка");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("нет такой папки");
+        return QCoreApplication::translate("SafeSave", "нет такой папки");
     case ENAMETOOLONG:
-        return QStringLiteral("слишком длинное имя");
+        return QCoreApplication::translate("SafeSave", "слишком длинное имя");
     case EFBIG:
-        return QStringLiteral("файл слишком велик");
+        return QCoreApplication::translate("SafeSave", "файл слишком велик");
     default:
         break;
     }
@@ -44,7 +45,7 @@ QString reasonOf(int error, const QString &systemText)
         return systemText;
     if (error != 0)
         return QString::fromLocal8Bit(std::strerror(error));
-    return QStringLiteral("неизвестная ошибка");
+    return QCoreApplication::translate("SafeSave", "неизвестная ошибка");
 }
 
 // So that the rename itself survives a power cut. The new file is in place
@@ -123,7 +124,8 @@ QString saveFileSafely(const QString &path, const std::function<bool(QIODevice &
 
 QString saveFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Не удалось сохранить файл %1\n%2").arg(path, reason);
+    return QCoreApplication::translate("SafeSave", "Не удалось сохранить файл %1\n%2")
+        .arg(path, reason);
 }
 
 } // namespace plandex

@@ -3,9 +3,22 @@
 #include "model/geometry.h"
 #include "plan/colors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace plandex {
+
+QString badFileMessage()
+{
+    return QCoreApplication::translate("Editor", "Неверный формат файла");
+}
+
+QString objectNamePrompt()
+{
+    return QCoreApplication::translate(
+        "Editor", "Введите название этого объекта\r\n(Например 'Диван')");
+}
 
 Editor::Editor(WindowPort &window, Prompts &prompts)
     : m_window(window)

@@ -19,9 +19,9 @@ namespace plandex {
 inline const QString appTitle = QStringLiteral("Plandex");
 inline const QString mainCaption = QStringLiteral("My Plandex");
 // What the user is told of a room file that cannot be taken.
-inline const QString badFileMessage = QStringLiteral("Неверный формат файла");
-inline const QString objectNamePrompt
-    = QStringLiteral("Введите название этого объекта\r\n(Например 'Диван')");
+// Texts of the editor that other parts show too.
+QString badFileMessage();
+QString objectNamePrompt();
 
 // Mouse buttons as the handlers see them, summed when several are down.
 namespace buttons {

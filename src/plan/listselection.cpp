@@ -2,6 +2,8 @@
 #include "plan/colors.h"
 #include "plan/editor.h"
 
+#include <QCoreApplication>
+
 namespace plandex {
 
 void Editor::L_Click()
@@ -23,7 +25,9 @@ void Editor::L_Click()
 
 void Editor::DelObj_Click()
 {
-    if (!m_prompts.confirm("Вы действительно хотите удалить " + m_table.selectedName() + "?"))
+    if (!m_prompts.confirm(
+            QCoreApplication::translate("Editor", "Вы действительно хотите удалить %1?")
+                .arg(m_table.selectedName())))
         return;
     const int row = m_table.selection();
     m_table.setSavedIndex(QString::number(row));

@@ -69,7 +69,7 @@ void Editor::releaseCreate()
     if (!m_bandAccepted) {
         cancelCreation();
     } else {
-        s.tmpStr = cleanObjectName(m_prompts.input(objectNamePrompt));
+        s.tmpStr = cleanObjectName(m_prompts.input(objectNamePrompt()));
         if (s.tmpStr.isEmpty()) {
             cancelCreation();
         } else {

@@ -3,6 +3,8 @@
 #include "model/pairtext.h"
 #include "plan/editor.h"
 
+#include <QCoreApplication>
+
 namespace plandex {
 
 void Editor::btnNew_Click()
@@ -10,8 +12,8 @@ void Editor::btnNew_Click()
     // No current object: that is what puts the size dialog in room mode,
     // and it stays so whatever the answer.
     m_table.select(-1);
-    m_window.showSizeDialog(
-        QStringLiteral("Комната"), numberText(m_K.width()), numberText(m_K.height()));
+    m_window.showSizeDialog(QCoreApplication::translate("Editor", "Комната"),
+        numberText(m_K.width()), numberText(m_K.height()));
     if (m_state.tmpStr != QLatin1String("Yes"))
         return;
     RoomContents before {m_K.size(), m_table.rows(), m_roomFile};
@@ -34,8 +36,8 @@ void Editor::setKomnata()
 {
     const qint32 w = m_state.newW, h = m_state.newH;
     if (!roomSizeAcceptable(w, h)) {
-        m_prompts.message(
-            QStringLiteral("Комната не должна быть больше 700 x 500 cm, и меньше 50 x 50 cm!"));
+        m_prompts.message(QCoreApplication::translate(
+            "Editor", "Комната не должна быть больше 700 x 500 cm, и меньше 50 x 50 cm!"));
         m_state.tmpStr = QStringLiteral("No");
         return;
     }

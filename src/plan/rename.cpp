@@ -9,7 +9,7 @@ void Editor::renameObject()
         return;
     const int row = m_table.selection();
     const ObjectTable::Row before = m_table.row(row);
-    const QString name = cleanObjectName(m_prompts.input(objectNamePrompt, before.name));
+    const QString name = cleanObjectName(m_prompts.input(objectNamePrompt(), before.name));
     if (name.isEmpty() || name == before.name)
         return;
     m_table.rewrite(row, name, before.x, before.y);

@@ -33,7 +33,7 @@ void Editor::openKom(const QString &nam)
     m_state.listReady = true;
     if (file.problem != ReadProblem::None || read.error) {
         m_state.tmpStr = rejectedText(file);
-        m_prompts.message(badFileMessage);
+        m_prompts.message(badFileMessage());
         return;
     }
 

@@ -3,6 +3,8 @@
 #include "files/recoverystore.h"
 #include "plan/editor.h"
 
+#include <QCoreApplication>
+
 namespace plandex {
 
 RoomRecovery::RoomRecovery(Editor &editor, RecoveryStore &store)
@@ -59,14 +61,14 @@ bool RoomRecovery::offerLeftover(Prompts &prompts)
     const std::unique_ptr<RecoveryLeftover> left = m_store.claimNewestLeftover();
     if (!left)
         return false;
-    if (!prompts.confirm(
-            QStringLiteral("Восстановить комнату, не сохранённую при прошлой работе?"))) {
+    if (!prompts.confirm(QCoreApplication::translate(
+            "RoomRecovery", "Восстановить комнату, не сохранённую при прошлой работе?"))) {
         left->remove();
         return false;
     }
     const std::optional<RecoveredRoom> room = left->read();
     if (!room) {
-        prompts.message(badFileMessage);
+        prompts.message(badFileMessage());
         left->remove();
         return false;
     }

@@ -1,5 +1,6 @@
 #include "plan/roomsheet.h"
 
+#include "language/language.h"
 #include "plan/furniturearea.h"
 #include "plan/objectlabel.h"
 #include "plan/objectsinarea.h"
@@ -29,10 +30,10 @@ constexpr double titleWidth = 100;
 constexpr double titleGap = 5;
 constexpr double scaleBarLongest = 60;
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("RoomSheet", source);
-}
+// The context its texts are translated in.
+struct RoomSheet {
+    Q_DECLARE_TR_FUNCTIONS(RoomSheet)
+};
 
 // One face for all of the sheet: a PDF embeds each face it uses, and that
 // is most of what a small sheet costs.
@@ -49,12 +50,6 @@ QPen line(const SheetLayout &layout, double widthMm)
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
-}
-
-const QLocale &russian()
-{
-    static const QLocale locale(QLocale::Russian, QLocale::Russia);
-    return locale;
 }
 
 void drawObjects(QPainter &painter, const SheetLayout &layout, const ObjectTable &table, QSize room)
@@ -112,7 +107,7 @@ void drawDimension(QPainter &painter, const SheetLayout &layout, double from, do
 
 void drawDimensions(QPainter &painter, const SheetLayout &layout, QSize room)
 {
-    const QString unit = text(" см");
+    const QString unit = RoomSheet::tr(" см");
     const QRectF &r = layout.room;
     drawDimension(
         painter, layout, r.left(), r.right(), r.top(), QString::number(room.width()) + unit);
@@ -142,8 +137,8 @@ void drawScaleBar(QPainter &painter, const SheetLayout &layout)
     const QRectF &area = layout.scaleBar;
     QFont font = sheetFont(layout, 2.8);
     painter.setFont(font);
-    const QString scale
-        = layout.fitted ? text("Масштаб ≈1:%1, по размеру листа") : text("Масштаб 1:%1");
+    const QString scale = layout.fitted ? RoomSheet::tr("Масштаб ≈1:%1, по размеру листа")
+                                        : RoomSheet::tr("Масштаб 1:%1");
     painter.drawText(QPointF(area.left(), area.top() + layout.mm(4)), scale.arg(layout.scale));
 
     const QRectF bar(area.left(), area.top() + layout.mm(8), cm * layout.pixelsPerCm, layout.mm(2));
@@ -155,8 +150,8 @@ void drawScaleBar(QPainter &painter, const SheetLayout &layout)
     font = sheetFont(layout, 2.5);
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
-    const QString end
-        = cm < 100 ? QString::number(cm) + text(" см") : QString::number(cm / 100) + text(" м");
+    const QString end = cm < 100 ? QString::number(cm) + RoomSheet::tr(" см")
+                                 : QString::number(cm / 100) + RoomSheet::tr(" м");
     const double baseline = bar.bottom() + layout.mm(1) + metrics.ascent();
     painter.drawText(QPointF(bar.left(), baseline), QStringLiteral("0"));
     painter.drawText(QPointF(bar.right() - metrics.horizontalAdvance(end) / 2, baseline), end);
@@ -172,20 +167,20 @@ void drawTitleBlock(QPainter &painter, const SheetLayout &layout, const ObjectTa
 
     const double floor = double(room.width()) * room.height();
     const double taken = double(furnitureArea(table, room));
-    const QLocale &ru = russian();
-    const auto m2 = [&ru](double cm2) { return ru.toString(cm2 / 10000, 'f', 2); };
+    const QLocale locale = currentLocale();
+    const auto m2 = [&locale](double cm2) { return locale.toString(cm2 / 10000, 'f', 2); };
     const auto percent
-        = [&ru, floor](double cm2) { return ru.toString(100 * cm2 / floor, 'f', 1); };
-    const QString name = options.fileName.isEmpty() ? text("безымянная комната")
+        = [&locale, floor](double cm2) { return locale.toString(100 * cm2 / floor, 'f', 1); };
+    const QString name = options.fileName.isEmpty() ? RoomSheet::tr("безымянная комната")
                                                     : QFileInfo(options.fileName).fileName();
     const QString lines[] = {
-        text("Комната %1 × %2 см, площадь %3 м²")
+        RoomSheet::tr("Комната %1 × %2 см, площадь %3 м²")
             .arg(room.width())
             .arg(room.height())
             .arg(m2(floor)),
-        text("Мебель %1 м² (%2 %), свободно %3 м² (%4 %)")
+        RoomSheet::tr("Мебель %1 м² (%2 %), свободно %3 м² (%4 %)")
             .arg(m2(taken), percent(taken), m2(floor - taken), percent(floor - taken)),
-        options.date.toString(QStringLiteral("dd.MM.yyyy")),
+        locale.toString(options.date, RoomSheet::tr("dd.MM.yyyy")),
     };
 
     const double pad = layout.mm(2.5);

@@ -12,13 +12,17 @@ namespace plandex {
 
 namespace {
 
+// The context its texts are translated in.
+struct SheetExport {
+    Q_DECLARE_TR_FUNCTIONS(SheetExport)
+};
+
 // The PDF writer's own resolution: fine enough for any printer.
 constexpr int pdfResolution = 1200;
 
 QString tooBig()
 {
-    return QCoreApplication::translate(
-        "RoomSheet", "комната не помещается на лист в этом масштабе");
+    return SheetExport::tr("комната не помещается на лист в этом масштабе");
 }
 
 } // namespace
@@ -86,7 +90,7 @@ QString writeSheetPng(
     // included, in a third of the memory and the time of colour.
     QImage image(size, QImage::Format_Grayscale8);
     if (image.isNull())
-        return QCoreApplication::translate("RoomSheet", "не хватает памяти для рисунка");
+        return SheetExport::tr("не хватает памяти для рисунка");
     const int dotsPerMeter = qRound(dpi / 0.0254);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);

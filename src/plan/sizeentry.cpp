@@ -4,6 +4,8 @@
 #include "plan/colors.h"
 #include "plan/editor.h"
 
+#include <QCoreApplication>
+
 namespace plandex {
 
 void Editor::K_DblClick()
@@ -47,13 +49,15 @@ void Editor::vvod(double a, double b)
     // only looks at one edge on each side, so it must be caught first.
     if (roundedRight && roundedBottom
         && (qint64(*roundedRight) - s.objLeft < 1 || qint64(*roundedBottom) - s.objTop < 1)) {
-        m_prompts.message(QStringLiteral("Длина и ширина должны быть больше нуля!"));
+        m_prompts.message(
+            QCoreApplication::translate("Editor", "Длина и ширина должны быть больше нуля!"));
         return;
     }
     // The test sees the unrounded edges.
     stolknov(s.objLeft, s.objTop, right, bottom);
     if (s.collided) {
-        m_prompts.message(QStringLiteral("При таком значении объекты налагаются друг на друга!"));
+        m_prompts.message(QCoreApplication::translate(
+            "Editor", "При таком значении объекты налагаются друг на друга!"));
         return;
     }
     fillObj(colors::black);

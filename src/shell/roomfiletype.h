@@ -20,7 +20,9 @@ inline const QString komExt = QStringLiteral(".kom");
 inline const QString fileTypeKey = QStringLiteral("Plandex_file");
 
 inline const QString roomMimeType = QStringLiteral("application/x-plandex-room");
-inline const QString roomDescription = QStringLiteral("Файл интерьера квартиры");
+// The type's name, in English and as a Russian desktop shows it.
+inline const QString roomDescription = QStringLiteral("Apartment interior file");
+inline const QString roomDescriptionRussian = QStringLiteral("Файл интерьера квартиры");
 inline const QString roomIconName = QStringLiteral("application-x-plandex-room");
 inline const QString appIconName = appId;
 

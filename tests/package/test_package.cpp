@@ -103,6 +103,8 @@ void TestPackage::control()
     const QString depends = run("dpkg-deb", {"-f", m_deb, "Depends"});
     // The program shows its icons as PNGs and needs no SVG support.
     QVERIFY2(depends.contains("libqt6widgets6") && !depends.contains("svg"), qPrintable(depends));
+    // Qt's buttons and dialogs read Russian only with Qt's catalogue.
+    QVERIFY2(depends.contains("qt6-translations-l10n"), qPrintable(depends));
     // No maintainer scripts: the databases' own triggers rebuild them.
     QCOMPARE(run("dpkg-deb", {"--ctrl-tarfile", m_deb}).contains("postinst"), false);
 

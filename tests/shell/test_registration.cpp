@@ -156,7 +156,8 @@ void TestRegistration::writesTheFilesOnceAndFollowsTheProgram()
     const QString mime = QString::fromUtf8(contentOf(package));
     QVERIFY(mime.contains("<mime-type type=\"application/x-plandex-room\">"));
     QVERIFY(mime.contains("<glob pattern=\"*.kom\" weight=\"60\"/>"));
-    QVERIFY(mime.contains("<comment>Файл интерьера квартиры</comment>"));
+    QVERIFY(mime.contains("<comment>Apartment interior file</comment>\n"
+                          "    <comment xml:lang=\"ru\">Файл интерьера квартиры</comment>"));
     QVERIFY(mime.contains("<icon name=\"application-x-plandex-room\"/>"));
     QCOMPARE(contentOf(appIcon), contentOf(":/icons/plandex.svg"));
     QCOMPARE(contentOf(roomIcon), contentOf(":/icons/kom-document.svg"));

@@ -1,0 +1,723 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Создание объекта</source>
+        <translation>Create object</translation>
+    </message>
+    <message>
+        <source>Режим создания: новый объект рисуется на плане мышью, затем вводится его название.</source>
+        <translation>Create mode: draw a new object on the plan with the mouse, then type its name.</translation>
+    </message>
+    <message>
+        <source>Выбор и перемещение</source>
+        <translation>Select and move</translation>
+    </message>
+    <message>
+        <source>Режим перемещения: объект на плане выбирается щелчком и перетаскивается мышью.</source>
+        <translation>Move mode: click an object on the plan to select it, and drag it with the mouse.</translation>
+    </message>
+    <message>
+        <source>Изменение размера</source>
+        <translation>Resize</translation>
+    </message>
+    <message>
+        <source>Режим изменения размера: мышь тянет правый нижний угол объекта, двойной щелчок открывает точные размеры.</source>
+        <translation>Resize mode: the mouse drags the object&apos;s bottom right corner; a double click opens its exact size.</translation>
+    </message>
+    <message>
+        <source>Удалить объект</source>
+        <translation>Delete object</translation>
+    </message>
+    <message>
+        <source>Удаляет выбранный объект, спросив подтверждения.</source>
+        <translation>Deletes the selected object after asking you to confirm.</translation>
+    </message>
+    <message>
+        <source>Новая комната</source>
+        <translation>New room</translation>
+    </message>
+    <message>
+        <source>Создаёт пустую комнату заданного размера.</source>
+        <translation>Creates an empty room of the size you give.</translation>
+    </message>
+    <message>
+        <source>Открыть комнату</source>
+        <translation>Open room</translation>
+    </message>
+    <message>
+        <source>Открывает комнату, сохранённую в файле .kom.</source>
+        <translation>Opens a room saved in a .kom file.</translation>
+    </message>
+    <message>
+        <source>Сохранить комнату</source>
+        <translation>Save room</translation>
+    </message>
+    <message>
+        <source>Сохраняет комнату в файл .kom.</source>
+        <translation>Saves the room in a .kom file.</translation>
+    </message>
+    <message>
+        <source>Экспорт в BMP</source>
+        <translation>Export to BMP</translation>
+    </message>
+    <message>
+        <source>Сохраняет план комнаты рисунком BMP.</source>
+        <translation>Saves the room&apos;s plan as a BMP picture.</translation>
+    </message>
+    <message>
+        <source>Список объектов</source>
+        <translation>Object list</translation>
+    </message>
+    <message>
+        <source>Названия объектов комнаты; выбранный объект выделен на плане зелёным.</source>
+        <translation>The names of the room&apos;s objects; the selected object is green on the plan.</translation>
+    </message>
+    <message>
+        <source>План комнаты</source>
+        <translation>Room plan</translation>
+    </message>
+    <message>
+        <source>План, один сантиметр на точку. Ctrl со стрелками сдвигает выбранный объект, Ctrl+R поворачивает его, Ctrl+D копирует, Delete удаляет.</source>
+        <translation>The plan, one centimetre to a pixel. Ctrl with the arrow keys moves the selected object, Ctrl+R turns it, Ctrl+D copies it, Delete deletes it.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingCommands</name>
+    <message>
+        <source>комната</source>
+        <translation>room</translation>
+    </message>
+    <message>
+        <source>Экспорт в PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Экспорт в PNG</source>
+        <translation>Export to PNG</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Комната не помещается на лист в масштабе 1:%1. Уместить её на лист?</source>
+        <translation>The room does not fit on the sheet at 1:%1. Fit it to the sheet?</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Экспорт в PDF…</source>
+        <translation>Export to PDF…</translation>
+    </message>
+    <message>
+        <source>Экспорт в PNG…</source>
+        <translation>Export to PNG…</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>Переименовать…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message>
+        <source>Размеры…</source>
+        <translation>Size…</translation>
+    </message>
+    <message>
+        <source>Прилипание</source>
+        <translation>Sliding</translation>
+    </message>
+</context>
+<context>
+    <name>Editor</name>
+    <message>
+        <source>Для этого предмета нет места!</source>
+        <translation>There is no room for this piece!</translation>
+    </message>
+    <message>
+        <source>Для копии нет места!</source>
+        <translation>There is no room for a copy!</translation>
+    </message>
+    <message>
+        <source>Неверный формат файла</source>
+        <translation>Wrong file format</translation>
+    </message>
+    <message>
+        <source>Введите название этого объекта<byte value="xd"/>
+(Например &apos;Диван&apos;)</source>
+        <translation>Enter the name of this object<byte value="xd"/>
+(for example &apos;Sofa&apos;)</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите удалить %1?</source>
+        <translation>Do you really want to delete %1?</translation>
+    </message>
+    <message>
+        <source>Комната</source>
+        <translation>Room</translation>
+    </message>
+    <message>
+        <source>Комната не должна быть больше 700 x 500 cm, и меньше 50 x 50 cm!</source>
+        <translation>The room must be no larger than 700 x 500 cm and no smaller than 50 x 50 cm!</translation>
+    </message>
+    <message>
+        <source>Дальше объект не сдвинуть!</source>
+        <translation>The object cannot move any further!</translation>
+    </message>
+    <message>
+        <source>Сначала выберите объект!</source>
+        <translation>Select an object first!</translation>
+    </message>
+    <message>
+        <source>У этого объекта неверные координаты!</source>
+        <translation>This object has wrong coordinates!</translation>
+    </message>
+    <message>
+        <source>Больше объектов добавить нельзя!</source>
+        <translation>No more objects can be added!</translation>
+    </message>
+    <message>
+        <source>Длина и ширина должны быть больше нуля!</source>
+        <translation>Length and width must be greater than zero!</translation>
+    </message>
+    <message>
+        <source>При таком значении объекты налагаются друг на друга!</source>
+        <translation>With this value the objects overlap!</translation>
+    </message>
+    <message>
+        <source>Для поворота объекта нет места!</source>
+        <translation>There is no room to turn the object!</translation>
+    </message>
+</context>
+<context>
+    <name>ExportArgumentTexts</name>
+    <message>
+        <source>масштаб должен быть fit или 1:N, например 1:50</source>
+        <translation>the scale must be fit or 1:N, for example 1:50</translation>
+    </message>
+    <message>
+        <source>лист должен быть A4, A3 или Letter</source>
+        <translation>the paper must be A4, A3 or Letter</translation>
+    </message>
+    <message>
+        <source>разрешение должно быть от %1 до %2 точек на дюйм</source>
+        <translation>the resolution must be from %1 to %2 dots per inch</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>нет значения у параметра %1</source>
+        <translation>option %1 has no value</translation>
+    </message>
+    <message>
+        <source>нужны два пути: файл комнаты и файл PDF или PNG</source>
+        <translation>two paths are needed: the room file and the PDF or PNG file</translation>
+    </message>
+    <message>
+        <source>файл должен оканчиваться на .pdf или .png</source>
+        <translation>the file must end in .pdf or .png</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Файл: не сохранён</source>
+        <translation>File: not saved</translation>
+    </message>
+    <message>
+        <source>Файл: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Новая комната…</source>
+        <translation>New room…</translation>
+    </message>
+    <message>
+        <source>Открыть…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Экспорт в BMP…</source>
+        <translation>Export to BMP…</translation>
+    </message>
+</context>
+<context>
+    <name>Furniture</name>
+    <message>
+        <source>Кровать</source>
+        <translation>Bed</translation>
+    </message>
+    <message>
+        <source>Кровать двуспальная</source>
+        <translation>Double bed</translation>
+    </message>
+    <message>
+        <source>Диван</source>
+        <translation>Sofa</translation>
+    </message>
+    <message>
+        <source>Кресло</source>
+        <translation>Armchair</translation>
+    </message>
+    <message>
+        <source>Шкаф</source>
+        <translation>Wardrobe</translation>
+    </message>
+    <message>
+        <source>Комод</source>
+        <translation>Chest of drawers</translation>
+    </message>
+    <message>
+        <source>Тумбочка</source>
+        <translation>Bedside table</translation>
+    </message>
+    <message>
+        <source>Стол обеденный</source>
+        <translation>Dining table</translation>
+    </message>
+    <message>
+        <source>Стол письменный</source>
+        <translation>Desk</translation>
+    </message>
+    <message>
+        <source>Стол журнальный</source>
+        <translation>Coffee table</translation>
+    </message>
+    <message>
+        <source>Стул</source>
+        <translation>Chair</translation>
+    </message>
+    <message>
+        <source>Полка книжная</source>
+        <translation>Bookshelf</translation>
+    </message>
+    <message>
+        <source>Стеллаж</source>
+        <translation>Shelving unit</translation>
+    </message>
+    <message>
+        <source>Тумба под телевизор</source>
+        <translation>TV stand</translation>
+    </message>
+    <message>
+        <source>Холодильник</source>
+        <translation>Fridge</translation>
+    </message>
+    <message>
+        <source>Плита</source>
+        <translation>Cooker</translation>
+    </message>
+    <message>
+        <source>Раковина</source>
+        <translation>Sink</translation>
+    </message>
+    <message>
+        <source>Стиральная машина</source>
+        <translation>Washing machine</translation>
+    </message>
+    <message>
+        <source>Ванна</source>
+        <translation>Bath</translation>
+    </message>
+    <message>
+        <source>Душевая кабина</source>
+        <translation>Shower</translation>
+    </message>
+</context>
+<context>
+    <name>KomError</name>
+    <message>
+        <source>объекта %1</source>
+        <translation>of object %1</translation>
+    </message>
+    <message>
+        <source>файл не начинается с «komfile: »</source>
+        <translation>the file does not begin with “komfile: ”</translation>
+    </message>
+    <message>
+        <source>байт %1 не является символом кодировки Windows-1251</source>
+        <translation>byte %1 is not a Windows-1251 character</translation>
+    </message>
+    <message>
+        <source>длина комнаты не целое число от 1 до %1</source>
+        <translation>the room&apos;s length is not a whole number from 1 to %1</translation>
+    </message>
+    <message>
+        <source>ширина комнаты не целое число от 1 до %1</source>
+        <translation>the room&apos;s width is not a whole number from 1 to %1</translation>
+    </message>
+    <message>
+        <source>запись %1 оборвана</source>
+        <translation>the record %1 is cut short</translation>
+    </message>
+    <message>
+        <source>лишний служебный символ в байте %1</source>
+        <translation>a stray separator at byte %1</translation>
+    </message>
+    <message>
+        <source>больше %1 объектов</source>
+        <translation>more than %1 objects</translation>
+    </message>
+    <message>
+        <source>имя %1 содержит символ, который нельзя записать в файл</source>
+        <translation>the name %1 has a character that cannot be written to the file</translation>
+    </message>
+    <message>
+        <source>координаты %1 содержат символ, который нельзя записать в файл</source>
+        <translation>the coordinates %1 have a character that cannot be written to the file</translation>
+    </message>
+    <message>
+        <source>имя %1 длиннее %2 символов</source>
+        <translation>the name %1 is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>координаты %1 длиннее %2 символов</source>
+        <translation>the coordinates %1 are longer than %2 characters</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectCommands</name>
+    <message>
+        <source>Сдвинуть</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Влево на 1 см</source>
+        <translation>Left 1 cm</translation>
+    </message>
+    <message>
+        <source>Влево на 10 см</source>
+        <translation>Left 10 cm</translation>
+    </message>
+    <message>
+        <source>Вправо на 1 см</source>
+        <translation>Right 1 cm</translation>
+    </message>
+    <message>
+        <source>Вправо на 10 см</source>
+        <translation>Right 10 cm</translation>
+    </message>
+    <message>
+        <source>Вверх на 1 см</source>
+        <translation>Up 1 cm</translation>
+    </message>
+    <message>
+        <source>Вверх на 10 см</source>
+        <translation>Up 10 cm</translation>
+    </message>
+    <message>
+        <source>Вниз на 1 см</source>
+        <translation>Down 1 cm</translation>
+    </message>
+    <message>
+        <source>Вниз на 10 см</source>
+        <translation>Down 10 cm</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>%1 (%2 × %3)</source>
+        <translation>%1 (%2 × %3)</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Повернуть</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayCommands</name>
+    <message>
+        <source>Подписи и размеры</source>
+        <translation>Labels and sizes</translation>
+    </message>
+</context>
+<context>
+    <name>PlandexExport</name>
+    <message>
+        <source>%1: не удалось прочитать файл</source>
+        <translation>%1: could not read the file</translation>
+    </message>
+    <message>
+        <source>комната %1 × %2 см не помещается на лист в масштабе 1:%3</source>
+        <translation>the room of %1 × %2 cm does not fit on the sheet at 1:%3</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompts</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RoomRecovery</name>
+    <message>
+        <source>Восстановить комнату, не сохранённую при прошлой работе?</source>
+        <translation>Restore the room that was left unsaved last time?</translation>
+    </message>
+</context>
+<context>
+    <name>RoomSheet</name>
+    <message>
+        <source> см</source>
+        <translation> cm</translation>
+    </message>
+    <message>
+        <source>Масштаб ≈1:%1, по размеру листа</source>
+        <translation>Scale ≈1:%1, fitted to the sheet</translation>
+    </message>
+    <message>
+        <source>Масштаб 1:%1</source>
+        <translation>Scale 1:%1</translation>
+    </message>
+    <message>
+        <source> м</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>безымянная комната</source>
+        <translation>untitled room</translation>
+    </message>
+    <message>
+        <source>Комната %1 × %2 см, площадь %3 м²</source>
+        <translation>Room %1 × %2 cm, area %3 m²</translation>
+    </message>
+    <message>
+        <source>Мебель %1 м² (%2 %), свободно %3 м² (%4 %)</source>
+        <translation>Furniture %1 m² (%2 %), free %3 m² (%4 %)</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>на диске нет места</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>нет прав на запись</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>это папка</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>нет такой папки</source>
+        <translation>no such folder</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>файл слишком велик</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>неизвестная ошибка</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл %1
+%2</source>
+        <translation>Could not save the file %1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>SheetExport</name>
+    <message>
+        <source>комната не помещается на лист в этом масштабе</source>
+        <translation>the room does not fit on the sheet at this scale</translation>
+    </message>
+    <message>
+        <source>не хватает памяти для рисунка</source>
+        <translation>not enough memory for the picture</translation>
+    </message>
+</context>
+<context>
+    <name>plandex::MainWindow</name>
+    <message>
+        <source>Создание нового объекта</source>
+        <translation>Create a new object</translation>
+    </message>
+    <message>
+        <source>Выбор и перемещение объекта.</source>
+        <translation>Select and move an object.</translation>
+    </message>
+    <message>
+        <source>Изменение размера объектов.</source>
+        <translation>Resize objects.</translation>
+    </message>
+    <message>
+        <source>Удалить объект.</source>
+        <translation>Delete an object.</translation>
+    </message>
+    <message>
+        <source>Создать новую комнату.</source>
+        <translation>Create a new room.</translation>
+    </message>
+    <message>
+        <source>Открыть уже созданную ранее комнату</source>
+        <translation>Open a room made before</translation>
+    </message>
+    <message>
+        <source>Сохранить созданную сейчас комнату.</source>
+        <translation>Save the room made now.</translation>
+    </message>
+    <message>
+        <source>Экспортировать в BMP рисунок.</source>
+        <translation>Export as a BMP picture.</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Вернуть</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения в комнате?</source>
+        <translation>Save the changes to the room?</translation>
+    </message>
+</context>
+<context>
+    <name>plandex::OpenDialog</name>
+    <message>
+        <source>Открытие комнаты :)</source>
+        <translation>Opening a room :)</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>plandex::SaveDialog</name>
+    <message>
+        <source>безымянная комната</source>
+        <translation>untitled room</translation>
+    </message>
+    <message>
+        <source>Сохранение комнаты.</source>
+        <translation>Saving the room.</translation>
+    </message>
+    <message>
+        <source>Экспорт комнаты в рисунок BMP.</source>
+        <translation>Exporting the room as a BMP picture.</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>plandex::SheetDialog</name>
+    <message>
+        <source>по размеру листа</source>
+        <translation>fit to the sheet</translation>
+    </message>
+    <message>
+        <source>Масштаб:</source>
+        <translation>Scale:</translation>
+    </message>
+    <message>
+        <source>Лист:</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <source> точек на дюйм</source>
+        <translation> dots per inch</translation>
+    </message>
+    <message>
+        <source>Разрешение:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>plandex::SizeDialog</name>
+    <message>
+        <source>Изменение размеров объекта</source>
+        <translation>Object size</translation>
+    </message>
+    <message>
+        <source>Длина:</source>
+        <translation>Length:</translation>
+    </message>
+    <message>
+        <source>Ширина</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Развернуть объект (поменять местами его высоту и ширину)</source>
+        <translation>Turn the object (swap its height and width)</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Введите числа!</source>
+        <translation>Enter numbers!</translation>
+    </message>
+</context>
+</TS>
