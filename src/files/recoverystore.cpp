@@ -181,6 +181,8 @@ void RecoveryStore::spliceRows(int first, int removed, std::vector<KomRoom::Obje
         }
         rows.insert(rows.erase(from, to), std::make_move_iterator(inserted.begin()),
             std::make_move_iterator(inserted.end()));
+        if (rows.empty())
+            rows.shrink_to_fit();
     });
 }
 

@@ -11,25 +11,30 @@ RoomRecovery::RoomRecovery(Editor &editor, RecoveryStore &store)
     : m_editor(editor)
     , m_store(store)
 {
-    // Only what changed crosses to the store: a commit in a full table costs
-    // this thread a row, not the table.
+    // Only what changed crosses to the store, and only while the room has
+    // unsaved changes: a commit in a full table costs this thread a row, not
+    // the table, and a saved room keeps no second copy of its rows.
     const ObjectTable &table = editor.table();
-    m_store.spliceRows(0, -1, rows(0, -1));
     connect(
         &table, &ObjectTable::rowsInserted, this, [this](const QModelIndex &, int first, int last) {
-            m_store.spliceRows(first, 0, rows(first, last));
+            if (m_rowsKept)
+                m_store.spliceRows(first, 0, rows(first, last));
         });
     connect(
         &table, &ObjectTable::rowsRemoved, this, [this](const QModelIndex &, int first, int last) {
-            m_store.spliceRows(first, last - first + 1, {});
+            if (m_rowsKept)
+                m_store.spliceRows(first, last - first + 1, {});
         });
     connect(&table, &ObjectTable::dataChanged, this,
         [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
-            m_store.spliceRows(topLeft.row(), bottomRight.row() - topLeft.row() + 1,
-                rows(topLeft.row(), bottomRight.row()));
+            if (m_rowsKept)
+                m_store.spliceRows(topLeft.row(), bottomRight.row() - topLeft.row() + 1,
+                    rows(topLeft.row(), bottomRight.row()));
         });
-    connect(
-        &table, &ObjectTable::modelReset, this, [this] { m_store.spliceRows(0, -1, rows(0, -1)); });
+    connect(&table, &ObjectTable::modelReset, this, [this] {
+        if (m_rowsKept)
+            m_store.spliceRows(0, -1, rows(0, -1));
+    });
 
     const QUndoStack &stack = editor.history().stack();
     connect(&stack, &QUndoStack::indexChanged, this, &RoomRecovery::follow);
@@ -50,7 +55,11 @@ std::vector<KomRoom::Object> RoomRecovery::rows(int first, int last) const
 
 void RoomRecovery::follow()
 {
-    if (m_editor.history().isModified())
+    const bool modified = m_editor.history().isModified();
+    if (modified != m_rowsKept)
+        m_store.spliceRows(0, -1, modified ? rows(0, -1) : std::vector<KomRoom::Object>());
+    m_rowsKept = modified;
+    if (modified)
         m_store.keep(m_editor.K().width(), m_editor.K().height(), m_editor.roomFile());
     else
         m_store.discard();

@@ -35,6 +35,9 @@ private:
 
     Editor &m_editor;
     RecoveryStore &m_store;
+    // Whether the store holds the table's rows: only while there is
+    // something to recover.
+    bool m_rowsKept = false;
 };
 
 } // namespace plandex
