@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -41,30 +40,29 @@ XSession::~XSession()
 
 bool XSession::start()
 {
-    // Several test programs may run at once: pick a free display number.
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        const int number = 100 + int(QRandomGenerator::global()->bounded(800));
-        if (QFile::exists(QString("/tmp/.X%1-lock").arg(number)))
-            continue;
-        m_display = QString(":%1").arg(number);
-        m_server = std::make_unique<QProcess>();
-        m_server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        const QString screen = QString("%1x%2x24").arg(m_screen.width()).arg(m_screen.height());
-        m_server->start(
-            "Xvfb", {m_display, "-screen", "0", screen, "-nolisten", "tcp", "-noreset"});
-        if (!m_server->waitForStarted(5000))
-            return false;
-        const QString socket = QString("/tmp/.X11-unix/X%1").arg(number);
-        QDeadlineTimer deadline(10000);
-        while (!deadline.hasExpired() && m_server->state() == QProcess::Running) {
-            if (QFile::exists(socket) && run("xdotool", {"getmouselocation"}, nullptr, 5000))
-                return true;
-            QThread::msleep(50);
-        }
-        m_server->kill();
-        m_server->waitForFinished(5000);
+    // The server picks a free display itself and names it once it listens:
+    // display numbers chosen here could clash with another test program
+    // starting at the same moment, whose server the program would then use.
+    m_server = std::make_unique<QProcess>();
+    m_server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const QString screen = QString("%1x%2x24").arg(m_screen.width()).arg(m_screen.height());
+    m_server->start(
+        "Xvfb", {"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"});
+    if (!m_server->waitForStarted(5000))
+        return false;
+    QDeadlineTimer deadline(20000);
+    QByteArray said;
+    while (
+        !said.contains('\n') && !deadline.hasExpired() && m_server->state() == QProcess::Running) {
+        m_server->waitForReadyRead(100);
+        said += m_server->readAllStandardOutput();
     }
-    return false;
+    bool isNumber = false;
+    const int number = said.trimmed().toInt(&isNumber);
+    if (!said.contains('\n') || !isNumber)
+        return false;
+    m_display = QString(":%1").arg(number);
+    return run("xdotool", {"getmouselocation"}, nullptr, 5000);
 }
 
 QString XSession::builtProgram()
