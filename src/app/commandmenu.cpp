@@ -58,6 +58,18 @@ QAction *CommandMenu::addTo(QMenu *submenu, const QString &text,
     return action;
 }
 
+QAction *CommandMenu::addToggle(MenuSection section, const QString &text,
+    const QList<QKeySequence> &shortcuts, std::function<bool()> isOn,
+    std::function<void(bool on)> set)
+{
+    QAction *action = add(section, text, shortcuts, [isOn, set] { set(!isOn()); });
+    action->setCheckable(true);
+    action->setChecked(isOn());
+    // After the command's own connection: the mark follows what it did.
+    connect(action, &QAction::triggered, action, [action, isOn] { action->setChecked(isOn()); });
+    return action;
+}
+
 void CommandMenu::onShow(std::function<void(MenuPlace)> update)
 {
     m_updates.push_back(std::move(update));

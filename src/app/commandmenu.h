@@ -43,6 +43,12 @@ public:
     // submenu.
     QAction *addTo(QMenu *submenu, const QString &text, const QList<QKeySequence> &shortcuts,
         std::function<void()> run);
+    // A checkable command, as add() makes it, that turns what isOn() tells
+    // with set(). Its mark always shows isOn(): Qt flips a mark before the
+    // command runs, also when a busy window keeps it from running.
+    QAction *addToggle(MenuSection section, const QString &text,
+        const QList<QKeySequence> &shortcuts, std::function<bool()> isOn,
+        std::function<void(bool on)> set);
     // Called before a menu shows, to bring texts and checks up to date. An
     // action disabled here stays so for its shortcut too: keep enabled
     // states true at all times instead (or leave the action enabled and let

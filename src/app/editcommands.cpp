@@ -4,7 +4,6 @@
 #include "app/mainwindow.h"
 #include "app/settings.h"
 
-#include <QAction>
 #include <QCoreApplication>
 
 namespace plandex {
@@ -29,17 +28,13 @@ void addEditCommands(MainWindow &window, CommandMenu &menu)
         {QKeySequence(Qt::CTRL | Qt::Key_M)}, [&e] { e.enterSize(); });
 
     e.setSliding(settingFlag(slideKey, false));
-    QAction *slide = menu.add(MenuSection::View, EditCommands::tr("Прилипание"),
-        {QKeySequence(Qt::CTRL | Qt::Key_G)}, [&e] {
-            e.setSliding(!e.sliding());
-            setSettingFlag(slideKey, e.sliding());
+    menu.addToggle(
+        MenuSection::View, EditCommands::tr("Прилипание"), {QKeySequence(Qt::CTRL | Qt::Key_G)},
+        [&e] { return e.sliding(); },
+        [&e](bool on) {
+            e.setSliding(on);
+            setSettingFlag(slideKey, on);
         });
-    slide->setCheckable(true);
-    slide->setChecked(e.sliding());
-    // The action flips its check by itself, also when the window is busy
-    // and the command does not run: the editor's flag is what counts.
-    QObject::connect(
-        slide, &QAction::triggered, slide, [&e, slide] { slide->setChecked(e.sliding()); });
 }
 
 } // namespace plandex

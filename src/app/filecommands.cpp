@@ -27,8 +27,7 @@ std::function<void()> clickOf(MainWindow &window, const char *button)
     };
 }
 
-} // namespace
-
+// The menu's line naming the room's file (path empty: none), as plain text.
 QString roomFileItemText(const QString &path)
 {
     if (path.isEmpty())
@@ -43,6 +42,8 @@ QString roomFileItemText(const QString &path)
     name.replace(QLatin1Char('&'), QLatin1String("&&"));
     return FileCommands::tr("Файл: %1").arg(name);
 }
+
+} // namespace
 
 void addFileCommands(MainWindow &window, CommandMenu &menu)
 {

@@ -13,7 +13,4 @@ class MainWindow;
 // dialog for a room that has none yet.
 void addFileCommands(MainWindow &window, CommandMenu &menu);
 
-// The menu's line naming the room's file (path empty: none), as plain text.
-QString roomFileItemText(const QString &path);
-
 } // namespace plandex

@@ -4,14 +4,14 @@
 #include "app/planview.h"
 #include "app/settings.h"
 
-#include <QAction>
 #include <QCoreApplication>
-
-#include <memory>
 
 namespace plandex {
 
 namespace {
+
+// Where the choice of names and distances over the plan is kept.
+const QString overlaySetting = QStringLiteral("view/labels");
 
 // The context its texts are translated in.
 struct OverlayCommands {
@@ -23,20 +23,13 @@ struct OverlayCommands {
 void addOverlayCommands(CommandMenu &menu, PlanView &view)
 {
     view.setOverlay(settingFlag(overlaySetting, false));
-    // The command sets its own mark, made after the command.
-    auto made = std::make_shared<QAction *>(nullptr);
-    QAction *action = menu.add(MenuSection::View, OverlayCommands::tr("Подписи и размеры"),
-        {QKeySequence(Qt::CTRL | Qt::Key_L)}, [&view, made] {
-            const bool on = !view.overlay();
+    menu.addToggle(
+        MenuSection::View, OverlayCommands::tr("Подписи и размеры"),
+        {QKeySequence(Qt::CTRL | Qt::Key_L)}, [&view] { return view.overlay(); },
+        [&view](bool on) {
             view.setOverlay(on);
-            (*made)->setChecked(on);
             setSettingFlag(overlaySetting, on);
         });
-    *made = action;
-    action->setCheckable(true);
-    action->setChecked(view.overlay());
-    // A shortcut pressed while the window was busy flipped the mark alone.
-    menu.onShow([&view, action](MenuPlace) { action->setChecked(view.overlay()); });
 }
 
 } // namespace plandex

@@ -20,6 +20,8 @@ namespace {
 // Letters over blue objects and the floor, and over green ones.
 const QColor lightLetters(255, 255, 255);
 const QColor darkLetters(0, 0, 0);
+// The dimension lines and their numbers.
+const QColor lineColor(255, 255, 0);
 
 // The pixels of a box on a plan of this size.
 QRect pixelsOf(qint64 x1, qint64 y1, qint64 x2, qint64 y2, QSize plan)
@@ -51,11 +53,6 @@ QFont PlanOverlay::fontFor(const QFont &viewFont)
 
 PlanOverlay::~PlanOverlay() = default;
 
-QColor PlanOverlay::lineColor()
-{
-    return {255, 255, 0};
-}
-
 QRegion PlanOverlay::follow()
 {
     const QRegion before = m_linesArea;
@@ -84,7 +81,7 @@ QRegion PlanOverlay::follow()
 void PlanOverlay::paintLines(QPainter &painter, const QRegion &area) const
 {
     if (m_preview && m_linesArea.intersects(area))
-        m_lines.draw(painter, lineColor());
+        m_lines.draw(painter, lineColor);
 }
 
 bool PlanOverlay::labelsFit() const

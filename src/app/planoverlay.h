@@ -40,8 +40,6 @@ public:
     // The view's font at the pixel size it shows: a size on the device, as
     // the drawing routines take it.
     static QFont fontFor(const QFont &viewFont);
-    // The colour of the dimension lines and their numbers.
-    static QColor lineColor();
 
 private:
     void labelsIn(QPainter &painter, const ObjectTable &table, const QRegion &region,

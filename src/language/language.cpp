@@ -60,11 +60,6 @@ void useLanguage(Language language)
         load(QStringLiteral("plandex_en"), QStringLiteral(":/translations"));
 }
 
-Language currentLanguage()
-{
-    return inUse;
-}
-
 QLocale currentLocale()
 {
     return inUse == Language::Russian ? QLocale(QLocale::Russian, QLocale::Russia)

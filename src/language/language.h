@@ -24,10 +24,6 @@ Language userLanguage();
 // dialogs speak the language of the rest.
 void useLanguage(Language language);
 
-// The language last put to use; Russian, the language of the sources,
-// until then.
-Language currentLanguage();
-
 // How numbers and dates are written in the current language.
 QLocale currentLocale();
 

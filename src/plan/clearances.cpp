@@ -9,12 +9,6 @@ namespace plandex {
 
 namespace {
 
-Edges ordered(qint32 left, qint32 top, qint32 right, qint32 bottom)
-{
-    return {
-        std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
-}
-
 // The nearest obstacle on one side of the box: along x or y, toward lower
 // (sign -1) or higher (+1) values.
 class SideSearch
@@ -57,10 +51,10 @@ public:
     }
 
 private:
-    qint64 alongLow(const Edges &e) const { return m_alongX ? e.left : e.top; }
-    qint64 alongHigh(const Edges &e) const { return m_alongX ? e.right : e.bottom; }
-    qint64 acrossLow(const Edges &e) const { return m_alongX ? e.top : e.left; }
-    qint64 acrossHigh(const Edges &e) const { return m_alongX ? e.bottom : e.right; }
+    qint64 alongLow(const Edges &e) const { return e.lowAlong(m_alongX); }
+    qint64 alongHigh(const Edges &e) const { return e.highAlong(m_alongX); }
+    qint64 acrossLow(const Edges &e) const { return e.lowAcross(m_alongX); }
+    qint64 acrossHigh(const Edges &e) const { return e.highAcross(m_alongX); }
 
     bool m_alongX;
     int m_sign;
@@ -75,14 +69,14 @@ private:
 // question with its rows too wide for cells.
 void searchGrid(const SpatialIndex &places, int exemptRow, SideSearch &search, const Edges &box)
 {
-    const double acrossLow = search.alongX() ? box.top : box.left;
-    const double acrossHigh = search.alongX() ? box.bottom : box.right;
+    const double acrossLow = double(box.lowAcross(search.alongX()));
+    const double acrossHigh = double(box.highAcross(search.alongX()));
     auto visitStrip = [&](qint64 low, qint64 high) {
         const double a1 = double(low), a2 = double(high);
         auto visit = [&](int row) {
             if (row != exemptRow) {
                 const SpatialIndex::Box &b = places.box(row);
-                search.consider(row, ordered(b.left, b.top, b.right, b.bottom));
+                search.consider(row, Edges::ordered(b.left, b.top, b.right, b.bottom));
             }
             return false;
         };
@@ -132,7 +126,7 @@ Clearances findClearances(const ObjectTable &table, QSize room, Edges box, int e
             if (i == exemptRow)
                 continue;
             for (SideSearch &side : sides)
-                side.consider(i, ordered(l, t, r, b));
+                side.consider(i, Edges::ordered(l, t, r, b));
         }
     }
     return {box, sides[0].best(), sides[1].best(), sides[2].best(), sides[3].best()};

@@ -20,8 +20,6 @@ struct Clearance {
     // The stretch of the box's side that faces the obstacle, across the
     // direction, both ends included.
     qint64 from = 0, to = 0;
-
-    bool operator==(const Clearance &) const = default;
 };
 
 // The free floor around a box on its four sides.

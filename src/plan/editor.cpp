@@ -5,8 +5,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-
 namespace plandex {
 
 QString badFileMessage()
@@ -58,9 +56,8 @@ std::optional<Editor::DragPreview> Editor::dragPreview() const
     const bool creating = s.mode == EditMode::Create;
     if (creating && !m_bandAccepted)
         return std::nullopt;
-    const Edges box {std::min(s.dragLeft, s.dragRight), std::min(s.dragTop, s.dragBottom),
-        std::max(s.dragLeft, s.dragRight), std::max(s.dragTop, s.dragBottom)};
-    return DragPreview {box, creating ? -1 : m_table.selection()};
+    return DragPreview {Edges::ordered(s.dragLeft, s.dragTop, s.dragRight, s.dragBottom),
+        creating ? -1 : m_table.selection()};
 }
 
 void Editor::showSize(const QString &w, const QString &h)

@@ -3,10 +3,9 @@
 #include "files/komfile.h"
 #include "model/objecttable.h"
 #include "model/windowstate.h"
-#include "plan/clearances.h"
+#include "plan/edges.h"
 #include "plan/plansurface.h"
 #include "plan/roomhistory.h"
-#include "plan/sliding.h"
 #include "plan/windowport.h"
 
 #include <QImage>
@@ -16,9 +15,12 @@
 
 namespace plandex {
 
+// Rows first to last of a table, or to its end with -1, as a room file
+// holds them.
+std::vector<KomRoom::Object> komObjects(const ObjectTable &table, int first = 0, int last = -1);
+
 inline const QString appTitle = QStringLiteral("Plandex");
 inline const QString mainCaption = QStringLiteral("My Plandex");
-// What the user is told of a room file that cannot be taken.
 // Texts of the editor that other parts show too.
 QString badFileMessage();
 QString objectNamePrompt();
@@ -59,8 +61,6 @@ public:
     struct DragPreview {
         Edges box;
         int row = -1;
-
-        bool operator==(const DragPreview &) const = default;
     };
     std::optional<DragPreview> dragPreview() const;
 

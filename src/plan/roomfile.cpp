@@ -22,6 +22,17 @@ QString rejectedText(const WholeFile &file)
 
 } // namespace
 
+std::vector<KomRoom::Object> komObjects(const ObjectTable &table, int first, int last)
+{
+    if (last < 0)
+        last = table.count() - 1;
+    std::vector<KomRoom::Object> out;
+    out.reserve(size_t(qMax(0, last - first + 1)));
+    for (int i = first; i <= last; ++i)
+        out.push_back({table.name(i), table.xText(i), table.yText(i)});
+    return out;
+}
+
 void Editor::openKom(const QString &nam)
 {
     // The whole file is read and checked before anything changes: a bad
@@ -77,14 +88,7 @@ void Editor::showRoom(const KomRoom &room, const QString &file)
 
 KomRoom Editor::komRoom() const
 {
-    KomRoom room;
-    room.width = m_K.width();
-    room.height = m_K.height();
-    const int rows = m_table.count();
-    room.objects.reserve(size_t(rows));
-    for (int i = 0; i < rows; ++i)
-        room.objects.push_back({m_table.name(i), m_table.xText(i), m_table.yText(i)});
-    return room;
+    return {m_K.width(), m_K.height(), komObjects(m_table)};
 }
 
 bool Editor::saveKom(const QString &nam)

@@ -18,7 +18,7 @@ RoomRecovery::RoomRecovery(Editor &editor, RecoveryStore &store)
     connect(
         &table, &ObjectTable::rowsInserted, this, [this](const QModelIndex &, int first, int last) {
             if (m_rowsKept)
-                m_store.spliceRows(first, 0, rows(first, last));
+                m_store.spliceRows(first, 0, komObjects(m_editor.table(), first, last));
         });
     connect(
         &table, &ObjectTable::rowsRemoved, this, [this](const QModelIndex &, int first, int last) {
@@ -29,35 +29,35 @@ RoomRecovery::RoomRecovery(Editor &editor, RecoveryStore &store)
         [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
             if (m_rowsKept)
                 m_store.spliceRows(topLeft.row(), bottomRight.row() - topLeft.row() + 1,
-                    rows(topLeft.row(), bottomRight.row()));
+                    komObjects(m_editor.table(), topLeft.row(), bottomRight.row()));
         });
     connect(&table, &ObjectTable::modelReset, this, [this] {
         if (m_rowsKept)
-            m_store.spliceRows(0, -1, rows(0, -1));
+            m_store.spliceRows(0, -1, komObjects(m_editor.table()));
     });
 
     const QUndoStack &stack = editor.history().stack();
     connect(&stack, &QUndoStack::indexChanged, this, &RoomRecovery::follow);
-    connect(&stack, &QUndoStack::cleanChanged, this, &RoomRecovery::follow);
+    // A step onto or off the saved state raises both signals, the index
+    // first: the room is written once. A save raises only the second.
+    connect(&stack, &QUndoStack::cleanChanged, this, [this] {
+        if (m_followed != followedState())
+            follow();
+    });
 }
 
-std::vector<KomRoom::Object> RoomRecovery::rows(int first, int last) const
+std::pair<int, bool> RoomRecovery::followedState() const
 {
-    const ObjectTable &table = m_editor.table();
-    if (last < 0)
-        last = table.count() - 1;
-    std::vector<KomRoom::Object> out;
-    out.reserve(size_t(qMax(0, last - first + 1)));
-    for (int i = first; i <= last; ++i)
-        out.push_back({table.name(i), table.xText(i), table.yText(i)});
-    return out;
+    return {m_editor.history().stack().index(), m_editor.history().isModified()};
 }
 
 void RoomRecovery::follow()
 {
     const bool modified = m_editor.history().isModified();
+    m_followed = followedState();
     if (modified != m_rowsKept)
-        m_store.spliceRows(0, -1, modified ? rows(0, -1) : std::vector<KomRoom::Object>());
+        m_store.spliceRows(
+            0, -1, modified ? komObjects(m_editor.table()) : std::vector<KomRoom::Object>());
     m_rowsKept = modified;
     if (modified)
         m_store.keep(m_editor.K().width(), m_editor.K().height(), m_editor.roomFile());

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "files/komfile.h"
-
 #include <QObject>
 
-#include <vector>
+#include <optional>
+#include <utility>
 
 namespace plandex {
 
@@ -30,14 +29,15 @@ public:
 
 private:
     void follow();
-    // Rows first to last of the table, or to its end with -1.
-    std::vector<KomRoom::Object> rows(int first, int last) const;
+    std::pair<int, bool> followedState() const;
 
     Editor &m_editor;
     RecoveryStore &m_store;
     // Whether the store holds the table's rows: only while there is
     // something to recover.
     bool m_rowsKept = false;
+    // The history's index and modified state last followed.
+    std::optional<std::pair<int, bool>> m_followed;
 };
 
 } // namespace plandex

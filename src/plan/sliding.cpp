@@ -19,8 +19,8 @@ struct Obstacles {
 // leading edge would meet a wall or an object.
 qint64 reach(const Obstacles &in, const Edges &b, bool alongX, qint64 by)
 {
-    const qint64 lo = alongX ? b.left : b.top, hi = alongX ? b.right : b.bottom;
-    const qint64 acrossLo = alongX ? b.top : b.left, acrossHi = alongX ? b.bottom : b.right;
+    const qint64 lo = b.lowAlong(alongX), hi = b.highAlong(alongX);
+    const qint64 acrossLo = b.lowAcross(alongX), acrossHi = b.highAcross(alongX);
     // Walls are strict: an edge may lie on one.
     const qint64 wall = alongX ? in.room.width() : in.room.height();
     qint64 limit = std::max<qint64>(0, by > 0 ? std::min(by, wall - hi) : std::min(-by, lo));
@@ -33,11 +33,10 @@ qint64 reach(const Obstacles &in, const Edges &b, bool alongX, qint64 by)
     auto stops = [&](int row) {
         if (row == in.exempt)
             return false;
-        const SpatialIndex::Box &o = in.places.box(row);
-        const auto [oLo, oHi]
-            = alongX ? std::minmax(o.left, o.right) : std::minmax(o.top, o.bottom);
-        const auto [oAcrossLo, oAcrossHi]
-            = alongX ? std::minmax(o.top, o.bottom) : std::minmax(o.left, o.right);
+        const SpatialIndex::Box &box = in.places.box(row);
+        const Edges o = Edges::ordered(box.left, box.top, box.right, box.bottom);
+        const qint64 oLo = o.lowAlong(alongX), oHi = o.highAlong(alongX);
+        const qint64 oAcrossLo = o.lowAcross(alongX), oAcrossHi = o.highAcross(alongX);
         if (oAcrossHi < acrossLo || oAcrossLo > acrossHi || oHi < first || oLo > last)
             return false;
         // An object the box already overlaps holds it where it is.
