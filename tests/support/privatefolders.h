@@ -9,9 +9,13 @@
 
 // HOME and the XDG folders of a private home inside root, made on the way;
 // the runtime folder is the user's alone, as the desktop's rules want it.
+// The session bus is one in that runtime folder where none listens: with
+// none named, the D-Bus library launches one by forking from a thread of
+// the program, and under the sanitizers such a child can hang before it
+// runs anything, holding up the program's start.
 inline QList<std::pair<const char *, QString>> privateFolders(const QString &root)
 {
-    const QList<std::pair<const char *, QString>> folders {
+    QList<std::pair<const char *, QString>> folders {
         {"HOME", root + "/home"},
         {"XDG_DATA_HOME", root + "/home/.local/share"},
         {"XDG_CONFIG_HOME", root + "/home/.config"},
@@ -23,6 +27,7 @@ inline QList<std::pair<const char *, QString>> privateFolders(const QString &roo
         QDir().mkpath(folder.second);
     QFile::setPermissions(
         root + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    folders.append({"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + root + "/runtime/bus"});
     return folders;
 }
 
