@@ -5,8 +5,8 @@
 // with 32,767 objects. Prints milliseconds per search, the median of
 // several runs, and whether each stays within one frame (16 ms).
 
+#include "placement/freeplace.h"
 #include "plan/editor.h"
-#include "plan/freeplace.h"
 #include "support/fakewindow.h"
 
 #include <QElapsedTimer>

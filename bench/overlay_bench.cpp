@@ -6,11 +6,11 @@
 // temporary folder.
 
 #include "app/mainwindow.h"
-#include "app/planview.h"
 #include "benchroom.h"
 #include "model/pairtext.h"
 #include "support/fakewindow.h"
 #include "support/privatefolders.h"
+#include "view/planview.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,13 +5,13 @@
 
 #include "benchroom.h"
 #include "files/komfile.h"
-#include "files/recoverystore.h"
 #include "files/wholefile.h"
 #include "model/objecttable.h"
 #include "model/pairtext.h"
 #include "plan/colors.h"
 #include "plan/editor.h"
-#include "plan/roomrecovery.h"
+#include "recovery/recoverystore.h"
+#include "recovery/roomrecovery.h"
 #include "support/fakewindow.h"
 #include "support/filebytes.h"
 

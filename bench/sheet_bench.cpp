@@ -4,7 +4,7 @@
 // goals. Runs offscreen with HOME and the XDG folders in a temporary folder.
 
 #include "model/objecttable.h"
-#include "plan/sheetexport.h"
+#include "sheet/sheetexport.h"
 #include "support/privatefolders.h"
 
 #include <QBuffer>

@@ -2,9 +2,9 @@
 #include "app/fontwarmup.h"
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
-#include "files/recoverystore.h"
 #include "language/language.h"
-#include "plan/roomrecovery.h"
+#include "recovery/recoverystore.h"
+#include "recovery/roomrecovery.h"
 
 #include <QApplication>
 

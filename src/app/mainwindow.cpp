@@ -1,14 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/accessiblenames.h"
-#include "app/commandmenu.h"
-#include "app/drawingcommands.h"
-#include "app/editcommands.h"
-#include "app/filecommands.h"
-#include "app/objectcommands.h"
 #include "app/objectlistview.h"
-#include "app/overlaycommands.h"
-#include "app/planview.h"
 #include "app/qtprompts.h"
 #include "dialogs/icons.h"
 #include "dialogs/opendialog.h"
@@ -16,10 +9,17 @@
 #include "dialogs/savedialog.h"
 #include "dialogs/sizedialog.h"
 #include "dialogs/twips.h"
+#include "menus/commandmenu.h"
+#include "menus/drawingcommands.h"
+#include "menus/editcommands.h"
+#include "menus/filecommands.h"
+#include "menus/objectcommands.h"
+#include "menus/overlaycommands.h"
 #include "shell/filetyperegistration.h"
 #include "shell/linklabel.h"
 #include "shell/roomfiletype.h"
 #include "shell/weblink.h"
+#include "view/planview.h"
 
 #include <QAction>
 #include <QApplication>

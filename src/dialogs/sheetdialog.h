@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plan/sheetexport.h"
+#include "sheet/sheetexport.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "files/komfile.h"
+#include "history/roomhistory.h"
+#include "model/edges.h"
 #include "model/objecttable.h"
 #include "model/windowstate.h"
-#include "plan/edges.h"
 #include "plan/plansurface.h"
-#include "plan/roomhistory.h"
 #include "plan/windowport.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "app/commandmenu.h"
 #include "app/mainwindow.h"
 #include "dialogs/savedialog.h"
+#include "menus/commandmenu.h"
 #include "model/codepage.h"
 #include "support/fakewindow.h"
 #include "support/filebytes.h"

@@ -1,6 +1,6 @@
-#include "app/commandmenu.h"
 #include "app/mainwindow.h"
 #include "app/objectlistview.h"
+#include "menus/commandmenu.h"
 #include "support/drawnroom.h"
 
 #include <QAction>

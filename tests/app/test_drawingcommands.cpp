@@ -1,7 +1,7 @@
-#include "app/drawingcommands.h"
 #include "app/mainwindow.h"
 #include "dialogs/sheetdialog.h"
 #include "files/safesave.h"
+#include "menus/drawingcommands.h"
 #include "support/fakewindow.h"
 #include "support/filebytes.h"
 #include "support/modal.h"

@@ -1,6 +1,6 @@
 #include "app/mainwindow.h"
-#include "app/planview.h"
 #include "support/fakewindow.h"
+#include "view/planview.h"
 
 #include <QAbstractButton>
 #include <QApplication>

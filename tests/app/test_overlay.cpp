@@ -1,15 +1,15 @@
 // Runs with QT_SCALE_FACTOR=2: what the view shows is checked on a dense
 // screen.
 
-#include "app/commandmenu.h"
 #include "app/mainwindow.h"
-#include "app/planoverlay.h"
-#include "plan/clearancedrawing.h"
+#include "drawing/clearancedrawing.h"
+#include "menus/commandmenu.h"
 #include "plan/colors.h"
 #include "support/fakewindow.h"
 #include "support/filebytes.h"
 #include "support/plandriver.h"
 #include "support/scratchdir.h"
+#include "view/planoverlay.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "files/komfile.h"
-#include "files/latestjob.h"
-#include "files/recoverystore.h"
+#include "recovery/latestjob.h"
+#include "recovery/recoverystore.h"
 #include "support/filebytes.h"
 
 #include <QDateTime>

@@ -1,8 +1,8 @@
-#include "app/commandmenu.h"
 #include "app/mainwindow.h"
 #include "dialogs/opendialog.h"
 #include "dialogs/sizedialog.h"
 #include "language/language.h"
+#include "menus/commandmenu.h"
 #include "support/modal.h"
 
 #include <QAbstractButton>

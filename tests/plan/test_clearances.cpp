@@ -1,4 +1,4 @@
-#include "plan/clearances.h"
+#include "drawing/clearances.h"
 #include "plan/editor.h"
 #include "support/fakewindow.h"
 

@@ -1,5 +1,5 @@
+#include "placement/freeplace.h"
 #include "plan/editor.h"
-#include "plan/freeplace.h"
 #include "support/fakewindow.h"
 
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
+#include "drawing/objectlabel.h"
+#include "drawing/roomdrawing.h"
 #include "model/objecttable.h"
-#include "plan/objectlabel.h"
-#include "plan/roomdrawing.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,8 +1,8 @@
+#include "drawing/outlines.h"
 #include "model/objecttable.h"
-#include "plan/furniturearea.h"
-#include "plan/outlines.h"
-#include "plan/roomsheet.h"
-#include "plan/sheetexport.h"
+#include "sheet/furniturearea.h"
+#include "sheet/roomsheet.h"
+#include "sheet/sheetexport.h"
 
 #include <QTest>
 

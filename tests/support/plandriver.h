@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/mainwindow.h"
-#include "app/planview.h"
+#include "view/planview.h"
 
 #include <QRect>
 #include <QTest>

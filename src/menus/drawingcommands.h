@@ -1,0 +1,38 @@
+#pragma once
+
+#include "sheet/sheetexport.h"
+
+class QPrinter;
+
+namespace plandex {
+
+class CommandMenu;
+class Editor;
+class MainWindow;
+class Prompts;
+
+// Print, PDF and PNG of the room's sheet, in the Output section.
+void addDrawingCommands(MainWindow &window, CommandMenu &menu);
+
+// The steps behind the commands.
+
+// A room that does not fit the page at the chosen scale is fitted to it
+// when the user agrees; false when the user declines.
+bool settleScale(Prompts &prompts, bool fits, SheetOptions &options);
+
+// The sheet of the editor's room, as it stands now, with its file name and
+// today's date at the request's scale.
+SheetRequest sheetOf(const Editor &editor, SheetRequest request);
+
+// Writes the sheet to path; a failure is told as a failed save is.
+bool writeSheetFile(Editor &editor, Prompts &prompts, SheetFormat format, const QString &path,
+    const SheetRequest &request);
+
+// The printer's page turned to follow the room's shape, drawn from the
+// paper's edges (the sheet keeps its own margins).
+void preparePrinter(QPrinter &printer, QSize room);
+bool fitsPrinter(QPrinter &printer, QSize room, int scale);
+// Draws the sheet onto the printer; false when it does not fit its page.
+bool printSheet(QPrinter &printer, const Editor &editor, const SheetOptions &options);
+
+} // namespace plandex

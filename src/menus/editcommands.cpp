@@ -1,0 +1,40 @@
+#include "menus/editcommands.h"
+
+#include "app/mainwindow.h"
+#include "menus/commandmenu.h"
+#include "menus/settings.h"
+
+#include <QCoreApplication>
+
+namespace plandex {
+
+namespace {
+
+const QString slideKey = QStringLiteral("edit/slide");
+
+// The context the menu texts are translated in.
+struct EditCommands {
+    Q_DECLARE_TR_FUNCTIONS(EditCommands)
+};
+
+} // namespace
+
+void addEditCommands(MainWindow &window, CommandMenu &menu)
+{
+    Editor &e = window.editor();
+    menu.add(MenuSection::Object, EditCommands::tr("Переименовать…"), {QKeySequence(Qt::Key_F2)},
+        [&e] { e.renameObject(); });
+    menu.add(MenuSection::Object, EditCommands::tr("Размеры…"),
+        {QKeySequence(Qt::CTRL | Qt::Key_M)}, [&e] { e.enterSize(); });
+
+    e.setSliding(settingFlag(slideKey, false));
+    menu.addToggle(
+        MenuSection::View, EditCommands::tr("Прилипание"), {QKeySequence(Qt::CTRL | Qt::Key_G)},
+        [&e] { return e.sliding(); },
+        [&e](bool on) {
+            e.setSliding(on);
+            setSettingFlag(slideKey, on);
+        });
+}
+
+} // namespace plandex

@@ -1,0 +1,309 @@
+#include "view/planview.h"
+
+#include "plan/editor.h"
+#include "view/planoverlay.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace plandex {
+
+namespace {
+
+// How close to an edge a held mouse starts scrolling, and how far one step
+// goes.
+constexpr int edgeMargin = 16;
+constexpr int edgeStep = 12;
+constexpr int edgeIntervalMs = 30;
+
+// The editor's button set: 1 left, 2 right, 4 middle, summed.
+int buttonSet(Qt::MouseButtons held)
+{
+    int set = 0;
+    if (held & Qt::LeftButton)
+        set |= buttons::left;
+    if (held & Qt::RightButton)
+        set |= buttons::right;
+    if (held & Qt::MiddleButton)
+        set |= buttons::middle;
+    return set;
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+PlanView::PlanView(Editor &editor, QWidget *parent)
+    : QFrame(parent)
+    , m_editor(editor)
+    , m_hbar(new QScrollBar(Qt::Horizontal, this))
+    , m_vbar(new QScrollBar(Qt::Vertical, this))
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Asked for after the handler that changed the plan has finished, so
+    // that one repaint covers all it changed.
+    m_editor.K().setChangedCallback([this] {
+        QMetaObject::invokeMethod(this, &PlanView::repaintChanges, Qt::QueuedConnection);
+    });
+    for (QScrollBar *bar : {m_hbar, m_vbar}) {
+        bar->hide();
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setSingleStep(20);
+        connect(bar, &QScrollBar::valueChanged, this, [this] { update(); });
+    }
+    m_edgeTimer.setInterval(edgeIntervalMs);
+    connect(&m_edgeTimer, &QTimer::timeout, this, &PlanView::edgeScroll);
+    // Names can change without the plan changing.
+    const ObjectTable *table = &m_editor.table();
+    auto relabel = [this] {
+        if (!m_overlay)
+            return;
+        m_overlay->tableChanged();
+        update(m_viewport);
+    };
+    connect(table, &ObjectTable::dataChanged, this, relabel);
+    connect(table, &ObjectTable::rowsInserted, this, relabel);
+    connect(table, &ObjectTable::rowsRemoved, this, relabel);
+    connect(table, &ObjectTable::modelReset, this, relabel);
+}
+
+PlanView::~PlanView() = default;
+
+void PlanView::setOverlay(bool on)
+{
+    if (on == overlay())
+        return;
+    if (on) {
+        m_overlay = std::make_unique<PlanOverlay>(m_editor, font());
+        m_overlay->follow();
+    } else {
+        m_overlay.reset();
+    }
+    update(m_viewport);
+}
+
+QSize PlanView::sizeHint() const
+{
+    const int frame = 2 * frameWidth();
+    return m_editor.K().size() + QSize(frame, frame);
+}
+
+void PlanView::placeAt(QPoint origin, QSize space)
+{
+    const int frame = frameWidth();
+    const QSize shown = m_editor.K().size().boundedTo(space);
+    setGeometry(QRect(origin - QPoint(frame, frame), shown + QSize(2 * frame, 2 * frame)));
+    layoutBars();
+}
+
+void PlanView::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    layoutBars();
+}
+
+void PlanView::layoutBars()
+{
+    const QSize room = m_editor.K().size();
+    const QRect inside = contentsRect();
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    bool across = room.width() > inside.width();
+    bool down = room.height() > inside.height();
+    // One bar takes room from the other direction, which may need a bar then.
+    down = down || (across && room.height() > inside.height() - extent);
+    across = across || (down && room.width() > inside.width() - extent);
+    m_viewport = inside.adjusted(0, 0, down ? -extent : 0, across ? -extent : 0);
+
+    m_hbar->setGeometry(inside.left(), m_viewport.bottom() + 1, m_viewport.width(), extent);
+    m_hbar->setRange(0, qMax(0, room.width() - m_viewport.width()));
+    m_hbar->setPageStep(m_viewport.width());
+    m_hbar->setVisible(across);
+    m_vbar->setGeometry(m_viewport.right() + 1, inside.top(), extent, m_viewport.height());
+    m_vbar->setRange(0, qMax(0, room.height() - m_viewport.height()));
+    m_vbar->setPageStep(m_viewport.height());
+    m_vbar->setVisible(down);
+    update();
+}
+
+QPoint PlanView::scrollOffset() const
+{
+    return {m_hbar->value(), m_vbar->value()};
+}
+
+QPoint PlanView::planOrigin() const
+{
+    return pos() + contentsRect().topLeft();
+}
+
+QPoint PlanView::roomOrigin() const
+{
+    return m_viewport.topLeft() - scrollOffset();
+}
+
+void PlanView::repaintChanges()
+{
+    QRegion area(m_editor.K().changedArea());
+    m_editor.K().markShown();
+    if (m_overlay)
+        area += m_overlay->follow();
+    update(area.translated(roomOrigin()) & m_viewport);
+}
+
+void PlanView::followOverlaySoon()
+{
+    if (m_overlay)
+        QMetaObject::invokeMethod(this, &PlanView::repaintChanges, Qt::QueuedConnection);
+}
+
+void PlanView::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    if (m_hbar->isVisible() && m_vbar->isVisible())
+        painter.fillRect(
+            QRect(m_vbar->x(), m_hbar->y(), m_vbar->width(), m_hbar->height()), palette().window());
+    const QImage plan = m_editor.K().image();
+    const QPoint origin = roomOrigin();
+    const QRegion shown = event->region() & m_viewport;
+    for (const QRect &target : shown) {
+        // One rectangle at a time keeps the drawing on Qt's plain path,
+        // which a clip of many rectangles leaves.
+        painter.setClipRect(target);
+        // Floor all of one colour is filled: the dimension lines cross it in
+        // long strips, which cost a copy row by row.
+        const QRect source = target.translated(-origin);
+        const int plain = m_editor.K().plainColour(source);
+        if (plain != -1)
+            painter.fillRect(target, QColor(QRgb(plain)));
+        else
+            painter.drawImage(target, plan, source);
+    }
+    if (!m_overlay)
+        return;
+    painter.setClipRect(m_viewport);
+    painter.translate(origin);
+    const QRegion room = shown.translated(-origin);
+    // Each pixel once: what the overlay smooths is not blended twice.
+    for (const QRect &area : room)
+        m_overlay->paintLabels(painter, area);
+    m_overlay->paintLines(painter, room);
+}
+
+void PlanView::wheelEvent(QWheelEvent *event)
+{
+    const bool sideways = event->angleDelta().x() != 0 && event->angleDelta().y() == 0;
+    QCoreApplication::sendEvent(sideways ? m_hbar : m_vbar, event);
+}
+
+QPointF PlanView::planPoint(QPointF widgetPoint) const
+{
+    return widgetPoint - QPointF(roomOrigin());
+}
+
+QPoint PlanView::edgeDirection() const
+{
+    const QPointF at = m_lastMouse;
+    const int dx = at.x() < m_viewport.left() + edgeMargin ? -1
+        : at.x() > m_viewport.right() - edgeMargin         ? 1
+                                                           : 0;
+    const int dy = at.y() < m_viewport.top() + edgeMargin ? -1
+        : at.y() > m_viewport.bottom() - edgeMargin       ? 1
+                                                          : 0;
+    return {dx, dy};
+}
+
+void PlanView::edgeScroll()
+{
+    const QPoint before = scrollOffset();
+    const QPoint direction = edgeDirection();
+    m_hbar->setValue(m_hbar->value() + direction.x() * edgeStep);
+    m_vbar->setValue(m_vbar->value() + direction.y() * edgeStep);
+    if (!m_dragging || scrollOffset() == before) {
+        m_edgeTimer.stop();
+        return;
+    }
+    const QPointF at = planPoint(m_lastMouse);
+    m_editor.K_MouseMove(m_lastButtons, 0, at.x(), at.y());
+}
+
+QPoint PlanView::menuAnchor() const
+{
+    const WindowState &s = m_editor.state();
+    QRect area = m_viewport;
+    if (m_editor.table().selection() >= 0 && s.objHeld) {
+        const QRect object = QRect(QPoint(s.objLeft, s.objTop), QPoint(s.objRight, s.objBottom))
+                                 .normalized()
+                                 .translated(roomOrigin());
+        if (object.intersects(m_viewport))
+            area = object & m_viewport;
+    }
+    return area.center();
+}
+
+void PlanView::mousePressEvent(QMouseEvent *event)
+{
+    m_dragging = true;
+    m_releaseSeen = false;
+    const QPointF at = planPoint(event->position());
+    const int shift = shiftState(event->modifiers());
+    m_editor.K_MouseDown(buttonSet(event->buttons()), shift, at.x(), at.y());
+    // A right click opens the menu at once, but not in the middle of a drag
+    // of the left button, which goes on as the right button says.
+    if (event->button() != Qt::RightButton || (event->buttons() & ~Qt::RightButton))
+        return;
+    // The menu takes the mouse, so the editor sees the release now: the
+    // click is over before any command of the menu runs.
+    m_editor.K_MouseUp(buttons::right, shift, at.x(), at.y());
+    m_dragging = false;
+    m_releaseSeen = true;
+    emit menuRequested(event->globalPosition().toPoint(), at);
+}
+
+void PlanView::mouseMoveEvent(QMouseEvent *event)
+{
+    m_lastMouse = event->position();
+    m_lastButtons = buttonSet(event->buttons());
+    const QPointF at = planPoint(event->position());
+    m_editor.K_MouseMove(m_lastButtons, shiftState(event->modifiers()), at.x(), at.y());
+    // Only a room that scrolls scrolls on; edgeScroll stops at the ends.
+    const bool scrolls = m_hbar->isVisible() || m_vbar->isVisible();
+    if (m_dragging && scrolls && edgeDirection() != QPoint(0, 0)) {
+        if (!m_edgeTimer.isActive())
+            m_edgeTimer.start();
+    } else {
+        m_edgeTimer.stop();
+    }
+}
+
+void PlanView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_releaseSeen && event->button() == Qt::RightButton) {
+        m_releaseSeen = false;
+        return;
+    }
+    m_dragging = event->buttons() != Qt::NoButton;
+    if (!m_dragging)
+        m_edgeTimer.stop();
+    const QPointF at = planPoint(event->position());
+    m_editor.K_MouseUp(buttonSet(event->button()), shiftState(event->modifiers()), at.x(), at.y());
+    followOverlaySoon();
+}
+
+void PlanView::mouseDoubleClickEvent(QMouseEvent * /*event*/)
+{
+    // Not the default, which would run the press handler a second time.
+    m_editor.K_DblClick();
+    followOverlaySoon();
+}
+
+} // namespace plandex
