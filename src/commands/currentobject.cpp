@@ -1,3 +1,5 @@
+#include "commands/currentobject.h"
+
 #include "model/pairtext.h"
 #include "placement/freeplace.h"
 #include "plan/editor.h"
@@ -6,24 +8,25 @@
 
 namespace plandex {
 
-bool Editor::haveCurrentObject()
+bool haveCurrentObject(Editor &editor)
 {
-    if (m_table.selection() >= 0)
+    if (editor.table().selection() >= 0)
         return true;
-    m_prompts.message(QCoreApplication::translate("Editor", "Сначала выберите объект!"));
+    editor.prompts().message(QCoreApplication::translate("Editor", "Сначала выберите объект!"));
     return false;
 }
 
-std::optional<SpatialIndex::Box> Editor::currentBox()
+std::optional<SpatialIndex::Box> currentBox(Editor &editor)
 {
-    if (!haveCurrentObject())
+    if (!haveCurrentObject(editor))
         return std::nullopt;
-    const ObjectTable::Row &r = m_table.row(m_table.selection());
+    const ObjectTable &table = editor.table();
+    const ObjectTable::Row &r = table.row(table.selection());
     // A row from a file may hold numbers that do not fit, or swapped
     // corners; such a box has no size to keep.
     if (!r.xValues.first || !r.xValues.second || !r.yValues.first || !r.yValues.second
         || *r.xValues.first > *r.xValues.second || *r.yValues.first > *r.yValues.second) {
-        m_prompts.message(
+        editor.prompts().message(
             QCoreApplication::translate("Editor", "У этого объекта неверные координаты!"));
         return std::nullopt;
     }
@@ -31,47 +34,51 @@ std::optional<SpatialIndex::Box> Editor::currentBox()
         *r.xValues.first, *r.yValues.first, *r.xValues.second, *r.yValues.second};
 }
 
-std::optional<QPoint> Editor::freePlace(
-    qint64 width, qint64 height, QPoint target, int exemptRow, const QString &refusal)
+std::optional<QPoint> freePlace(Editor &editor, qint64 width, qint64 height, QPoint target,
+    int exemptRow, const QString &refusal)
 {
-    const WindowState &s = m_state;
-    const auto place = nearestFreePlace(m_table, {m_K.size(), width, height, target, exemptRow},
-        {s.othLeft, s.othTop, s.othRight, s.othBottom});
+    const WindowState &s = editor.state();
+    const auto place
+        = nearestFreePlace(editor.table(), {editor.K().size(), width, height, target, exemptRow},
+            {s.othLeft, s.othTop, s.othRight, s.othBottom});
     if (!place)
-        m_prompts.message(refusal);
+        editor.prompts().message(refusal);
     return place;
 }
 
-void Editor::placeCurrent(const SpatialIndex::Box &r)
+void placeCurrent(Editor &editor, const SpatialIndex::Box &r)
 {
-    const int row = m_table.selection();
-    collisionTest(r.left, r.top, r.right, r.bottom, row);
-    if (m_state.collided || row < 0)
+    ObjectTable &table = editor.table();
+    const int row = table.selection();
+    editor.collisionTest(r.left, r.top, r.right, r.bottom, row);
+    if (editor.state().collided || row < 0)
         return;
-    const ObjectTable::Row before = m_table.row(row);
-    m_table.rewrite(row, before.name, editedPair(r.left, r.right), editedPair(r.top, r.bottom));
-    m_history.rowRewritten(row, before);
-    OBNOV();
-    m_table.select(row);
+    const ObjectTable::Row before = table.row(row);
+    table.rewrite(row, before.name, editedPair(r.left, r.right), editedPair(r.top, r.bottom));
+    editor.history().rowRewritten(row, before);
+    editor.OBNOV();
+    table.select(row);
 }
 
-bool Editor::roomForAnotherRow()
+bool roomForAnotherRow(Editor &editor)
 {
-    if (m_table.count() < ObjectTable::maxRows)
+    if (editor.table().count() < ObjectTable::maxRows)
         return true;
-    m_prompts.message(QCoreApplication::translate("Editor", "Больше объектов добавить нельзя!"));
+    editor.prompts().message(
+        QCoreApplication::translate("Editor", "Больше объектов добавить нельзя!"));
     return false;
 }
 
-void Editor::appendPlaced(const QString &name, const SpatialIndex::Box &r)
+void appendPlaced(Editor &editor, const QString &name, const SpatialIndex::Box &r)
 {
-    collisionTest(r.left, r.top, r.right, r.bottom, -1);
-    if (m_state.collided
-        || !m_table.append(name, createdPair(r.left, r.right), createdPair(r.top, r.bottom)))
+    ObjectTable &table = editor.table();
+    editor.collisionTest(r.left, r.top, r.right, r.bottom, -1);
+    if (editor.state().collided
+        || !table.append(name, createdPair(r.left, r.right), createdPair(r.top, r.bottom)))
         return;
-    m_history.rowAdded(m_table.count() - 1);
-    OBNOV();
-    m_table.select(m_table.count() - 1);
+    editor.history().rowAdded(table.count() - 1);
+    editor.OBNOV();
+    table.select(table.count() - 1);
 }
 
 } // namespace plandex

@@ -1,3 +1,5 @@
+#include "commands/currentobject.h"
+#include "commands/objectcommands.h"
 #include "plan/editor.h"
 
 #include <QCoreApplication>
@@ -6,9 +8,9 @@
 
 namespace plandex {
 
-void Editor::nudge(int dx, int dy)
+void nudge(Editor &editor, int dx, int dy)
 {
-    const auto box = currentBox();
+    const auto box = currentBox(editor);
     if (!box)
         return;
     const int steps = std::abs(dx) + std::abs(dy);
@@ -17,19 +19,20 @@ void Editor::nudge(int dx, int dy)
     // One centimetre at a time, so that nothing is jumped over.
     int done = 0;
     for (int i = 1; i <= steps; ++i) {
-        stolknov(double(b.left) + ux * i, double(b.top) + uy * i, double(b.right) + ux * i,
+        editor.stolknov(double(b.left) + ux * i, double(b.top) + uy * i, double(b.right) + ux * i,
             double(b.bottom) + uy * i);
-        if (m_state.collided)
+        if (editor.state().collided)
             break;
         done = i;
     }
     if (done == 0) {
         if (steps > 0)
-            m_prompts.message(QCoreApplication::translate("Editor", "Дальше объект не сдвинуть!"));
+            editor.prompts().message(
+                QCoreApplication::translate("Editor", "Дальше объект не сдвинуть!"));
         return;
     }
     placeCurrent(
-        {b.left + ux * done, b.top + uy * done, b.right + ux * done, b.bottom + uy * done});
+        editor, {b.left + ux * done, b.top + uy * done, b.right + ux * done, b.bottom + uy * done});
 }
 
 } // namespace plandex

@@ -1,25 +1,29 @@
+#include "commands/currentobject.h"
+#include "commands/objectcommands.h"
 #include "model/codepage.h"
 #include "plan/editor.h"
 
 namespace plandex {
 
-void Editor::renameObject()
+void renameObject(Editor &editor)
 {
-    if (!haveCurrentObject())
+    if (!haveCurrentObject(editor))
         return;
-    const int row = m_table.selection();
-    const ObjectTable::Row before = m_table.row(row);
-    const QString name = cleanObjectName(m_prompts.input(objectNamePrompt(), before.name));
+    ObjectTable &table = editor.table();
+    const int row = table.selection();
+    const ObjectTable::Row before = table.row(row);
+    const QString name = cleanObjectName(editor.prompts().input(objectNamePrompt(), before.name));
     if (name.isEmpty() || name == before.name)
         return;
-    m_table.rewrite(row, name, before.x, before.y);
+    table.rewrite(row, name, before.x, before.y);
     // The row stays current as it was shown: the plan holds no names, so
     // nothing is drawn again.
-    const bool ready = m_state.listReady;
-    m_state.listReady = false;
-    m_table.select(row);
-    m_state.listReady = ready;
-    m_history.rowRewritten(row, before);
+    WindowState &s = editor.state();
+    const bool ready = s.listReady;
+    s.listReady = false;
+    table.select(row);
+    s.listReady = ready;
+    editor.history().rowRewritten(row, before);
 }
 
 } // namespace plandex

@@ -1,3 +1,5 @@
+#include "commands/currentobject.h"
+#include "commands/objectcommands.h"
 #include "model/numberreading.h"
 #include "plan/editor.h"
 
@@ -5,9 +7,9 @@
 
 namespace plandex {
 
-void Editor::turnCurrent()
+void turnCurrent(Editor &editor)
 {
-    const auto box = currentBox();
+    const auto box = currentBox(editor);
     if (!box)
         return;
     const SpatialIndex::Box &b = *box;
@@ -17,16 +19,16 @@ void Editor::turnCurrent()
     // About the centre, a half going to the even neighbour.
     const qint32 left = roundToInt32((qint64(b.left) + b.right - width) / 2.0).value_or(b.left);
     const qint32 top = roundToInt32((qint64(b.top) + b.bottom - length) / 2.0).value_or(b.top);
-    stolknov(left, top, double(left) + width, double(top) + length);
+    editor.stolknov(left, top, double(left) + width, double(top) + length);
     QPoint at(left, top);
-    if (m_state.collided) {
-        const auto place = freePlace(width, length, at, m_table.selection(),
+    if (editor.state().collided) {
+        const auto place = freePlace(editor, width, length, at, editor.table().selection(),
             QCoreApplication::translate("Editor", "Для поворота объекта нет места!"));
         if (!place)
             return;
         at = *place;
     }
-    placeCurrent({at.x(), at.y(), qint32(at.x() + width), qint32(at.y() + length)});
+    placeCurrent(editor, {at.x(), at.y(), qint32(at.x() + width), qint32(at.y() + length)});
 }
 
 } // namespace plandex

@@ -1,6 +1,7 @@
 #include "menus/editcommands.h"
 
 #include "app/mainwindow.h"
+#include "commands/objectcommands.h"
 #include "menus/commandmenu.h"
 #include "menus/settings.h"
 
@@ -23,9 +24,9 @@ void addEditCommands(MainWindow &window, CommandMenu &menu)
 {
     Editor &e = window.editor();
     menu.add(MenuSection::Object, EditCommands::tr("Переименовать…"), {QKeySequence(Qt::Key_F2)},
-        [&e] { e.renameObject(); });
+        [&e] { renameObject(e); });
     menu.add(MenuSection::Object, EditCommands::tr("Размеры…"),
-        {QKeySequence(Qt::CTRL | Qt::Key_M)}, [&e] { e.enterSize(); });
+        {QKeySequence(Qt::CTRL | Qt::Key_M)}, [&e] { enterSize(e); });
 
     e.setSliding(settingFlag(slideKey, false));
     menu.addToggle(

@@ -1,6 +1,7 @@
 #include "menus/objectcommands.h"
 
 #include "app/mainwindow.h"
+#include "commands/objectcommands.h"
 #include "menus/commandmenu.h"
 #include "placement/furniture.h"
 
@@ -40,7 +41,7 @@ void addNudges(Editor &e, CommandMenu &menu)
         for (const Direction &d : directions) {
             const QKeyCombination key = step == 1 ? Qt::CTRL | d.key : Qt::CTRL | Qt::SHIFT | d.key;
             menu.addTo(nudges, ObjectCommands::tr(step == 1 ? d.one : d.ten), {QKeySequence(key)},
-                [&e, d, step] { e.nudge(d.dx * step, d.dy * step); });
+                [&e, d, step] { nudge(e, d.dx * step, d.dy * step); });
         }
     }
 }
@@ -52,7 +53,9 @@ void addPieces(Editor &e, CommandMenu &menu)
         const QString title = piece.title();
         menu.addTo(pieces,
             ObjectCommands::tr("%1 (%2 × %3)").arg(title).arg(piece.length).arg(piece.width), {},
-            [&e, &menu, title, size = piece.size()] { e.addPiece(title, size, menu.planPoint()); });
+            [&e, &menu, title, size = piece.size()] {
+                addPiece(e, title, size, menu.planPoint());
+            });
     }
 }
 
@@ -62,13 +65,13 @@ void addObjectCommands(MainWindow &window, CommandMenu &menu)
 {
     Editor &e = window.editor();
     menu.add(MenuSection::Object, ObjectCommands::tr("Копировать"),
-        {QKeySequence(Qt::CTRL | Qt::Key_D)}, [&e] { e.copyCurrent(); });
+        {QKeySequence(Qt::CTRL | Qt::Key_D)}, [&e] { copyCurrent(e); });
     menu.add(MenuSection::Object, ObjectCommands::tr("Повернуть"),
-        {QKeySequence(Qt::CTRL | Qt::Key_R)}, [&e] { e.turnCurrent(); });
+        {QKeySequence(Qt::CTRL | Qt::Key_R)}, [&e] { turnCurrent(e); });
     addNudges(e, menu);
     addPieces(e, menu);
     menu.add(MenuSection::Object, ObjectCommands::tr("Удалить"), {QKeySequence(Qt::Key_Delete)},
-        [&e] { e.deleteCurrent(); });
+        [&e] { deleteCurrent(e); });
 }
 
 } // namespace plandex

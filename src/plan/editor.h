@@ -9,7 +9,6 @@
 #include "plan/windowport.h"
 
 #include <QImage>
-#include <QPointF>
 
 #include <optional>
 
@@ -54,6 +53,8 @@ public:
     QImage tmpPic() const { return m_K.savedImage(); }
     RoomHistory &history() { return m_history; }
     const RoomHistory &history() const { return m_history; }
+    // Where the editor's questions and messages go.
+    Prompts &prompts() { return m_prompts; }
 
     // The box a running drag shows, and the row it moves or resizes (-1 for
     // a new object): a rubber band once it had a valid size, a grabbed
@@ -84,6 +85,8 @@ public:
     // Collision test: collided becomes true when the rectangle leaves the
     // room or meets an object other than the selected one.
     void stolknov(double Xa, double Ya, double Xb, double Yb);
+    // The same with the row to leave out given explicitly (-1: none).
+    void collisionTest(double Xa, double Ya, double Xb, double Yb, int exemptRow);
 
     // The list's click handler, run on every setting of the selection.
     void L_Click();
@@ -97,28 +100,11 @@ public:
 
     // In resize mode, opens the size dialog for the current object.
     void K_DblClick();
-    // The size dialog for the current object, in any mode.
-    void enterSize();
-    // Asks for a new name of the current object, the old one filled in.
-    void renameObject();
+    // The size dialog for the selected row, from what the labels show.
+    void sizeDialogFromLabels();
     // Gives the current object length a and width b, keeping its top-left
     // corner, unless it would be empty, leave the room or meet an object.
     void vvod(double a, double b);
-
-    // Commands from the keyboard and the menus. Each change is one undo
-    // step; one that cannot be done changes nothing and tells why.
-    // Moves the current object by dx, dy (one of them 0), as far towards
-    // it as it can go without passing anything.
-    void nudge(int dx, int dy);
-    // Swaps the current object's length and width about its centre; when
-    // it does not fit there turned, it goes to the nearest place it fits.
-    void turnCurrent();
-    // A copy of the current object at the nearest free place to it.
-    void copyCurrent();
-    // DelObj_Click, when there is an object to delete.
-    void deleteCurrent();
-    // A new object of the given size, centred as near to at as it fits.
-    void addPiece(const QString &name, QSize size, QPointF at);
 
     // Asks for a new room's size and starts an empty room of that size.
     void btnNew_Click();
@@ -173,24 +159,6 @@ public:
     void showSize32(qint64 w, qint64 h);
 
 private:
-    // The collision test with the row to leave out given explicitly (-1:
-    // none); stolknov leaves out the selected row.
-    void collisionTest(double Xa, double Ya, double Xb, double Yb, int exemptRow);
-    // The current object's rectangle, for a command to act on; empty, with
-    // the reason told, when there is none or its corners are not in order.
-    std::optional<SpatialIndex::Box> currentBox();
-    // False, after saying so, when no object is current.
-    bool haveCurrentObject();
-    // The nearest free place for a width x height box; the reason is told
-    // when there is none.
-    std::optional<QPoint> freePlace(
-        qint64 width, qint64 height, QPoint target, int exemptRow, const QString &refusal);
-    // Moves the current object to r, or appends a new object there, after
-    // the collision test, as one undo step; it ends up current.
-    void placeCurrent(const SpatialIndex::Box &r);
-    void appendPlaced(const QString &name, const SpatialIndex::Box &r);
-    // False, with the reason told, when the table is full.
-    bool roomForAnotherRow();
     // Puts the press-time snapshot back, where the last preview lay.
     void restoreSnapshot();
     void pressCreate(double X, double Y);
@@ -201,8 +169,6 @@ private:
     // Moves the preview as far as it can towards wanted; false when the
     // slide cannot judge the room and the drag step goes as it always did.
     bool slidePreview(const Edges &wanted, bool resize);
-    // The size dialog for the selected row, from what the labels show.
-    void sizeDialogFromLabels();
     void releaseCreate();
     void cancelCreation();
     // Rewrites the selected row with the preview rectangle.

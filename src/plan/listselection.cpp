@@ -44,10 +44,4 @@ void Editor::DelObj_Click()
     L_Click();
 }
 
-void Editor::deleteCurrent()
-{
-    if (haveCurrentObject())
-        DelObj_Click();
-}
-
 } // namespace plandex

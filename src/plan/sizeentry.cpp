@@ -18,18 +18,6 @@ void Editor::K_DblClick()
     sizeDialogFromLabels();
 }
 
-void Editor::enterSize()
-{
-    if (!haveCurrentObject())
-        return;
-    // What the press of a double click leaves in the labels: in another
-    // mode, or after a right click, they may show the room instead.
-    getXY(m_table, m_state);
-    const WindowState &s = m_state;
-    showSize32(qint64(s.objRight) - s.objLeft, qint64(s.objBottom) - s.objTop);
-    sizeDialogFromLabels();
-}
-
 void Editor::sizeDialogFromLabels()
 {
     getXY(m_table, m_state);

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "commands/objectcommands.h"
 #include "dialogs/opendialog.h"
 #include "dialogs/sizedialog.h"
 #include "language/language.h"
@@ -138,7 +139,7 @@ QStringList TestLanguage::textsOf(const QString &where)
         return {dialog.windowTitle(), dialog.findChild<QPushButton *>("noop")->text()};
     }
     if (where == "message")
-        return boxTexts([&w] { w.editor().nudge(1, 0); });
+        return boxTexts([&w] { nudge(w.editor(), 1, 0); });
     if (where == "question")
         return boxTexts([&w] { w.prompts().confirm("?"); });
     if (where == "Qt's own button") {

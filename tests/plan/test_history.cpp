@@ -1,3 +1,4 @@
+#include "commands/objectcommands.h"
 #include "files/komfile.h"
 #include "files/roomsize.h"
 #include "model/codepage.h"
@@ -93,7 +94,7 @@ struct Session {
             if (op != "rename cancelled")
                 prompts.inputAnswers.push_back(to == "itself" ? old : to);
             const QImage plan = e.K().image().copy();
-            e.renameObject();
+            renameObject(e);
             QCOMPARE(prompts.inputInitials.last(), old);
             QCOMPARE(e.table().name(mid), to.isEmpty() || to == "itself" ? old : to);
             QCOMPARE(e.K().image(), plan); // the plan shows no names

@@ -1,3 +1,4 @@
+#include "commands/objectcommands.h"
 #include "plan/editor.h"
 #include "support/fakewindow.h"
 #include "support/planchecks.h"
@@ -125,21 +126,21 @@ void TestObjectCommands::commands()
         const int step = c.endsWith("10") ? 10 : 1;
         for (int i = 0; i < qMax(1, word.section('*', 1).toInt()); ++i) {
             if (c.startsWith("right") || c.startsWith("left"))
-                e.nudge(c.startsWith("left") ? -step : step, 0);
+                nudge(e, c.startsWith("left") ? -step : step, 0);
             else if (c.startsWith("up") || c.startsWith("down"))
-                e.nudge(0, c.startsWith("up") ? -step : step);
+                nudge(e, 0, c.startsWith("up") ? -step : step);
             else if (c == "turn")
-                e.turnCurrent();
+                turnCurrent(e);
             else if (c == "copy")
-                e.copyCurrent();
+                copyCurrent(e);
             else if (c == "delete")
-                e.deleteCurrent();
+                deleteCurrent(e);
             else if (c == "yes")
                 prompts.confirmAnswers.push_back(true);
             else if (c == "undo")
                 e.history().undo();
             else
-                e.addPiece("Стул", {45, 45},
+                addPiece(e, "Стул", {45, 45},
                     QPointF(c.section(':', 1).section(',', 0, 0).toDouble(),
                         c.section(',', 1).toDouble()));
         }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/spatialindex.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+
+namespace plandex {
+
+class Editor;
+
+// What the commands on the current object share. Each tells the user why
+// it cannot go on through the editor's prompts.
+
+// False, after saying so, when no object is current.
+bool haveCurrentObject(Editor &editor);
+// The current object's rectangle, for a command to act on; empty, with the
+// reason told, when there is none or its corners are not in order.
+std::optional<SpatialIndex::Box> currentBox(Editor &editor);
+// The nearest free place for a width x height box; the refusal is told
+// when there is none.
+std::optional<QPoint> freePlace(Editor &editor, qint64 width, qint64 height, QPoint target,
+    int exemptRow, const QString &refusal);
+// Moves the current object to r, or appends a new object there, after the
+// collision test, as one undo step; it ends up current.
+void placeCurrent(Editor &editor, const SpatialIndex::Box &r);
+void appendPlaced(Editor &editor, const QString &name, const SpatialIndex::Box &r);
+// False, with the reason told, when the table is full.
+bool roomForAnotherRow(Editor &editor);
+
+} // namespace plandex
