@@ -1,7 +1,7 @@
 #pragma once
 
+#include "history/historytarget.h"
 #include "history/roomcommand.h"
-#include "history/roomhistory.h"
 
 namespace plandex {
 
@@ -10,7 +10,7 @@ namespace plandex {
 class ReplaceRoomCommand : public RoomCommand
 {
 public:
-    ReplaceRoomCommand(Editor &editor, RoomContents other);
+    ReplaceRoomCommand(HistoryTarget &room, RoomContents other);
 
     qsizetype heldRows() const { return qsizetype(m_other.rows.size()); }
 

@@ -10,7 +10,7 @@ namespace plandex {
 class RewriteRowCommand : public RoomCommand
 {
 public:
-    RewriteRowCommand(Editor &editor, int index, ObjectTable::Row other);
+    RewriteRowCommand(HistoryTarget &room, int index, ObjectTable::Row other);
 
 protected:
     void apply() override { swap(); }

@@ -4,15 +4,15 @@
 
 namespace plandex {
 
-class Editor;
+class HistoryTarget;
 
 // A change that is already in the table when it is pushed: the push's own
 // redo does nothing, later redos apply it again.
 class RoomCommand : public QUndoCommand
 {
 public:
-    explicit RoomCommand(Editor &editor)
-        : m_editor(editor)
+    explicit RoomCommand(HistoryTarget &room)
+        : m_room(room)
     { }
 
     void undo() final { revert(); }
@@ -22,7 +22,7 @@ protected:
     virtual void apply() = 0;
     virtual void revert() = 0;
 
-    Editor &m_editor;
+    HistoryTarget &m_room;
 
 private:
     bool m_pushed = false;

@@ -3,32 +3,31 @@
 #include "history/replaceroomcommand.h"
 #include "history/rewriterowcommand.h"
 #include "history/rowcommand.h"
-#include "plan/editor.h"
 
 namespace plandex {
 
-RoomHistory::RoomHistory(Editor &editor)
-    : m_editor(editor)
+RoomHistory::RoomHistory(HistoryTarget &room)
+    : m_room(room)
 {
     m_stack.setUndoLimit(stepLimit);
 }
 
 void RoomHistory::rowAdded(int i)
 {
-    m_stack.push(new RowCommand(m_editor, RowCommand::Change::Added, i, m_editor.table().row(i)));
+    m_stack.push(new RowCommand(m_room, RowCommand::Change::Added, i, m_room.table().row(i)));
 }
 
 void RoomHistory::rowRewritten(int i, const ObjectTable::Row &before)
 {
-    const ObjectTable::Row &after = m_editor.table().row(i);
+    const ObjectTable::Row &after = m_room.table().row(i);
     if (after.name == before.name && after.x == before.x && after.y == before.y)
         return;
-    m_stack.push(new RewriteRowCommand(m_editor, i, before));
+    m_stack.push(new RewriteRowCommand(m_room, i, before));
 }
 
 void RoomHistory::rowRemoved(int i, ObjectTable::Row removed)
 {
-    m_stack.push(new RowCommand(m_editor, RowCommand::Change::Removed, i, std::move(removed)));
+    m_stack.push(new RowCommand(m_room, RowCommand::Change::Removed, i, std::move(removed)));
 }
 
 qsizetype RoomHistory::heldRoomRows() const
@@ -45,7 +44,7 @@ void RoomHistory::roomReplaced(RoomContents before)
 {
     if (qsizetype(before.rows.size()) + heldRoomRows() > roomRowBudget)
         m_stack.clear();
-    m_stack.push(new ReplaceRoomCommand(m_editor, std::move(before)));
+    m_stack.push(new ReplaceRoomCommand(m_room, std::move(before)));
 }
 
 } // namespace plandex

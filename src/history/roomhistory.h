@@ -1,23 +1,11 @@
 #pragma once
 
+#include "history/historytarget.h"
 #include "model/objecttable.h"
 
-#include <QSize>
 #include <QUndoStack>
 
-#include <vector>
-
 namespace plandex {
-
-class Editor;
-
-// A whole room: what a new room or an opened file replaces.
-struct RoomContents {
-    QSize size;
-    std::vector<ObjectTable::Row> rows;
-    // The file the room belongs to; empty when none.
-    QString file;
-};
 
 // The editor's undo history. Each record call is made once, after the
 // change is in the table; a call for a change that changed nothing
@@ -33,7 +21,7 @@ public:
     // tables.
     static constexpr qsizetype roomRowBudget = ObjectTable::maxRows;
 
-    explicit RoomHistory(Editor &editor);
+    explicit RoomHistory(HistoryTarget &room);
 
     QUndoStack &stack() { return m_stack; }
 
@@ -64,7 +52,7 @@ public:
     }
 
 private:
-    Editor &m_editor;
+    HistoryTarget &m_room;
     QUndoStack m_stack;
 };
 

@@ -1,11 +1,11 @@
 #include "history/rowcommand.h"
 
-#include "plan/editor.h"
+#include "history/historytarget.h"
 
 namespace plandex {
 
-RowCommand::RowCommand(Editor &editor, Change change, int index, ObjectTable::Row row)
-    : RoomCommand(editor)
+RowCommand::RowCommand(HistoryTarget &room, Change change, int index, ObjectTable::Row row)
+    : RoomCommand(room)
     , m_change(change)
     , m_index(index)
     , m_row(std::move(row))
@@ -23,14 +23,14 @@ void RowCommand::revert()
 
 void RowCommand::putBack()
 {
-    m_editor.table().insertAt(m_index, m_row);
-    m_editor.showRestored(m_index);
+    m_room.table().insertAt(m_index, m_row);
+    m_room.showRestored(m_index);
 }
 
 void RowCommand::takeAway()
 {
-    m_editor.table().removeAt(m_index);
-    m_editor.showRestored(-1);
+    m_room.table().removeAt(m_index);
+    m_room.showRestored(-1);
 }
 
 } // namespace plandex

@@ -12,7 +12,7 @@ class RowCommand : public RoomCommand
 public:
     enum class Change { Added, Removed };
 
-    RowCommand(Editor &editor, Change change, int index, ObjectTable::Row row);
+    RowCommand(HistoryTarget &room, Change change, int index, ObjectTable::Row row);
 
 protected:
     void apply() override;

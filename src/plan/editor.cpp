@@ -46,6 +46,17 @@ void Editor::showRestored(int touched)
     m_table.select(touched);
 }
 
+RoomContents Editor::exchangeRoom(RoomContents room)
+{
+    RoomContents shown {m_K.size(), m_table.rows(), m_roomFile};
+    m_table.replaceAll(std::move(room.rows));
+    m_K.resize(room.size);
+    m_roomFile = room.file;
+    showRestored(-1);
+    showSize(m_K.width(), m_K.height());
+    return shown;
+}
+
 std::optional<Editor::DragPreview> Editor::dragPreview() const
 {
     const WindowState &s = m_state;

@@ -34,14 +34,14 @@ inline constexpr int middle = 4;
 // The state of the main window and the logic that edits it: the object
 // table, the plan K with its snapshot tmpPic, and the window variables.
 // It reaches the window only through WindowPort and Prompts.
-class Editor
+class Editor final : private HistoryTarget
 {
 public:
     Editor(WindowPort &window, Prompts &prompts);
     Editor(const Editor &) = delete;
     Editor &operator=(const Editor &) = delete;
 
-    ObjectTable &table() { return m_table; }
+    ObjectTable &table() override { return m_table; }
     const ObjectTable &table() const { return m_table; }
     WindowState &state() { return m_state; }
     const WindowState &state() const { return m_state; }
@@ -135,7 +135,7 @@ public:
 
     // After an undo or redo put rows back: fits the window, redraws and
     // makes row touched current (none with -1); no drag is left over.
-    void showRestored(int touched);
+    void showRestored(int touched) override;
 
     // The file the room was last opened from or saved to; empty for a new
     // room. An undone open or new room gives back the file of the room it
@@ -159,6 +159,7 @@ public:
     void showSize32(qint64 w, qint64 h);
 
 private:
+    RoomContents exchangeRoom(RoomContents room) override;
     // Puts the press-time snapshot back, where the last preview lay.
     void restoreSnapshot();
     void pressCreate(double X, double Y);
