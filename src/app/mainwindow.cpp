@@ -192,11 +192,11 @@ void MainWindow::buildCommands()
         return item.isValid() ? item.center() : QPoint(0, 0);
     });
     addHistoryCommands();
-    addEditCommands(*this, *m_commands);
-    addFileCommands(*this, *m_commands);
-    addObjectCommands(*this, *m_commands);
+    addEditCommands(*m_editor, *m_commands);
+    addFileCommands(*this, *m_editor, *m_commands);
+    addObjectCommands(*m_editor, *m_commands);
     addOverlayCommands(*m_commands, *m_K);
-    addDrawingCommands(*this, *m_commands);
+    addDrawingCommands(*this, *m_editor, *m_commands);
 }
 
 void MainWindow::addHistoryCommands()

@@ -1,9 +1,9 @@
 #include "menus/drawingcommands.h"
 
-#include "app/mainwindow.h"
 #include "dialogs/sheetdialog.h"
 #include "files/safesave.h"
 #include "menus/commandmenu.h"
+#include "plan/editor.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -28,9 +28,9 @@ QSize roomOf(const Editor &editor)
 
 // Qt's own save dialog, starting beside the room's file (or in the working
 // folder) with the room's name and the format's extension.
-QString askPath(MainWindow &window, const QString &title, const QString &suffix)
+QString askPath(QWidget &window, const Editor &editor, const QString &title, const QString &suffix)
 {
-    const QString room = window.editor().roomFile();
+    const QString room = editor.roomFile();
     const QString name
         = room.isEmpty() ? DrawingCommands::tr("комната") : QFileInfo(room).completeBaseName();
     const QString folder = room.isEmpty() ? QDir::currentPath() : QFileInfo(room).absolutePath();
@@ -44,7 +44,7 @@ QString askPath(MainWindow &window, const QString &title, const QString &suffix)
     return dialog.selectedFiles().constFirst();
 }
 
-void exportSheet(MainWindow &window, SheetFormat format)
+void exportSheet(QWidget &window, Editor &editor, SheetFormat format)
 {
     const bool pdf = format == SheetFormat::Pdf;
     const QString title
@@ -53,27 +53,25 @@ void exportSheet(MainWindow &window, SheetFormat format)
         = askSheet(pdf ? SheetDialog::For::Pdf : SheetDialog::For::Png, title, &window);
     if (!request)
         return;
-    Editor &editor = window.editor();
-    if (!settleScale(window.prompts(), sheetFits(roomOf(editor), *request), request->options))
+    if (!settleScale(editor.prompts(), sheetFits(roomOf(editor), *request), request->options))
         return;
     const QString path
-        = askPath(window, title, pdf ? QStringLiteral("pdf") : QStringLiteral("png"));
+        = askPath(window, editor, title, pdf ? QStringLiteral("pdf") : QStringLiteral("png"));
     if (!path.isEmpty())
-        writeSheetFile(editor, window.prompts(), format, path, *request);
+        writeSheetFile(editor, editor.prompts(), format, path, *request);
 }
 
-void printRoom(MainWindow &window)
+void printRoom(QWidget &window, Editor &editor)
 {
     const QString title = DrawingCommands::tr("Печать");
     const std::optional<SheetRequest> request = askSheet(SheetDialog::For::Printer, title, &window);
     if (!request)
         return;
-    const Editor &editor = window.editor();
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, roomOf(editor));
     SheetOptions options = sheetOf(editor, *request).options;
     if (!settleScale(
-            window.prompts(), fitsPrinter(printer, roomOf(editor), options.scale), options))
+            editor.prompts(), fitsPrinter(printer, roomOf(editor), options.scale), options))
         return;
 
     QPrintPreviewDialog preview(&printer, &window);
@@ -82,7 +80,7 @@ void printRoom(MainWindow &window)
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter *p) {
         if (printSheet(*p, editor, options))
             return;
-        if (settleScale(window.prompts(), false, options))
+        if (settleScale(editor.prompts(), false, options))
             printSheet(*p, editor, options);
         else
             QTimer::singleShot(0, &preview, &QDialog::reject);
@@ -142,16 +140,16 @@ bool printSheet(QPrinter &printer, const Editor &editor, const SheetOptions &opt
     return paintSheet(printer, printer.resolution(), editor.table(), roomOf(editor), options);
 }
 
-void addDrawingCommands(MainWindow &window, CommandMenu &menu)
+void addDrawingCommands(QWidget &window, Editor &editor, CommandMenu &menu)
 {
     menu.add(MenuSection::Output, DrawingCommands::tr("Печать…"), {QKeySequence::Print},
-        [&window] { printRoom(window); });
+        [&window, &editor] { printRoom(window, editor); });
     menu.add(MenuSection::Output, DrawingCommands::tr("Экспорт в PDF…"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
-        [&window] { exportSheet(window, SheetFormat::Pdf); });
+        [&window, &editor] { exportSheet(window, editor, SheetFormat::Pdf); });
     menu.add(MenuSection::Output, DrawingCommands::tr("Экспорт в PNG…"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
-        [&window] { exportSheet(window, SheetFormat::Png); });
+        [&window, &editor] { exportSheet(window, editor, SheetFormat::Png); });
 }
 
 } // namespace plandex

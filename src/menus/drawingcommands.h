@@ -3,16 +3,16 @@
 #include "sheet/sheetexport.h"
 
 class QPrinter;
+class QWidget;
 
 namespace plandex {
 
 class CommandMenu;
 class Editor;
-class MainWindow;
 class Prompts;
 
 // Print, PDF and PNG of the room's sheet, in the Output section.
-void addDrawingCommands(MainWindow &window, CommandMenu &menu);
+void addDrawingCommands(QWidget &window, Editor &editor, CommandMenu &menu);
 
 // The steps behind the commands.
 

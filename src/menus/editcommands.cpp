@@ -1,9 +1,9 @@
 #include "menus/editcommands.h"
 
-#include "app/mainwindow.h"
 #include "commands/objectcommands.h"
 #include "menus/commandmenu.h"
 #include "menus/settings.h"
+#include "plan/editor.h"
 
 #include <QCoreApplication>
 
@@ -20,9 +20,8 @@ struct EditCommands {
 
 } // namespace
 
-void addEditCommands(MainWindow &window, CommandMenu &menu)
+void addEditCommands(Editor &e, CommandMenu &menu)
 {
-    Editor &e = window.editor();
     menu.add(MenuSection::Object, EditCommands::tr("Переименовать…"), {QKeySequence(Qt::Key_F2)},
         [&e] { renameObject(e); });
     menu.add(MenuSection::Object, EditCommands::tr("Размеры…"),

@@ -3,11 +3,11 @@
 namespace plandex {
 
 class CommandMenu;
-class MainWindow;
+class Editor;
 
 // Renaming the current object (F2), its size dialog in any mode (Ctrl+M),
 // and the choice whether drags slide along what stops them (Ctrl+G), kept
 // between runs.
-void addEditCommands(MainWindow &window, CommandMenu &menu);
+void addEditCommands(Editor &e, CommandMenu &menu);
 
 } // namespace plandex

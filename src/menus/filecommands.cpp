@@ -1,7 +1,7 @@
 #include "menus/filecommands.h"
 
-#include "app/mainwindow.h"
 #include "menus/commandmenu.h"
+#include "plan/editor.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,7 +19,7 @@ struct FileCommands {
 
 // A run of the button's own click handler, so that whatever the button
 // asks or checks first is asked here too.
-std::function<void()> clickOf(MainWindow &window, const char *button)
+std::function<void()> clickOf(QWidget &window, const char *button)
 {
     return [&window, button] {
         if (auto *b = window.findChild<QAbstractButton *>(button))
@@ -45,9 +45,8 @@ QString roomFileItemText(const QString &path)
 
 } // namespace
 
-void addFileCommands(MainWindow &window, CommandMenu &menu)
+void addFileCommands(QWidget &window, Editor &e, CommandMenu &menu)
 {
-    Editor &e = window.editor();
     QAction *file = menu.add(MenuSection::Room, roomFileItemText({}), {}, [] {});
     file->setEnabled(false);
     menu.onShow([&e, file](MenuPlace) { file->setText(roomFileItemText(e.roomFile())); });

@@ -1,9 +1,9 @@
 #include "menus/objectcommands.h"
 
-#include "app/mainwindow.h"
 #include "commands/objectcommands.h"
 #include "menus/commandmenu.h"
 #include "placement/furniture.h"
+#include "plan/editor.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -61,9 +61,8 @@ void addPieces(Editor &e, CommandMenu &menu)
 
 } // namespace
 
-void addObjectCommands(MainWindow &window, CommandMenu &menu)
+void addObjectCommands(Editor &e, CommandMenu &menu)
 {
-    Editor &e = window.editor();
     menu.add(MenuSection::Object, ObjectCommands::tr("Копировать"),
         {QKeySequence(Qt::CTRL | Qt::Key_D)}, [&e] { copyCurrent(e); });
     menu.add(MenuSection::Object, ObjectCommands::tr("Повернуть"),

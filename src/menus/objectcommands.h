@@ -3,10 +3,10 @@
 namespace plandex {
 
 class CommandMenu;
-class MainWindow;
+class Editor;
 
 // Copy, turn, nudge and delete the current object, and add a standard
 // piece of furniture where the plan's menu was opened.
-void addObjectCommands(MainWindow &window, CommandMenu &menu);
+void addObjectCommands(Editor &e, CommandMenu &menu);
 
 } // namespace plandex
