@@ -1,7 +1,6 @@
 #include "placement/sliding.h"
 
 #include "model/spatialindex.h"
-#include "plan/editor.h"
 
 #include <algorithm>
 
@@ -87,26 +86,6 @@ Edges slideBox(const Edges &from, const Edges &wanted, bool resize, QSize room,
     if (!xThere && b.bottom != yBefore)
         step(true);
     return b;
-}
-
-bool Editor::slidePreview(const Edges &wanted, bool resize)
-{
-    const SpatialIndex &places = m_table.places();
-    if (!places.usable())
-        return false;
-    WindowState &s = m_state;
-    const Edges to = slideBox({s.dragLeft, s.dragTop, s.dragRight, s.dragBottom}, wanted, resize,
-        m_K.size(), places, m_table.selection());
-    // The collision test has the last word, as on every drag step; it may
-    // see what the slide could not, such as an object the drag began on.
-    stolknov(double(to.left), double(to.top), double(to.right), double(to.bottom));
-    if (s.collided)
-        return false;
-    s.dragLeft = qint32(to.left);
-    s.dragTop = qint32(to.top);
-    s.dragRight = qint32(to.right);
-    s.dragBottom = qint32(to.bottom);
-    return true;
 }
 
 } // namespace plandex

@@ -1,5 +1,6 @@
 #include "model/numberreading.h"
 #include "model/pairtext.h"
+#include "placement/sliding.h"
 #include "plan/colors.h"
 #include "plan/editor.h"
 
@@ -121,6 +122,26 @@ void Editor::resizeObject(double X, double Y)
     }
     fillPreview(colors::green);
     m_previewShown = true;
+}
+
+bool Editor::slidePreview(const Edges &wanted, bool resize)
+{
+    const SpatialIndex &places = m_table.places();
+    if (!places.usable())
+        return false;
+    WindowState &s = m_state;
+    const Edges to = slideBox({s.dragLeft, s.dragTop, s.dragRight, s.dragBottom}, wanted, resize,
+        m_K.size(), places, m_table.selection());
+    // The collision test has the last word, as on every drag step; it may
+    // see what the slide could not, such as an object the drag began on.
+    stolknov(double(to.left), double(to.top), double(to.right), double(to.bottom));
+    if (s.collided)
+        return false;
+    s.dragLeft = qint32(to.left);
+    s.dragTop = qint32(to.top);
+    s.dragRight = qint32(to.right);
+    s.dragBottom = qint32(to.bottom);
+    return true;
 }
 
 } // namespace plandex
