@@ -1,0 +1,18 @@
+# Fails when a file of FOLDER includes a header of a folder of src that is
+# not in REACHES; writes STAMP otherwise. Run by plandex_library().
+cmake_policy(VERSION 3.25)
+set(wrong "")
+foreach(file ${FILES})
+    file(STRINGS ${file} lines REGEX "^#include \"[a-z]+/")
+    foreach(line ${lines})
+        string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" used "${line}")
+        if(NOT used IN_LIST REACHES)
+            string(APPEND wrong "\n  ${file}: ${line}")
+        endif()
+    endforeach()
+endforeach()
+if(wrong)
+    string(REPLACE ";" ", " reaches "${REACHES}")
+    message(FATAL_ERROR "${FOLDER}/ may include only ${reaches}:${wrong}")
+endif()
+file(TOUCH ${STAMP})
