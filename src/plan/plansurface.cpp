@@ -1,6 +1,7 @@
 #include "plan/plansurface.h"
 
 #include "plan/colors.h"
+#include "plan/linefill.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,47 +77,6 @@ QImage planPicture(const QImage &picture)
     indexed.setColorTable(table);
     return indexed;
 }
-
-// The part of a box's bounding rectangle that lies on a plan of this size.
-QRect clip(qint64 left, qint64 top, qint64 right, qint64 bottom, QSize size)
-{
-    left = std::max<qint64>(left, 0);
-    top = std::max<qint64>(top, 0);
-    right = std::min<qint64>(right, size.width() - 1);
-    bottom = std::min<qint64>(bottom, size.height() - 1);
-    if (left > right || top > bottom)
-        return QRect();
-    return QRect(QPoint(int(left), int(top)), QPoint(int(right), int(bottom)));
-}
-
-// Runs of one pixel value written into an image's lines.
-class LineFill
-{
-public:
-    // Takes the pixel value after any change of the image's format.
-    LineFill(QImage &image, uint value)
-        : m_value(value)
-        , m_depth(image.depth() / 8)
-        , m_stride(image.bytesPerLine())
-        , m_bits(image.bits()) // detaches once, not per line
-    { }
-    // Columns left to right of line y, both included.
-    void operator()(int y, int left, int right) const
-    {
-        uchar *line = m_bits + y * m_stride + qsizetype(left) * m_depth;
-        const qsizetype count = qsizetype(right) - left + 1;
-        if (m_depth == 1)
-            std::memset(line, int(m_value), size_t(count));
-        else
-            std::fill_n(reinterpret_cast<QRgb *>(line), count, QRgb(m_value));
-    }
-
-private:
-    uint m_value;
-    qsizetype m_depth;
-    qsizetype m_stride;
-    uchar *m_bits;
-};
 
 } // namespace
 
@@ -196,46 +156,9 @@ void PlanSurface::toTrueColour()
     }
 }
 
-void PlanSurface::keepPixels(const QRect &area)
-{
-    if (!m_saving || m_savedWhole)
-        return;
-    if (m_lastFill.contains(area)) {
-        m_saved.push_back(Saved {area, {}, m_lastFillValue});
-        return;
-    }
-    const qsizetype depth = m_image.depth() / 8;
-    const qsizetype bytes = qsizetype(area.width()) * area.height() * depth;
-    const qsizetype imageBytes = qsizetype(width()) * height() * depth;
-    const bool whole = m_savedBytes + bytes > imageBytes;
-    QImage before;
-    if (whole) {
-        before = savedImage();
-        m_saved.clear();
-    }
-    const QImage &from = whole ? before : m_image;
-    const QRect kept = whole ? m_image.rect() : area;
-    const size_t lineBytes = size_t(kept.width()) * size_t(depth);
-    Saved &saved = m_saved.emplace_back(Saved {kept, {}});
-    saved.bytes.reserve(lineBytes * size_t(kept.height()));
-    for (int y = kept.top(); y <= kept.bottom(); ++y) {
-        const uchar *line = from.constScanLine(y) + kept.left() * depth;
-        saved.bytes.insert(saved.bytes.end(), line, line + lineBytes);
-    }
-    m_savedBytes = qsizetype(saved.bytes.size()) + (whole ? 0 : m_savedBytes);
-    m_savedWhole = whole;
-}
-
-void PlanSurface::forgetSaved()
-{
-    m_saved.clear();
-    m_savedBytes = 0;
-    m_savedWhole = false;
-}
-
 void PlanSurface::fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb)
 {
-    const QRect area = clip(left, top, right, bottom, size());
+    const QRect area = clipToPlan(left, top, right, bottom, size());
     if (area.isEmpty())
         return;
     const uint value = pixelValue(rgb);
@@ -247,134 +170,12 @@ void PlanSurface::fillClipped(qint64 left, qint64 top, qint64 right, qint64 bott
     m_lastFillValue = value;
 }
 
-void PlanSurface::fillBoxes(const std::vector<Box> &boxes, int rgb)
-{
-    std::vector<QRect> areas;
-    areas.reserve(boxes.size());
-    QRect bound;
-    qint64 pixels = 0;
-    for (const Box &b : boxes) {
-        const QRect area = clip(std::min(b.x1, b.x2), std::min(b.y1, b.y2), std::max(b.x1, b.x2),
-            std::max(b.y1, b.y2), size());
-        if (area.isEmpty())
-            continue;
-        areas.push_back(area);
-        bound |= area;
-        pixels += qint64(area.width()) * area.height();
-    }
-    // Boxes that cover the plan no more than once over are cheapest drawn
-    // one by one.
-    if (pixels <= qint64(width()) * height()) {
-        for (const QRect &a : areas)
-            fillClipped(a.left(), a.top(), a.right(), a.bottom(), rgb);
-    } else {
-        fillUnion(std::move(areas), bound, rgb);
-    }
-    changed(bound);
-}
-
-// Line by line from the top, with the count of boxes over each column of
-// the line: a line where no box starts or ends repeats the runs of the
-// line above, so each line costs its width at most.
-void PlanSurface::fillUnion(std::vector<QRect> areas, const QRect &bound, int rgb)
-{
-    const LineFill fill(m_image, pixelValue(rgb));
-    keepPixels(bound);
-    m_lastFill = QRect();
-    std::sort(areas.begin(), areas.end(), [](auto &a, auto &b) { return a.top() < b.top(); });
-    std::vector<QRect> byBottom = areas;
-    std::sort(
-        byBottom.begin(), byBottom.end(), [](auto &a, auto &b) { return a.bottom() < b.bottom(); });
-    // Starts minus ends per column, from the bound's left edge.
-    std::vector<int> steps(size_t(bound.width()) + 1, 0);
-    auto count = [&](const QRect &a, int by) {
-        steps[size_t(a.left() - bound.left())] += by;
-        steps[size_t(a.right() + 1 - bound.left())] -= by;
-    };
-    std::vector<std::pair<int, int>> runs;
-    auto in = areas.cbegin(), out = byBottom.cbegin();
-    for (int y = bound.top(); y <= bound.bottom(); ++y) {
-        const auto inBefore = in, outBefore = out;
-        for (; in != areas.cend() && in->top() <= y; ++in)
-            count(*in, 1);
-        for (; out != byBottom.cend() && out->bottom() < y; ++out)
-            count(*out, -1);
-        if (in != inBefore || out != outBefore) {
-            runs.clear();
-            int over = 0;
-            for (int x = bound.left(); x <= bound.right(); ++x) {
-                const bool inside = over > 0;
-                over += steps[size_t(x - bound.left())];
-                if (over > 0 && !inside)
-                    runs.emplace_back(x, x);
-                else if (over > 0)
-                    runs.back().second = x;
-            }
-        }
-        for (const auto &[left, right] : runs)
-            fill(y, left, right);
-    }
-}
-
-void PlanSurface::saveUnder()
-{
-    forgetSaved();
-    m_saving = true;
-}
-
-void PlanSurface::stopSaving()
-{
-    forgetSaved();
-    m_saving = false;
-}
-
-void PlanSurface::putBack(QImage &image, const Saved &saved)
-{
-    const QRect &a = saved.area;
-    if (saved.bytes.empty()) {
-        const LineFill fill(image, saved.solid);
-        for (int y = a.top(); y <= a.bottom(); ++y)
-            fill(y, a.left(), a.right());
-        return;
-    }
-    const int depth = image.depth() / 8;
-    const size_t lineBytes = size_t(a.width()) * size_t(depth);
-    const uchar *from = saved.bytes.data();
-    for (int y = a.top(); y <= a.bottom(); ++y) {
-        std::memcpy(image.scanLine(y) + qsizetype(a.left()) * depth, from, lineBytes);
-        from += lineBytes;
-    }
-}
-
-void PlanSurface::restoreSaved()
-{
-    QRect area;
-    for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
-        putBack(m_image, *it);
-        area |= it->area;
-        m_lastFill = QRect();
-    }
-    forgetSaved();
-    if (!area.isEmpty())
-        changed(area);
-}
-
-QImage PlanSurface::savedImage() const
-{
-    if (!m_saving)
-        return QImage();
-    QImage image = m_image.copy();
-    for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it)
-        putBack(image, *it);
-    return image;
-}
-
 void PlanSurface::fillBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb)
 {
     const qint64 left = std::min(x1, x2), right = std::max(x1, x2);
     const qint64 top = std::min(y1, y2), bottom = std::max(y1, y2);
     fillClipped(left, top, right, bottom, rgb);
-    changed(clip(left, top, right, bottom, size()));
+    changed(clipToPlan(left, top, right, bottom, size()));
 }
 
 void PlanSurface::outlineBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb)
@@ -385,7 +186,7 @@ void PlanSurface::outlineBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb
     fillClipped(left, bottom, right, bottom, rgb);
     fillClipped(left, top, left, bottom, rgb);
     fillClipped(right, top, right, bottom, rgb);
-    changed(clip(left, top, right, bottom, size()));
+    changed(clipToPlan(left, top, right, bottom, size()));
 }
 
 int PlanSurface::point(double x, double y) const
