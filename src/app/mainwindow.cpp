@@ -4,10 +4,8 @@
 #include "app/objectlistview.h"
 #include "app/qtprompts.h"
 #include "dialogs/icons.h"
-#include "dialogs/opendialog.h"
 #include "dialogs/plainlabel.h"
 #include "dialogs/savedialog.h"
-#include "dialogs/sizedialog.h"
 #include "dialogs/twips.h"
 #include "menus/commandmenu.h"
 #include "menus/drawingcommands.h"
@@ -23,14 +21,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMoveEvent>
-#include <QScreen>
 #include <QToolButton>
 
 namespace plandex {
@@ -92,83 +85,6 @@ void MainWindow::Label1_Click()
 }
 
 MainWindow::~MainWindow() = default;
-
-QToolButton *MainWindow::addToolButton(
-    const char *name, int topTwips, const QString &icon, const QString &tooltip)
-{
-    auto *button = placed(new QToolButton(this), name, twipsRect(120, topTwips, 495, 495));
-    const QSize iconSize(26, 24);
-    button->setIcon(toolIcon(icon, iconSize));
-    button->setIconSize(iconSize);
-    button->setToolTip(tooltip);
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
-}
-
-void MainWindow::buildToolColumn()
-{
-    m_create = addToolButton("create", 120, "create", tr("Создание нового объекта"));
-    m_selct = addToolButton("selct", 720, "selct", tr("Выбор и перемещение объекта."));
-    m_Rsiz = addToolButton("Rsiz", 1320, "rsiz", tr("Изменение размера объектов."));
-    m_DelObj = addToolButton("DelObj", 1920, "delobj", tr("Удалить объект."));
-    m_btnNew = addToolButton("btnNew", 2760, "btnnew", tr("Создать новую комнату."));
-    m_btnOpen
-        = addToolButton("btnOpen", 3360, "btnopen", tr("Открыть уже созданную ранее комнату"));
-    m_btnSave
-        = addToolButton("btnSave", 3960, "btnsave", tr("Сохранить созданную сейчас комнату."));
-    m_btnExp = addToolButton("btnExp", 4680, "btnexp", tr("Экспортировать в BMP рисунок."));
-
-    m_modes = new QButtonGroup(this);
-    m_modes->setExclusive(true);
-    for (QToolButton *mode : {m_create, m_selct, m_Rsiz}) {
-        mode->setCheckable(true);
-        m_modes->addButton(mode);
-    }
-    m_create->setChecked(true);
-    // Like a group of option buttons, only the pressed one is a tab stop.
-    auto tabStop = [this] {
-        for (QToolButton *mode : {m_create, m_selct, m_Rsiz})
-            mode->setFocusPolicy(mode->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-    };
-    tabStop();
-    connect(m_modes, &QButtonGroup::buttonToggled, this, tabStop);
-
-    m_Line1 = new QFrame(this);
-    m_Line1->setObjectName("Line1");
-    m_Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    m_Line1->setForegroundRole(QPalette::Dark);
-    m_Line1->setGeometry(0, px(2640), px(720), 1);
-}
-
-void MainWindow::setTabOrder()
-{
-    // L, K, then the tool buttons in their own order; labels take no focus.
-    const QList<QWidget *> chain
-        = {m_L, m_K, m_create, m_selct, m_Rsiz, m_DelObj, m_btnSave, m_btnExp, m_btnOpen, m_btnNew};
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
-}
-
-void MainWindow::connectButtons()
-{
-    Editor &e = *m_editor;
-    connect(m_create, &QToolButton::clicked, this, [&e] { e.create_Click(); });
-    connect(m_selct, &QToolButton::clicked, this, [&e] { e.selct_Click(); });
-    connect(m_Rsiz, &QToolButton::clicked, this, [&e] { e.Rsiz_Click(); });
-    connect(m_DelObj, &QToolButton::clicked, this, [&e] { e.DelObj_Click(); });
-    connect(m_btnNew, &QToolButton::clicked, this, [this, &e] {
-        if (unsavedChangesSettled())
-            e.btnNew_Click();
-    });
-    connect(m_btnOpen, &QToolButton::clicked, this, [this, &e] {
-        if (!unsavedChangesSettled())
-            return;
-        OpenDialog dialog([&e](const QString &path) { e.openKom(path); }, this);
-        dialog.exec();
-    });
-    connect(m_btnSave, &QToolButton::clicked, this, [this] { showSaveDialog("Sav"); });
-    connect(m_btnExp, &QToolButton::clicked, this, [this] { showSaveDialog("Exp"); });
-}
 
 bool MainWindow::busy() const
 {
@@ -248,88 +164,6 @@ void MainWindow::showSaveDialog(const QString &mode)
     if (save)
         dialog.proposeFile(e.fileToOffer());
     dialog.exec();
-}
-
-void MainWindow::showSizeDialog(const QString &ob, const QString &w, const QString &h)
-{
-    SizeDialog dialog(*m_editor, *m_prompts, this);
-    dialog.ob()->setText(ob);
-    dialog.H()->setText(h);
-    dialog.W()->setText(w);
-    dialog.exec();
-}
-
-QSize MainWindow::decoration() const
-{
-    return frameGeometry().size() - size();
-}
-
-void MainWindow::fitWindow(QSize client, int listHeight)
-{
-    m_fitClient = client;
-    m_fitListHeight = listHeight;
-    m_fitDecoration = decoration();
-    // A room larger than the screen gets the screen's available area, less
-    // the window's frame, and the plan scrolls within what is left of it.
-    const QRect area = screen()->availableGeometry();
-    const QSize limited = client.boundedTo(area.size() - m_fitDecoration);
-    setFixedSize(limited);
-    if (limited != client) {
-        // So limited, the window must also lie on the screen to be reachable.
-        const QSize outer = limited + m_fitDecoration;
-        move(qBound(area.left(), x(), area.right() + 1 - outer.width()),
-            qBound(area.top(), y(), area.bottom() + 1 - outer.height()));
-    }
-    m_L->resize(m_L->width(), qMin(listHeight, limited.height()));
-    m_K->placeAt(planOrigin, m_editor->K().size() - (client - limited));
-}
-
-void MainWindow::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    // A window manager frames the window only once it is shown: a room
-    // fitted before that, from the command line, is fitted again with the
-    // frame.
-    if (m_fitClient.isValid() && decoration() != m_fitDecoration)
-        fitWindow(m_fitClient, m_fitListHeight);
-}
-
-void MainWindow::setSizeLabels(const QString &w, const QString &h)
-{
-    m_W->setText(w);
-    m_H->setText(h);
-}
-
-void MainWindow::setCaption(const QString &caption)
-{
-    // The caption shows the object's name, and Qt takes "[*]" in a title for
-    // its mark of unsaved changes; doubled, it shows as written.
-    setWindowTitle(QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
-}
-
-void MainWindow::setListVisible(bool visible)
-{
-    m_L->setVisible(visible);
-}
-
-void MainWindow::setPlanCursor(PlanCursor cursor)
-{
-    switch (cursor) {
-    case PlanCursor::Arrow:
-        m_K->setCursor(Qt::ArrowCursor);
-        break;
-    case PlanCursor::Move:
-        m_K->setCursor(Qt::SizeAllCursor);
-        break;
-    case PlanCursor::SizeNWSE:
-        m_K->setCursor(Qt::SizeFDiagCursor);
-        break;
-    }
-}
-
-void MainWindow::setDeleteEnabled(bool enabled)
-{
-    m_DelObj->setEnabled(enabled);
 }
 
 } // namespace plandex
