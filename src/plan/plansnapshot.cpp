@@ -8,10 +8,8 @@
 
 namespace plandex {
 
-void PlanSurface::keepPixels(const QRect &area)
+void PlanSurface::keepPixelsUnder(const QRect &area)
 {
-    if (!m_saving || m_savedWhole)
-        return;
     if (m_lastFill.contains(area)) {
         m_saved.push_back(Saved {area, {}, m_lastFillValue});
         return;

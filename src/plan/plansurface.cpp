@@ -189,42 +189,73 @@ void PlanSurface::outlineBox(qint32 x1, qint32 y1, qint32 x2, qint32 y2, int rgb
     changed(clipToPlan(left, top, right, bottom, size()));
 }
 
-int PlanSurface::point(double x, double y) const
+void PlanSurface::fillBoxes(const std::vector<Box> &boxes, int rgb)
 {
-    if (!std::isfinite(x) || !std::isfinite(y))
-        return -1;
-    const double px = std::floor(x), py = std::floor(y);
-    if (px < 0 || py < 0 || px >= width() || py >= height())
-        return -1;
-    return int(m_image.pixel(int(px), int(py)) & 0xFFFFFF);
-}
-
-namespace {
-
-template<typename Pixel> bool allEqual(const QImage &image, const QRect &area)
-{
-    const uchar *bits = image.constBits();
-    const qsizetype stride = image.bytesPerLine();
-    auto line
-        = [&](int y) { return reinterpret_cast<const Pixel *>(bits + y * stride) + area.left(); };
-    const Pixel first = *line(area.top());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const Pixel *from = line(y);
-        if (!std::all_of(from, from + area.width(), [first](Pixel p) { return p == first; }))
-            return false;
+    std::vector<QRect> areas;
+    areas.reserve(boxes.size());
+    QRect bound;
+    qint64 pixels = 0;
+    for (const Box &b : boxes) {
+        const QRect area = clipToPlan(std::min(b.x1, b.x2), std::min(b.y1, b.y2),
+            std::max(b.x1, b.x2), std::max(b.y1, b.y2), size());
+        if (area.isEmpty())
+            continue;
+        areas.push_back(area);
+        bound |= area;
+        pixels += qint64(area.width()) * area.height();
     }
-    return true;
+    // Boxes that cover the plan no more than once over are cheapest drawn
+    // one by one.
+    if (pixels <= qint64(width()) * height()) {
+        for (const QRect &a : areas)
+            fillClipped(a.left(), a.top(), a.right(), a.bottom(), rgb);
+    } else {
+        fillUnion(std::move(areas), bound, rgb);
+    }
+    changed(bound);
 }
 
-} // namespace
-
-int PlanSurface::plainColour(const QRect &area) const
+// Line by line from the top, with the count of boxes over each column of
+// the line: a line where no box starts or ends repeats the runs of the
+// line above, so each line costs its width at most.
+void PlanSurface::fillUnion(std::vector<QRect> areas, const QRect &bound, int rgb)
 {
-    if (area.isEmpty() || !m_image.rect().contains(area))
-        return -1;
-    const bool plain
-        = m_image.depth() == 8 ? allEqual<uchar>(m_image, area) : allEqual<QRgb>(m_image, area);
-    return plain ? int(m_image.pixel(area.topLeft()) & 0xFFFFFF) : -1;
+    const LineFill fill(m_image, pixelValue(rgb));
+    keepPixels(bound);
+    m_lastFill = QRect();
+    std::sort(areas.begin(), areas.end(), [](auto &a, auto &b) { return a.top() < b.top(); });
+    std::vector<QRect> byBottom = areas;
+    std::sort(
+        byBottom.begin(), byBottom.end(), [](auto &a, auto &b) { return a.bottom() < b.bottom(); });
+    // Starts minus ends per column, from the bound's left edge.
+    std::vector<int> steps(size_t(bound.width()) + 1, 0);
+    auto count = [&](const QRect &a, int by) {
+        steps[size_t(a.left() - bound.left())] += by;
+        steps[size_t(a.right() + 1 - bound.left())] -= by;
+    };
+    std::vector<std::pair<int, int>> runs;
+    auto in = areas.cbegin(), out = byBottom.cbegin();
+    for (int y = bound.top(); y <= bound.bottom(); ++y) {
+        const auto inBefore = in, outBefore = out;
+        for (; in != areas.cend() && in->top() <= y; ++in)
+            count(*in, 1);
+        for (; out != byBottom.cend() && out->bottom() < y; ++out)
+            count(*out, -1);
+        if (in != inBefore || out != outBefore) {
+            runs.clear();
+            int over = 0;
+            for (int x = bound.left(); x <= bound.right(); ++x) {
+                const bool inside = over > 0;
+                over += steps[size_t(x - bound.left())];
+                if (over > 0 && !inside)
+                    runs.emplace_back(x, x);
+                else if (over > 0)
+                    runs.back().second = x;
+            }
+        }
+        for (const auto &[left, right] : runs)
+            fill(y, left, right);
+    }
 }
 
 void PlanSurface::setPicture(const QImage &picture)

@@ -96,7 +96,13 @@ private:
     void fillClipped(qint64 left, qint64 top, qint64 right, qint64 bottom, int rgb);
     void fillUnion(std::vector<QRect> areas, const QRect &bound, int rgb);
     // While saving: keeps the pixels of an area before it is drawn over.
-    void keepPixels(const QRect &area);
+    // The test is inline, as most boxes are drawn while not saving.
+    void keepPixels(const QRect &area)
+    {
+        if (m_saving && !m_savedWhole)
+            keepPixelsUnder(area);
+    }
+    void keepPixelsUnder(const QRect &area);
     void forgetSaved();
     void paintBackground();
     void changed(const QRect &area);
