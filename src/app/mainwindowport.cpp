@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/objectlistview.h"
+#include "dialogs/openingdialog.h"
 #include "dialogs/sizedialog.h"
 #include "view/planview.h"
 
@@ -16,6 +17,11 @@ namespace plandex {
 
 void MainWindow::showSizeDialog(const QString &ob, const QString &w, const QString &h)
 {
+    if (const auto opening = currentOpening(*m_editor)) {
+        OpeningDialog dialog(*m_editor, *opening, this);
+        dialog.exec();
+        return;
+    }
     SizeDialog dialog(*m_editor, *m_prompts, this);
     dialog.ob()->setText(ob);
     dialog.H()->setText(h);

@@ -26,6 +26,8 @@ std::optional<QPoint> freePlace(Editor &editor, qint64 width, qint64 height, QPo
 // Moves the current object to r, or appends a new object there, after the
 // collision test, as one undo step; it ends up current.
 void placeCurrent(Editor &editor, const SpatialIndex::Box &r);
+// The same, the row renamed too.
+void placeCurrentAs(Editor &editor, const QString &name, const SpatialIndex::Box &r);
 void appendPlaced(Editor &editor, const QString &name, const SpatialIndex::Box &r);
 // False, with the reason told, when the table is full.
 bool roomForAnotherRow(Editor &editor);

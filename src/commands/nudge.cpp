@@ -1,5 +1,6 @@
 #include "commands/currentobject.h"
 #include "commands/objectcommands.h"
+#include "commands/openingcommands.h"
 #include "plan/editor.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,10 @@ namespace plandex {
 
 void nudge(Editor &editor, int dx, int dy)
 {
+    if (const auto opening = currentOpening(editor)) {
+        nudgeOpening(editor, *opening, dx, dy);
+        return;
+    }
     const auto box = currentBox(editor);
     if (!box)
         return;

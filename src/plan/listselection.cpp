@@ -27,7 +27,7 @@ void Editor::DelObj_Click()
 {
     if (!m_prompts.confirm(
             QCoreApplication::translate("Editor", "Вы действительно хотите удалить %1?")
-                .arg(m_table.selectedName())))
+                .arg(shownRowName(*this, m_table.selection()))))
         return;
     const int row = m_table.selection();
     m_table.setSavedIndex(QString::number(row));

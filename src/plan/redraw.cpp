@@ -18,12 +18,26 @@ void Editor::OBNOV()
     // A number that does not fit leaves the one read before it in place.
     // All boxes are blue, so they are drawn together: a file of boxes over
     // the whole room costs no more than one pass over the plan.
+    // Openings go first: their marks beside a strip lie on floor that the
+    // furniture may cover. Of openings whose gaps share a pixel (only a
+    // damaged file has them) the first is drawn, so that the symbols cost
+    // no more than the walls are long.
     const int rows = m_table.count();
     std::vector<PlanSurface::Box> boxes;
     boxes.reserve(size_t(rows));
     for (int i = 0; i < rows; ++i) {
         loadRow(m_table, i, m_state);
-        boxes.push_back({m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom});
+        const ObjectTable::Row &row = m_table.row(i);
+        const auto opening
+            = hasOpeningMarker(row.name) ? openingOfRow(row, m_K.size()) : std::nullopt;
+        if (opening) {
+            const Edges gap = openingGap(*opening, m_K.size());
+            const QRect gapPixels(QPoint(int(gap.left), int(gap.top)), QPoint(int(gap.right), int(gap.bottom)));
+            if (m_K.plainColour(gapPixels) == colors::black)
+                paintOpening(*opening, colors::blue);
+        }
+        else
+            boxes.push_back({m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom});
     }
     m_K.fillBoxes(boxes, colors::blue);
     if (rows > 0)
