@@ -194,6 +194,30 @@
         <source>Для поворота объекта нет места!</source>
         <translation>There is no room to turn the object!</translation>
     </message>
+    <message>
+        <source>Для двери нет места!</source>
+        <translation>There is no room for the door!</translation>
+    </message>
+    <message>
+        <source>Для окна нет места!</source>
+        <translation>There is no room for the window!</translation>
+    </message>
+    <message>
+        <source>Для проёма нет места!</source>
+        <translation>There is no room for the opening!</translation>
+    </message>
+    <message>
+        <source>Ширина должна быть от %1 до %2 см!</source>
+        <translation>The width must be from %1 to %2 cm!</translation>
+    </message>
+    <message>
+        <source>Двери, окна и проёмы не переименовываются!</source>
+        <translation>Doors, windows and openings cannot be renamed!</translation>
+    </message>
+    <message>
+        <source>Название не может начинаться со знака %1!</source>
+        <translation>A name cannot begin with the sign %1!</translation>
+    </message>
 </context>
 <context>
     <name>ExportArgumentTexts</name>
@@ -445,6 +469,33 @@
         <source>Удалить</source>
         <translation>Delete</translation>
     </message>
+    <message>
+        <source>Дверь</source>
+        <translation>Door</translation>
+    </message>
+    <message>
+        <source>Окно</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Проём</source>
+        <translation>Opening</translation>
+    </message>
+</context>
+<context>
+    <name>Openings</name>
+    <message>
+        <source>Дверь %1</source>
+        <translation>Door %1</translation>
+    </message>
+    <message>
+        <source>Окно %1</source>
+        <translation>Window %1</translation>
+    </message>
+    <message>
+        <source>Проём %1</source>
+        <translation>Opening %1</translation>
+    </message>
 </context>
 <context>
     <name>OverlayCommands</name>
@@ -633,6 +684,41 @@
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>plandex::OpeningDialog</name>
+    <message>
+        <source> см</source>
+        <translation> cm</translation>
+    </message>
+    <message>
+        <source>Ширина:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>слева</source>
+        <translation>on the left</translation>
+    </message>
+    <message>
+        <source>справа</source>
+        <translation>on the right</translation>
+    </message>
+    <message>
+        <source>Петли:</source>
+        <translation>Hinges:</translation>
+    </message>
+    <message>
+        <source>внутрь</source>
+        <translation>inwards</translation>
+    </message>
+    <message>
+        <source>наружу</source>
+        <translation>outwards</translation>
+    </message>
+    <message>
+        <source>Открывается:</source>
+        <translation>Opens:</translation>
     </message>
 </context>
 <context>

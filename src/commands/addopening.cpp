@@ -11,8 +11,8 @@ namespace {
 
 // Appends the opening where placeOpening finds room for it, or tells the
 // refusal.
-void appendOpening(Editor &editor, const Opening &wanted, QPointF at, bool narrowToFit,
-    const QString &refusal)
+void appendOpening(
+    Editor &editor, const Opening &wanted, QPointF at, bool narrowToFit, const QString &refusal)
 {
     const QSize room = editor.K().size();
     const auto placed = placeOpening(editor.table(), room, wanted, at, -1, narrowToFit);

@@ -12,8 +12,8 @@ void renameObject(Editor &editor)
         return;
     // Its name is what it is: the size dialog changes it.
     if (currentOpening(editor)) {
-        editor.prompts().message(QCoreApplication::translate(
-            "Editor", "Двери, окна и проёмы не переименовываются!"));
+        editor.prompts().message(
+            QCoreApplication::translate("Editor", "Двери, окна и проёмы не переименовываются!"));
         return;
     }
     ObjectTable &table = editor.table();

@@ -66,9 +66,9 @@ void addPieces(Editor &e, CommandMenu &menu)
         {OpeningKind::Window, QT_TRANSLATE_NOOP("ObjectCommands", "Окно")},
         {OpeningKind::Passage, QT_TRANSLATE_NOOP("ObjectCommands", "Проём")},
     };
-    for (const auto &[kind, text] : openings)
-        menu.addTo(pieces, ObjectCommands::tr(text), {},
-            [&e, &menu, kind] { addOpening(e, kind, menu.planPoint()); });
+    for (const auto &opening : openings)
+        menu.addTo(pieces, ObjectCommands::tr(opening.second), {},
+            [&e, &menu, kind = opening.first] { addOpening(e, kind, menu.planPoint()); });
 }
 
 } // namespace

@@ -27,9 +27,8 @@ double distanceToWall(Wall wall, QPointF at, QSize room)
 std::array<Wall, 4> wallsByDistance(QPointF at, QSize room)
 {
     std::array<Wall, 4> walls {Wall::Top, Wall::Bottom, Wall::Left, Wall::Right};
-    std::stable_sort(walls.begin(), walls.end(), [&](Wall a, Wall b) {
-        return distanceToWall(a, at, room) < distanceToWall(b, at, room);
-    });
+    std::stable_sort(walls.begin(), walls.end(),
+        [&](Wall a, Wall b) { return distanceToWall(a, at, room) < distanceToWall(b, at, room); });
     return walls;
 }
 
@@ -49,8 +48,8 @@ std::optional<qint32> nearestFreeStart(
     const Edges area = openingArea(opening, room);
     const qint64 acrossLow = area.lowAcross(alongX), acrossHigh = area.highAcross(alongX);
     const qint64 end = lastStart + width;
-    const Edges band = alongX ? Edges {0, acrossLow, end, acrossHigh}
-                              : Edges {acrossLow, 0, acrossHigh, end};
+    const Edges band
+        = alongX ? Edges {0, acrossLow, end, acrossHigh} : Edges {acrossLow, 0, acrossHigh, end};
 
     // The starts each row rules out: its extent along the wall widened by
     // the opening's width before it.

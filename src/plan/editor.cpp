@@ -35,7 +35,8 @@ Editor::Editor(WindowPort &window, Prompts &prompts)
     : m_window(window)
     , m_prompts(prompts)
 {
-    m_table.setShownName([this](const ObjectTable::Row &row) { return shownName(row, m_K.size()); });
+    m_table.setShownName(
+        [this](const ObjectTable::Row &row) { return shownName(row, m_K.size()); });
     QObject::connect(&m_table, &ObjectTable::clicked, [this] { L_Click(); });
     QObject::connect(&m_table, &ObjectTable::selectionChanged, [this] { Timer1_Timer(); });
 }

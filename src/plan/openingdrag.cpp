@@ -49,14 +49,16 @@ void Editor::moveOpening(double X, double Y)
     if (distanceToWall(nearest, at, room) < distanceToWall(wanted.wall, at, room))
         wanted.wall = nearest;
     const double along = wanted.wall == drag.original.wall
-        ? drag.original.start + alongWall(wanted.wall, at) - alongWall(wanted.wall, {double(s.pressX), double(s.pressY)})
+        ? drag.original.start + alongWall(wanted.wall, at)
+            - alongWall(wanted.wall, {double(s.pressX), double(s.pressY)})
         : alongWall(wanted.wall, at) - wanted.width / 2.0;
     const qint64 lastStart = qint64(wallLength(wanted.wall, room)) - 1 - wanted.width;
-    wanted.start = qint32(std::clamp<qint64>(roundToInt32(along).value_or(0), 0, std::max<qint64>(lastStart, 0)));
+    wanted.start = qint32(
+        std::clamp<qint64>(roundToInt32(along).value_or(0), 0, std::max<qint64>(lastStart, 0)));
     if (openingFits(wanted, room)) {
         const Edges area = openingArea(wanted, room);
-        collisionTest(double(area.left), double(area.top), double(area.right),
-            double(area.bottom), m_table.selection());
+        collisionTest(double(area.left), double(area.top), double(area.right), double(area.bottom),
+            m_table.selection());
         if (!s.collided)
             drag.preview = wanted;
     }

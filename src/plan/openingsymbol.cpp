@@ -92,8 +92,8 @@ std::vector<SymbolRun> openingSymbol(const Opening &opening, QSize room)
 Edges openingMark(const Opening &opening, QSize room)
 {
     const qint64 depth = opening.swings() ? opening.width : openingMarkDepth;
-    return onPlan({opening.start, qint64(opening.start) + opening.width, 0, depth}, opening.wall,
-        room);
+    return onPlan(
+        {opening.start, qint64(opening.start) + opening.width, 0, depth}, opening.wall, room);
 }
 
 } // namespace plandex

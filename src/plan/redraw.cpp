@@ -32,11 +32,11 @@ void Editor::OBNOV()
             = hasOpeningMarker(row.name) ? openingOfRow(row, m_K.size()) : std::nullopt;
         if (opening) {
             const Edges gap = openingGap(*opening, m_K.size());
-            const QRect gapPixels(QPoint(int(gap.left), int(gap.top)), QPoint(int(gap.right), int(gap.bottom)));
+            const QRect gapPixels(
+                QPoint(int(gap.left), int(gap.top)), QPoint(int(gap.right), int(gap.bottom)));
             if (m_K.plainColour(gapPixels) == colors::black)
                 paintOpening(*opening, colors::blue);
-        }
-        else
+        } else
             boxes.push_back({m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom});
     }
     m_K.fillBoxes(boxes, colors::blue);

@@ -30,7 +30,10 @@ struct WallFrame {
     double perCm;
 
     // t cm along the wall, depth device pixels into the room.
-    QPointF at(double t, double depth) const { return origin + along * (t * perCm) + inward * depth; }
+    QPointF at(double t, double depth) const
+    {
+        return origin + along * (t * perCm) + inward * depth;
+    }
 };
 
 WallFrame frameOf(Wall wall, const SheetLayout &layout)
@@ -66,8 +69,8 @@ void drawSymbol(QPainter &painter, const SheetLayout &layout, const Opening &o)
     const double over = layout.mm(0.1);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    painter.drawPolygon(QPolygonF({f.at(a, over), f.at(b, over), f.at(b, wall - over),
-        f.at(a, wall - over)}));
+    painter.drawPolygon(
+        QPolygonF({f.at(a, over), f.at(b, over), f.at(b, wall - over), f.at(a, wall - over)}));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(pen(layout, 0.25));
     painter.drawLine(f.at(a, 0), f.at(a, wall));
@@ -116,8 +119,8 @@ void drawDimension(QPainter &painter, const SheetLayout &layout, const WallFrame
     if (f.along.y() != 0)
         painter.rotate(-90);
     painter.setFont(font);
-    painter.drawText(QPointF(-metrics.horizontalAdvance(label) / 2,
-                         (metrics.ascent() - metrics.descent()) / 2),
+    painter.drawText(
+        QPointF(-metrics.horizontalAdvance(label) / 2, (metrics.ascent() - metrics.descent()) / 2),
         label);
     painter.restore();
 }
@@ -133,9 +136,9 @@ void drawOpenings(
     // Of openings whose gaps share a cm of wall (only a damaged file has
     // them) the first is drawn, so that the drawing costs no more than the
     // walls are long.
-    std::vector<bool> taken[4] = {std::vector<bool>(size_t(room.width())),
-        std::vector<bool>(size_t(room.width())), std::vector<bool>(size_t(room.height())),
-        std::vector<bool>(size_t(room.height()))};
+    std::vector<bool> taken[4]
+        = {std::vector<bool>(size_t(room.width())), std::vector<bool>(size_t(room.width())),
+            std::vector<bool>(size_t(room.height())), std::vector<bool>(size_t(room.height()))};
     for (const ObjectTable::Row &row : table.rows()) {
         const auto opening = openingOfRow(row, room);
         if (!opening)

@@ -77,8 +77,7 @@ void drawObjects(QPainter &painter, const SheetLayout &layout, const ObjectTable
     painter.save();
     painter.setClipRect(layout.room);
     painter.setWorldTransform(toPage);
-    paintObjectLabels(
-        painter, table, floor, sheetFont(layout, 2.5), Qt::black, Lookup::Walk, room);
+    paintObjectLabels(painter, table, floor, sheetFont(layout, 2.5), Qt::black, Lookup::Walk, room);
     painter.restore();
 }
 

@@ -39,47 +39,61 @@ void TestOpeningCommands::openings_data()
     // On the bottom wall, 9 from the click; centred at x 150; the swing
     // square 80 deep from the plan's last row, 199.
     QTest::newRow("door at the nearest wall")
-        << room << "" << "door:150,190" << door + ": 110|190, 119|199 / 0 / 1";
+        << room << ""
+        << "door:150,190" << door + ": 110|190, 119|199 / 0 / 1";
     QTest::newRow("window beside furniture at the wall")
-        << room << "A 100,0,160,50" << "window:150,5"
+        << room << "A 100,0,160,50"
+        << "window:150,5"
         << "A:100|160,0|50; ¤Окно 120, верх: 161|281, 0|0 / 1 / 1";
     QTest::newRow("window on the next wall when the nearest is full")
-        << room << "A 100,0,200,50" << "window:150,5"
+        << room << "A 100,0,200,50"
+        << "window:150,5"
         << "A:100|200,0|50; ¤Окно 120, право: 299|299, 0|120 / 1 / 1";
     QTest::newRow("door narrowed to a small room")
-        << QSize(60, 50) << "" << "door:30,45"
+        << QSize(60, 50) << ""
+        << "door:30,45"
         << "¤Дверь 49, низ, петли слева, внутрь: 6|55, 0|49 / 0 / 1";
-    QTest::newRow("no place on any wall")
-        << QSize(100, 100) << "A 0,0,99,99" << "passage:50,50"
-        << "A:0|99,0|99 / -1 / 0 Для проёма нет места!";
+    QTest::newRow("no place on any wall") << QSize(100, 100) << "A 0,0,99,99"
+                                          << "passage:50,50"
+                                          << "A:0|99,0|99 / -1 / 0 Для проёма нет места!";
 
     QTest::newRow("nudged along its wall, never across it")
-        << room << "" << "door:150,190 right10 up" << door + ": 120| 200, 119| 199 / 0 / 2" + stuck;
+        << room << ""
+        << "door:150,190 right10 up" << door + ": 120| 200, 119| 199 / 0 / 2" + stuck;
     QTest::newRow("nudged up to furniture")
-        << room << "A 200,150,250,199" << "door:150,190 right10*2"
+        << room << "A 200,150,250,199"
+        << "door:150,190 right10*2"
         << "A:200|250,150|199; " + door + ": 119| 199, 119| 199 / 1 / 2" + stuck;
-    QTest::newRow("dragged along its wall") << room << "" << "door:150,190 drag:150,180>170,181"
-                                            << door + ": 130| 210, 119| 199 / 0 / 2";
+    QTest::newRow("dragged along its wall")
+        << room << ""
+        << "door:150,190 drag:150,180>170,181" << door + ": 130| 210, 119| 199 / 0 / 2";
     QTest::newRow("dragged onto another wall")
-        << room << "" << "door:150,190 drag:150,180>5,100"
+        << room << ""
+        << "door:150,190 drag:150,180>5,100"
         << "¤Дверь 80, лево, петли слева, внутрь: 0| 80, 60| 140 / 0 / 2";
     QTest::newRow("dragged onto furniture: stays")
-        << room << "A 0,0,60,199" << "door:150,190 drag:150,180>5,100"
+        << room << "A 0,0,60,199"
+        << "door:150,190 drag:150,180>5,100"
         << "A:0|60,0|199; " + door + ": 110|190, 119|199 / 1 / 1";
 
     QTest::newRow("resized, hinges and direction changed, flipped back")
-        << room << "" << "door:150,190 size:100,R,out turn"
+        << room << ""
+        << "door:150,190 size:100,R,out turn"
         << "¤Дверь 100, низ, петли слева, наружу: 110| 210, 199| 199 / 0 / 3";
     QTest::newRow("too wide for the swing")
-        << room << "" << "door:150,190 size:250"
+        << room << ""
+        << "door:150,190 size:250"
         << door + ": 110|190, 119|199 / 0 / 1 Ширина должна быть от 30 до 199 см!";
     QTest::newRow("a window turned is itself, its copy beside it")
-        << room << "" << "window:150,5 turn copy"
+        << room << ""
+        << "window:150,5 turn copy"
         << "¤Окно 120, верх: 90|210, 0|0; ¤Окно 120, право: 299|299, 0|120 / 1 / 2";
-    QTest::newRow("deleted, undone") << room << "" << "passage:5,100 yes delete undo"
+    QTest::newRow("deleted, undone") << room << ""
+                                     << "passage:5,100 yes delete undo"
                                      << "¤Проём 90, лево: 0|0, 55|145 / 0 / 1";
     QTest::newRow("a name with the marker refused, an opening's name kept")
-        << room << "" << "draw:20,20>60,60=¤Дверь=Стол window:150,5 rename"
+        << room << ""
+        << "draw:20,20>60,60=¤Дверь=Стол window:150,5 rename"
         << "Стол: 20|60, 20|60; ¤Окно 120, верх: 90|210, 0|0 / 1 / 2"
            " Название не может начинаться со знака ¤! Двери, окна и проёмы не переименовываются!";
 
@@ -88,16 +102,20 @@ void TestOpeningCommands::openings_data()
     // the pointer.
     const QString withDoor = "A:100|150,50|100; " + door + ": 110|190, 119|199";
     QTest::newRow("furniture dragged into the swing")
-        << room << "A 100,50,150,100" << "door:150,190 select:0 drag:125,75>145,150"
+        << room << "A 100,50,150,100"
+        << "door:150,190 select:0 drag:125,75>145,150"
         << "A: 100| 150, 50| 100; " + door + ": 110|190, 119|199 / 1 / 2";
     QTest::newRow("furniture nudged to the swing")
-        << room << "A 100,50,150,100" << "door:150,190 select:0 down10*3"
+        << room << "A 100,50,150,100"
+        << "door:150,190 select:0 down10*3"
         << "A: 100| 150, 68| 118; " + door + ": 110|190, 119|199 / 0 / 3" + stuck;
     QTest::newRow("furniture sized into the swing")
-        << room << "A 100,50,150,100" << "door:150,190 select:0 vvod:50,80"
+        << room << "A 100,50,150,100"
+        << "door:150,190 select:0 vvod:50,80"
         << withDoor + " / 0 / 1 При таком значении объекты налагаются друг на друга!";
     QTest::newRow("furniture nudged to a window's strip")
-        << room << "A 100,150,150,190" << "window:125,195 select:0 down10"
+        << room << "A 100,150,150,190"
+        << "window:125,195 select:0 down10"
         << "A: 100| 150, 158| 198; ¤Окно 120, низ: 65|185, 199|199 / 0 / 2";
 }
 
