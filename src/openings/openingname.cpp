@@ -1,5 +1,6 @@
 #include "openings/opening.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -34,25 +35,25 @@ QStringView textOf(const std::array<std::pair<Key, QStringView>, n> &texts, Key 
     return {};
 }
 
+// Takes the text off the front of rest. Compared as code units: every
+// row's name is read at each redraw, and a file may hold 32,767 of them.
+bool take(QStringView &rest, QStringView text)
+{
+    if (rest.size() < text.size() || !std::equal(text.begin(), text.end(), rest.begin()))
+        return false;
+    rest = rest.mid(text.size());
+    return true;
+}
+
 // Takes one of the texts off the front of rest.
 template<typename Key, size_t n>
 std::optional<Key> take(QStringView &rest, const std::array<std::pair<Key, QStringView>, n> &texts)
 {
     for (const auto &[key, text] : texts) {
-        if (rest.startsWith(text)) {
-            rest = rest.mid(text.size());
+        if (take(rest, text))
             return key;
-        }
     }
     return std::nullopt;
-}
-
-bool take(QStringView &rest, QStringView text)
-{
-    if (!rest.startsWith(text))
-        return false;
-    rest = rest.mid(text.size());
-    return true;
 }
 
 // A width as openingName writes it: digits, no leading zero, at most what
@@ -64,7 +65,9 @@ std::optional<qint32> takeWidth(QStringView &rest)
         ++digits;
     if (digits == 0 || digits > 6 || rest.front() == u'0')
         return std::nullopt;
-    const qint32 width = rest.left(digits).toInt();
+    qint32 width = 0;
+    for (qsizetype i = 0; i < digits; ++i)
+        width = width * 10 + (rest[i].unicode() - u'0');
     rest = rest.mid(digits);
     return width;
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 #include <utility>
+#include <vector>
 
 namespace plandex {
 
@@ -36,12 +36,15 @@ Edges onPlan(const WallRun &r, Wall wall, QSize room)
 void addArc(std::vector<WallRun> &runs, qint64 hinge, qint64 far, qint64 radius)
 {
     const qint64 towards = far > hinge ? 1 : -1;
-    std::set<std::pair<qint64, qint64>> points; // depth, along
+    std::vector<std::pair<qint64, qint64>> points; // depth, along
+    points.reserve(size_t(2 * radius + 2));
     for (qint64 i = 0; i <= radius; ++i) {
         const auto other = qint64(std::lround(std::sqrt(double(radius * radius - i * i))));
-        points.emplace(other, hinge + towards * i);
-        points.emplace(i, hinge + towards * other);
+        points.emplace_back(other, hinge + towards * i);
+        points.emplace_back(i, hinge + towards * other);
     }
+    std::sort(points.begin(), points.end());
+    points.erase(std::unique(points.begin(), points.end()), points.end());
     for (auto it = points.begin(); it != points.end();) {
         const auto [depth, from] = *it;
         qint64 to = from;

@@ -1,4 +1,5 @@
 #include "model/geometry.h"
+#include "openings/takengaps.h"
 #include "plan/colors.h"
 #include "plan/editor.h"
 
@@ -19,9 +20,8 @@ void Editor::OBNOV()
     // All boxes are blue, so they are drawn together: a file of boxes over
     // the whole room costs no more than one pass over the plan.
     // Openings go first: their marks beside a strip lie on floor that the
-    // furniture may cover. Of openings whose gaps share a pixel (only a
-    // damaged file has them) the first is drawn, so that the symbols cost
-    // no more than the walls are long.
+    // furniture may cover.
+    TakenGaps gaps;
     const int rows = m_table.count();
     std::vector<PlanSurface::Box> boxes;
     boxes.reserve(size_t(rows));
@@ -30,14 +30,10 @@ void Editor::OBNOV()
         const ObjectTable::Row &row = m_table.row(i);
         const auto opening
             = hasOpeningMarker(row.name) ? openingOfRow(row, m_K.size()) : std::nullopt;
-        if (opening) {
-            const Edges gap = openingGap(*opening, m_K.size());
-            const QRect gapPixels(
-                QPoint(int(gap.left), int(gap.top)), QPoint(int(gap.right), int(gap.bottom)));
-            if (m_K.plainColour(gapPixels) == colors::black)
-                paintOpening(*opening, colors::blue);
-        } else
+        if (!opening)
             boxes.push_back({m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom});
+        else if (gaps.take(*opening))
+            paintOpening(*opening, colors::blue);
     }
     m_K.fillBoxes(boxes, colors::blue);
     if (rows > 0)

@@ -1,6 +1,6 @@
 #include "sheet/openingsheet.h"
 
-#include "openings/opening.h"
+#include "openings/takengaps.h"
 #include "sheet/roomsheet.h"
 
 #include <QFontMetricsF>
@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <vector>
 
 namespace plandex {
 
@@ -133,22 +132,11 @@ void drawOpenings(
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(std::max(1, qRound(layout.mm(2.5))));
     painter.save();
-    // Of openings whose gaps share a cm of wall (only a damaged file has
-    // them) the first is drawn, so that the drawing costs no more than the
-    // walls are long.
-    std::vector<bool> taken[4]
-        = {std::vector<bool>(size_t(room.width())), std::vector<bool>(size_t(room.width())),
-            std::vector<bool>(size_t(room.height())), std::vector<bool>(size_t(room.height()))};
+    TakenGaps gaps;
     for (const ObjectTable::Row &row : table.rows()) {
         const auto opening = openingOfRow(row, room);
-        if (!opening)
+        if (!opening || !gaps.take(*opening))
             continue;
-        std::vector<bool> &wall = taken[int(opening->wall)];
-        const auto from = wall.begin() + opening->start;
-        const auto to = from + opening->width + 1;
-        if (std::find(from, to, true) != to)
-            continue;
-        std::fill(from, to, true);
         drawSymbol(painter, layout, *opening);
         const WallFrame f = frameOf(opening->wall, layout);
         const double a = opening->start, b = double(opening->start) + opening->width;
