@@ -20,9 +20,7 @@ void appendOpening(
         editor.prompts().message(refusal);
         return;
     }
-    const Edges a = openingArea(*placed, room);
-    appendPlaced(editor, openingName(*placed),
-        {qint32(a.left), qint32(a.top), qint32(a.right), qint32(a.bottom)});
+    appendPlaced(editor, openingName(*placed), boxOf(openingArea(*placed, room)));
 }
 
 QString noPlaceFor(OpeningKind kind)

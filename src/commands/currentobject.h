@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/edges.h"
 #include "model/spatialindex.h"
 
 #include <QPoint>
@@ -29,6 +30,11 @@ void placeCurrent(Editor &editor, const SpatialIndex::Box &r);
 // The same, the row renamed too.
 void placeCurrentAs(Editor &editor, const QString &name, const SpatialIndex::Box &r);
 void appendPlaced(Editor &editor, const QString &name, const SpatialIndex::Box &r);
+// The box of a rectangle that fits 32 bits, such as an opening's area.
+inline SpatialIndex::Box boxOf(const Edges &e)
+{
+    return {qint32(e.left), qint32(e.top), qint32(e.right), qint32(e.bottom)};
+}
 // False, with the reason told, when the table is full.
 bool roomForAnotherRow(Editor &editor);
 

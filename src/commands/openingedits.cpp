@@ -11,11 +11,6 @@ namespace plandex {
 
 namespace {
 
-SpatialIndex::Box boxOf(const Edges &e)
-{
-    return {qint32(e.left), qint32(e.top), qint32(e.right), qint32(e.bottom)};
-}
-
 // Whether the opening's area passes the collision test, the current row
 // being no obstacle to itself.
 bool isFree(Editor &editor, const Opening &opening)

@@ -27,9 +27,7 @@ void Editor::OBNOV()
     boxes.reserve(size_t(rows));
     for (int i = 0; i < rows; ++i) {
         loadRow(m_table, i, m_state);
-        const ObjectTable::Row &row = m_table.row(i);
-        const auto opening
-            = hasOpeningMarker(row.name) ? openingOfRow(row, m_K.size()) : std::nullopt;
+        const auto opening = openingOfRow(m_table.row(i), m_K.size());
         if (!opening)
             boxes.push_back({m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom});
         else if (gaps.take(*opening))
