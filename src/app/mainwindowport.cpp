@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/objectlistview.h"
 #include "dialogs/sizedialog.h"
+#include "model/visibletext.h"
 #include "view/planview.h"
 
 #include <QLabel>
@@ -68,7 +69,8 @@ void MainWindow::setCaption(const QString &caption)
 {
     // The caption shows the object's name, and Qt takes "[*]" in a title for
     // its mark of unsaved changes; doubled, it shows as written.
-    setWindowTitle(QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
+    setWindowTitle(
+        visibleText(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 }
 
 void MainWindow::setListVisible(bool visible)
