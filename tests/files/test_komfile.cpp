@@ -115,13 +115,14 @@ void TestKomFile::read_data()
         << k("komfile: 5|5{1}a{2}1|2{3}    " + pair + "    {1}") << P::None << x << false;
     QTest::newRow("x pair of 65 characters")
         << k("komfile: 5|5{1}a{2}7" + pair + "{3}3|4{1}") << P::LongPair << x << false;
-    QTest::newRow("references")
-        << k("komfile: 5|5{1}&#321;&#243;&#380;ko &#38;#1; &#1078; &#38;{2}1|2{3}3|4{1}\r\n")
-        << P::None << KomRoom {5, 5, Objects {{"Łóżko &#1; &#1078; &", "1|2", "3|4"}}} << false;
-    QTest::newRow("name of 1,000 characters as references")
-        << k("komfile: 5|5{1}" + QString(komMaxNameLength, u'x').replace("x", "&#12354;")
-            + "{2}1|2{3}3|4{1}\r\n")
-        << P::None << x << true;
+    QTest::newRow("references") << k(
+        "komfile: 5|5{1}&#321;&#243;&#380;ko &#38;#1; &#1078; &#38;{2}1|2{3}3|4{1}\r\n")
+                                << P::None
+                                << KomRoom {5, 5, Objects {{"Łóżko &#1; &#1078; &", "1|2", "3|4"}}}
+                                << false;
+    QTest::newRow("name of 1,000 characters as references") << k("komfile: 5|5{1}"
+        + QString(komMaxNameLength, u'x').replace("x", "&#12354;") + "{2}1|2{3}3|4{1}\r\n")
+                                                            << P::None << x << true;
     QTest::newRow("y pair of 65 characters")
         << k("komfile: 5|5{1}a{2}1|2{3}" + pair + "7{1}") << P::LongPair << x << false;
 }

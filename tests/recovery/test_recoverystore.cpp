@@ -147,18 +147,21 @@ void TestRecoveryStore::offersOnlyRoomsOfCopiesThatAreGone_data()
     QTest::addColumn<QStringList>("after");
     QTest::newRow("nothing") << QStringList {} << "" << QStringList {};
     QTest::newRow("a running copy's room") << QStringList {"live"} << "" << QStringList {"live"};
-    QTest::newRow("a gone copy's room, lock file left") << QStringList {
-        "9-0000000a:lock room path"} << "9-0000000a" << QStringList {"9-0000000a.kom", "9-0000000a.lock", "9-0000000a.path"};
-    QTest::newRow("a gone copy's room, no lock file")
-        << QStringList {"9-0000000a:room"} << "9-0000000a" << QStringList {"9-0000000a.kom", "9-0000000a.lock"};
-    QTest::newRow("a lock file alone goes") << QStringList {"9-0000000a:lock"} << "" << QStringList {};
+    QTest::newRow("a gone copy's room, lock file left")
+        << QStringList {"9-0000000a:lock room path"} << "9-0000000a"
+        << QStringList {"9-0000000a.kom", "9-0000000a.lock", "9-0000000a.path"};
+    QTest::newRow("a gone copy's room, no lock file") << QStringList {
+        "9-0000000a:room"} << "9-0000000a" << QStringList {"9-0000000a.kom", "9-0000000a.lock"};
+    QTest::newRow("a lock file alone goes")
+        << QStringList {"9-0000000a:lock"} << "" << QStringList {};
     QTest::newRow("a path without a room goes")
         << QStringList {"9-0000000a:lock path"} << "" << QStringList {};
     QTest::newRow("the newest of two; the older stays")
         << QStringList {"9-00000001:lock room", "9-00000002:lock room"} << "9-00000002"
         << QStringList {"9-00000001.kom", "9-00000001.lock", "9-00000002.kom", "9-00000002.lock"};
-    QTest::newRow("gone and running") << QStringList {"live", "9-0000000a:lock room"} << "9-0000000a"
-                                      << QStringList {"9-0000000a.kom", "9-0000000a.lock", "live"};
+    QTest::newRow("gone and running")
+        << QStringList {"live", "9-0000000a:lock room"} << "9-0000000a"
+        << QStringList {"9-0000000a.kom", "9-0000000a.lock", "live"};
 }
 
 void TestRecoveryStore::offersOnlyRoomsOfCopiesThatAreGone()
