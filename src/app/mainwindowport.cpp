@@ -69,8 +69,7 @@ void MainWindow::setCaption(const QString &caption)
 {
     // The caption shows the object's name, and Qt takes "[*]" in a title for
     // its mark of unsaved changes; doubled, it shows as written.
-    setWindowTitle(
-        visibleText(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
+    setWindowTitle(visibleText(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 }
 
 void MainWindow::setListVisible(bool visible)

@@ -5,8 +5,8 @@
 #include "files/komfile.h"
 #include "files/wholefile.h"
 #include "language/language.h"
-#include "model/visibletext.h"
 #include "model/objecttable.h"
+#include "model/visibletext.h"
 
 #include <QDate>
 #include <QGuiApplication>

@@ -31,7 +31,8 @@ WholeFile ReadWholeFile(const QString &path, Links links, qint64 limit)
     const QByteArray name = pathBytes(path);
     struct stat st;
     const bool follow = links == Links::Follow;
-    if (name.isEmpty() || (follow ? ::stat(name.constData(), &st) : ::lstat(name.constData(), &st)) != 0) {
+    if (name.isEmpty()
+        || (follow ? ::stat(name.constData(), &st) : ::lstat(name.constData(), &st)) != 0) {
         result.problem = ReadProblem::Missing;
         return result;
     }
@@ -40,8 +41,8 @@ WholeFile ReadWholeFile(const QString &path, Links links, qint64 limit)
 
     // Non-blocking, and checked again on the open file: the name may have
     // been given to a fifo in between.
-    const int fd = ::open(
-        name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW));
+    const int fd
+        = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW));
     if (fd < 0) {
         result.problem = errno == ENOENT ? ReadProblem::Missing : ReadProblem::Unreadable;
         return result;

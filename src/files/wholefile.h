@@ -26,7 +26,6 @@ WholeFile ReadWholeFile(
 
 // Writes bytes as the whole content of the file, safely (see
 // saveFileSafely); returns why it failed, or an empty text.
-QString WriteWholeFile(
-    const QString &path, const QByteArray &bytes, Links links = Links::Follow);
+QString WriteWholeFile(const QString &path, const QByteArray &bytes, Links links = Links::Follow);
 
 } // namespace plandex

@@ -24,8 +24,7 @@ constexpr qsizetype maxPathBytes = 4096;
 
 int openLock(const QString &path, int flags)
 {
-    return ::open(
-        pathBytes(path).constData(), flags | O_RDWR | O_NOFOLLOW | O_CLOEXEC, 0600);
+    return ::open(pathBytes(path).constData(), flags | O_RDWR | O_NOFOLLOW | O_CLOEXEC, 0600);
 }
 
 // A lock taken on a file that was removed meanwhile guards nothing.
@@ -53,7 +52,8 @@ QString newId()
 
 std::optional<QString> idOf(const QString &fileName)
 {
-    static const QRegularExpression ours(QStringLiteral("^([0-9]+-[0-9a-f]{8})\\.(kom|path|lock)$"));
+    static const QRegularExpression ours(
+        QStringLiteral("^([0-9]+-[0-9a-f]{8})\\.(kom|path|lock)$"));
     const QRegularExpressionMatch match = ours.match(fileName);
     if (!match.hasMatch())
         return std::nullopt;

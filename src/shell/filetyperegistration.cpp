@@ -103,7 +103,8 @@ void runTool(const QString &tool, const QStringList &arguments)
 XdgFolders XdgFolders::ofUser()
 {
     // Qt lists the user's own folder first.
-    const QStringList config = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    const QStringList config
+        = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
     const QStringList data = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     return {QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), config.mid(1),
@@ -143,8 +144,8 @@ QStringList registerFileType(const QString &program, const XdgFolders &folders)
     listFolders.append(appsDir);
     for (const QString &data : folders.dataDirs)
         listFolders.append(data + "/applications");
-    if (!defaultIsSettled(mimeappsLists(listFolders, folders.desktops), roomMimeType,
-            desktopFileName)
+    if (!defaultIsSettled(
+            mimeappsLists(listFolders, folders.desktops), roomMimeType, desktopFileName)
         && setDefaultApplication(listPath, roomMimeType, desktopFileName))
         written.append(listPath);
 

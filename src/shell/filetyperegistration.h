@@ -21,11 +21,10 @@ struct XdgFolders {
 // owning folders, the freedesktop way: a MIME package, a desktop entry,
 // the two icons and the default in mimeapps.list, unless a list the desktop
 // looks in (the freedesktop order: the configuration folders first, then
-// the data folders) sets a default already or removes ours. Files already holding the right bytes are
-// left alone, the rest are replaced atomically, and anything there that is
-// not a file is never read or replaced; a path that no Exec line can carry
-// registers nothing. A database whose cache is older than our files is
-// rebuilt by its tool, run to its end. Nothing is ever reported: a missing
+// the data folders) sets a default already or removes ours. Files already holding the right bytes
+// are left alone, the rest are replaced atomically, and anything there that is not a file is never
+// read or replaced; a path that no Exec line can carry registers nothing. A database whose cache is
+// older than our files is rebuilt by its tool, run to its end. Nothing is ever reported: a missing
 // tool or folder that cannot be written leaves things as they were.
 // Returns the files it wrote.
 QStringList registerFileType(const QString &program, const XdgFolders &folders);

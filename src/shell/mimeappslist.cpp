@@ -101,8 +101,7 @@ QByteArray withDefaultApplication(
     return lines.join();
 }
 
-bool defaultIsSettled(
-    const QStringList &lists, const QString &mimeType, const QString &desktopFile)
+bool defaultIsSettled(const QStringList &lists, const QString &mimeType, const QString &desktopFile)
 {
     const QByteArray key = mimeType.toUtf8();
     const QByteArray ours = desktopFile.toUtf8();
@@ -115,7 +114,8 @@ bool defaultIsSettled(
         for (qsizetype start = 0, end = 0; start < b.size(); start = end + 1) {
             end = b.indexOf('\n', start);
             end = end < 0 ? b.size() : end;
-            const QByteArray bare = QByteArrayView(b).sliced(start, end - start).trimmed().toByteArray();
+            const QByteArray bare
+                = QByteArrayView(b).sliced(start, end - start).trimmed().toByteArray();
             if (bare.isEmpty())
                 continue;
             if (isGroupHeader(bare)) {
