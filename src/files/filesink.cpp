@@ -8,7 +8,7 @@ namespace plandex {
 
 namespace {
 
-constexpr qsizetype gatherSize = 256 * 1024;
+constexpr qsizetype gatherSize = qsizetype(256) * 1024;
 
 } // namespace
 

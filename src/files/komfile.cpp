@@ -250,7 +250,7 @@ QString KomError::describe() const
             .arg(komMaxNameLength);
     case KomProblem::TooLarge:
         return QCoreApplication::translate("KomError", "файл комнаты был бы больше %1 МБ")
-            .arg(maxWholeFileSize / (1024 * 1024));
+            .arg(maxWholeFileSize / (qint64(1024) * 1024));
     case KomProblem::LongPair:
         return QCoreApplication::translate("KomError", "координаты %1 длиннее %2 символов")
             .arg(which)

@@ -136,7 +136,7 @@ QString saveFileSafely(
     if (::close(fd) != 0 && error == 0 && errno != EINTR)
         error = errno;
     // What stands at the target may have changed since it was looked at.
-    if (const QString refusal = error == 0 ? replaceRefusal(target.path) : QString();
+    if (QString refusal = error == 0 ? replaceRefusal(target.path) : QString();
         !refusal.isEmpty()) {
         ::unlink(temporary.constData());
         return refusal;

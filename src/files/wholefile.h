@@ -9,7 +9,7 @@ namespace plandex {
 
 // Larger files are never room files; reading them whole would only waste
 // memory.
-inline constexpr qint64 maxWholeFileSize = 64 * 1024 * 1024;
+inline constexpr qint64 maxWholeFileSize = qint64(64) * 1024 * 1024;
 
 enum class ReadProblem { None, Missing, NotRegular, TooLarge, Unreadable };
 

@@ -18,7 +18,7 @@ QByteArray withDefaultApplication(
     const QByteArray &list, const QString &mimeType, const QString &desktopFile);
 
 // No real list comes near this size; a larger one is left alone, unread.
-inline constexpr qint64 maxMimeappsListSize = 1024 * 1024;
+inline constexpr qint64 maxMimeappsListSize = qint64(1024) * 1024;
 
 // The same on the list at path, written through the safe writer; a list
 // that is not a readable file is left alone. beforeRename runs after our
