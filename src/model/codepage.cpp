@@ -110,23 +110,29 @@ void appendWithCharacterReferences(QString &out, QStringView name)
 
 QString withoutCharacterReferences(QStringView text)
 {
-    if (!text.contains(u'&'))
+    qsizetype at = text.indexOf(u'&');
+    if (at < 0)
         return text.toString();
     QString out;
     out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const Reference r = referenceAt(text, i);
-        const bool amp = r.length == 5 && r.value == u'&';
-        if (amp || (r.length > 0 && r.value <= 0x10FFFF && !inCodePage(r.value))) {
-            if (QChar::requiresSurrogates(r.value))
-                out += QString::fromUcs4(&r.value, 1);
-            else
-                out += QChar(char16_t(r.value));
-            i += r.length - 1;
-        } else {
-            out += text[i];
-        }
+    qsizetype kept = 0; // the start of the text not yet appended
+    const char16_t *chars = text.utf16();
+    for (; at < text.size(); ++at) {
+        if (chars[at] != u'&')
+            continue;
+        const Reference r = referenceAt(text, at);
+        const bool ampersand = r.length == 5 && r.value == u'&';
+        if (!ampersand && (r.length == 0 || r.value > 0x10FFFF || inCodePage(r.value)))
+            continue;
+        out += text.sliced(kept, at - kept);
+        if (QChar::requiresSurrogates(r.value))
+            out += QString::fromUcs4(&r.value, 1);
+        else
+            out += QChar(char16_t(r.value));
+        kept = at + r.length;
+        at = kept - 1;
     }
+    out += text.sliced(kept);
     return out;
 }
 
