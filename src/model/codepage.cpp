@@ -57,9 +57,8 @@ const ByteTable &byteTable()
     return table;
 }
 
-bool inCodePage(char32_t c)
+bool inCodePage(char32_t c, const ByteTable &table = byteTable())
 {
-    const ByteTable &table = byteTable();
     if (!table.valid)
         return c < 0x100;
     return c < 0x10000 && table.held[c];
@@ -90,15 +89,19 @@ Reference referenceAt(QStringView text, qsizetype i)
 
 void appendWithCharacterReferences(QString &out, QStringView name)
 {
+    const ByteTable &table = byteTable();
     qsizetype kept = 0; // the start of the run not yet appended
     for (qsizetype i = 0; i < name.size(); ++i) {
         char32_t c = name[i].unicode();
+        // Most names are letters the code page holds.
+        if (c < 0x80 && c != u'&')
+            continue;
         const bool pair
             = QChar::isHighSurrogate(c) && i + 1 < name.size() && name[i + 1].isLowSurrogate();
         if (pair)
             c = QChar::surrogateToUcs4(name[i], name[i + 1]);
         const bool ampersand = c == u'&' && referenceAt(name, i).length > 0;
-        if (!ampersand && inCodePage(c))
+        if (!ampersand && inCodePage(c, table))
             continue;
         out += name.sliced(kept, i - kept);
         out += QLatin1String("&#") + QString::number(ampersand ? uint(u'&') : uint(c)) + u';';
