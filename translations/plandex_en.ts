@@ -167,14 +167,6 @@
         <translation>The room must be no larger than 700 x 500 cm and no smaller than 50 x 50 cm!</translation>
     </message>
     <message>
-        <source>Дальше объект не сдвинуть!</source>
-        <translation>The object cannot move any further!</translation>
-    </message>
-    <message>
-        <source>Сначала выберите объект!</source>
-        <translation>Select an object first!</translation>
-    </message>
-    <message>
         <source>У этого объекта неверные координаты!</source>
         <translation>This object has wrong coordinates!</translation>
     </message>
@@ -410,6 +402,10 @@
         <source>координаты %1 длиннее %2 символов</source>
         <translation>the coordinates %1 are longer than %2 characters</translation>
     </message>
+    <message>
+        <source>файл комнаты был бы больше %1 МБ</source>
+        <translation>the room file would be larger than %1 MB</translation>
+    </message>
 </context>
 <context>
     <name>ObjectCommands</name>
@@ -514,6 +510,10 @@
         <source>комната %1 × %2 см не помещается на лист в масштабе 1:%3</source>
         <translation>the room of %1 × %2 cm does not fit on the sheet at 1:%3</translation>
     </message>
+    <message>
+        <source>%1: это сам файл комнаты</source>
+        <translation>%1: this is the room file itself</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompts</name>
@@ -531,10 +531,33 @@
     </message>
 </context>
 <context>
+    <name>RecoveryStore</name>
+    <message>
+        <source>это не папка</source>
+        <translation>it is not a folder</translation>
+    </message>
+    <message>
+        <source>Папка %1 недоступна
+%2</source>
+        <translation>The folder %1 cannot be used
+%2</translation>
+    </message>
+</context>
+<context>
     <name>RoomRecovery</name>
     <message>
         <source>Восстановить комнату, не сохранённую при прошлой работе?</source>
         <translation>Restore the room that was left unsaved last time?</translation>
+    </message>
+    <message>
+        <source>Несохранённые изменения не сохраняются на случай сбоя.
+%1</source>
+        <translation>Unsaved changes are not being kept for recovery.
+%1</translation>
+    </message>
+    <message>
+        <source>Несохранённые изменения снова сохраняются на случай сбоя.</source>
+        <translation>Unsaved changes are being kept for recovery again.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +634,18 @@
 %2</source>
         <translation>Could not save the file %1
 %2</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>это ссылка</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>ссылка в общей папке принадлежит другому пользователю</source>
+        <translation>the link in a shared folder belongs to another user</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "app/objectlistview.h"
 #include "dialogs/openingdialog.h"
 #include "dialogs/sizedialog.h"
+#include "model/visibletext.h"
 #include "view/planview.h"
 
 #include <QLabel>
@@ -74,7 +75,7 @@ void MainWindow::setCaption(const QString &caption)
 {
     // The caption shows the object's name, and Qt takes "[*]" in a title for
     // its mark of unsaved changes; doubled, it shows as written.
-    setWindowTitle(QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
+    setWindowTitle(visibleText(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 }
 
 void MainWindow::setListVisible(bool visible)

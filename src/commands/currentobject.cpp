@@ -12,7 +12,7 @@ bool haveCurrentObject(Editor &editor)
 {
     if (editor.table().selection() >= 0)
         return true;
-    editor.prompts().message(QCoreApplication::translate("Editor", "Сначала выберите объект!"));
+    editor.prompts().beep();
     return false;
 }
 

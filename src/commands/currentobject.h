@@ -13,12 +13,14 @@ namespace plandex {
 class Editor;
 
 // What the commands on the current object share. Each tells the user why
-// it cannot go on through the editor's prompts.
+// it cannot go on through the editor's prompts, or, for a key pressed
+// again and again, only beeps.
 
-// False, after saying so, when no object is current.
+// False, after a beep, when no object is current.
 bool haveCurrentObject(Editor &editor);
-// The current object's rectangle, for a command to act on; empty, with the
-// reason told, when there is none or its corners are not in order.
+// The current object's rectangle, for a command to act on; empty, after a
+// beep, when there is none, or with the reason told when its corners are
+// not in order.
 std::optional<SpatialIndex::Box> currentBox(Editor &editor);
 // The nearest free place for a width x height box; the refusal is told
 // when there is none.

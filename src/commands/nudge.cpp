@@ -3,8 +3,6 @@
 #include "commands/openingcommands.h"
 #include "plan/editor.h"
 
-#include <QCoreApplication>
-
 #include <cstdlib>
 
 namespace plandex {
@@ -31,9 +29,9 @@ void nudge(Editor &editor, int dx, int dy)
         done = i;
     }
     if (done == 0) {
+        // Held down, the key repeats: a box would take the presses after it.
         if (steps > 0)
-            editor.prompts().message(
-                QCoreApplication::translate("Editor", "Дальше объект не сдвинуть!"));
+            editor.prompts().beep();
         return;
     }
     placeCurrent(

@@ -75,9 +75,9 @@ void nudgeOpening(Editor &editor, const Opening &opening, int dx, int dy)
         moved = next;
     }
     if (moved == opening) {
+        // Held down, the key repeats, as for any object.
         if (dx != 0 || dy != 0)
-            editor.prompts().message(
-                QCoreApplication::translate("Editor", "Дальше объект не сдвинуть!"));
+            editor.prompts().beep();
         return;
     }
     placeCurrent(editor, boxOf(openingArea(moved, editor.K().size())));

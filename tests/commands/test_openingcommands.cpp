@@ -28,12 +28,13 @@ void TestOpeningCommands::openings_data()
     // drag:x,y>x,y (move mode); draw:x,y>x,y=name[=name] (create mode, the
     // names typed one after another); "*n" repeats.
     QTest::addColumn<QString>("script");
-    // The first three rows, "/ selection / undo steps", and each message.
+    // The first three rows, "/ selection / undo steps", each message, a "!"
+    // for each beep.
     QTest::addColumn<QString>("after");
 
     const QSize room(300, 200);
     const QString door = "¤Дверь 80, низ, петли слева, внутрь";
-    const QString stuck = " Дальше объект не сдвинуть!";
+    const QString stuck = " !";
     // On the bottom wall, 9 from the click; centred at x 150; the swing
     // square 80 deep from the plan's last row, 199.
     QTest::newRow("door at the nearest wall")

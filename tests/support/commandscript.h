@@ -61,14 +61,15 @@ struct CommandRoom {
         return true;
     }
 
-    // What the script did: the rows, "/ selection / undo steps", and each
-    // message told.
+    // What the script did: the rows, "/ selection / undo steps", each
+    // message told, and a "!" for each beep.
     QString outcome()
     {
         const int steps = e.history().stack().index();
         return QStringList({rows(), QString::number(e.table().selection()), QString::number(steps)})
                    .join(" / ")
                    .trimmed()
-            + (prompts.messages.isEmpty() ? "" : ' ' + prompts.messages.join(' '));
+            + (prompts.messages.isEmpty() ? "" : ' ' + prompts.messages.join(' '))
+            + (prompts.beeps == 0 ? "" : ' ' + QString(prompts.beeps, u'!'));
     }
 };
