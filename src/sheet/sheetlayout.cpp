@@ -10,8 +10,8 @@ namespace {
 // The sheet's measures, in mm on paper.
 constexpr double margin = 10;
 // Room for the wall lengths along the top and left, outside the walls.
-constexpr double dimensionBand = 12;
-constexpr double titleHeight = 32;
+constexpr double dimensionBand = 10;
+constexpr double titleHeight = 25;
 constexpr double titleWidth = 125;
 constexpr double titleGap = 5;
 // The walls as drawn, in cm: a common partition, which at 1:50 is the

@@ -36,7 +36,7 @@ QTransform roomToPage(const SheetLayout &layout)
 void reserveFrame(const SheetLayout &layout, DrawnAreas &drawn)
 {
     const QRectF &r = layout.room;
-    const double outer = layout.wall + layout.mm(12);
+    const double outer = layout.wall + layout.mm(10);
     drawn.add(QRectF(r.left() - outer, r.top() - outer, r.width() + 2 * outer, outer));
     drawn.add(QRectF(r.left() - outer, r.top() - outer, outer, r.height() + 2 * outer));
     drawn.add(QRectF(r.right(), r.top(), layout.wall, r.height()));

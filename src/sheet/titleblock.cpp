@@ -76,7 +76,11 @@ void drawTitleBlock(QPainter &painter, const SheetLayout &layout, QSize room, co
     const auto m2 = [&locale](double cm2) { return locale.toString(cm2 / 10000, 'f', 2); };
     const auto percent
         = [&locale, floor](double cm2) { return locale.toString(100 * cm2 / floor, 'f', 1); };
-    QString last = locale.toString(options.date, RoomSheet::tr("dd.MM.yyyy"));
+    QString last = RoomSheet::tr("Масштаб 1:%1   Формат %2   Предметов: %3   %4")
+                       .arg(layout.scale)
+                       .arg(options.paper)
+                       .arg(facts.pieces)
+                       .arg(locale.toString(options.date, RoomSheet::tr("dd.MM.yyyy")));
     if (facts.pages > 1)
         last += RoomSheet::tr("   Лист %1 из %2").arg(facts.page + 1).arg(facts.pages);
     const QString lines[] = {
@@ -86,10 +90,6 @@ void drawTitleBlock(QPainter &painter, const SheetLayout &layout, QSize room, co
             .arg(m2(floor)),
         RoomSheet::tr("Мебель %1 м² (%2 %), свободно %3 м² (%4 %)")
             .arg(m2(taken), percent(taken), m2(floor - taken), percent(floor - taken)),
-        RoomSheet::tr("Масштаб 1:%1   Формат %2   Предметов: %3")
-            .arg(layout.scale)
-            .arg(options.paper)
-            .arg(facts.pieces),
         last,
     };
 
@@ -102,7 +102,7 @@ void drawTitleBlock(QPainter &painter, const SheetLayout &layout, QSize room, co
         y += metrics.ascent();
         painter.drawText(
             QPointF(block.left() + pad, y), metrics.elidedText(line, Qt::ElideMiddle, width));
-        y += metrics.descent() + layout.mm(1);
+        y += metrics.descent() + layout.mm(0.6);
     };
     write(sheetTitle(options), sheetFont(layout, 3.5));
     for (const QString &line : lines)

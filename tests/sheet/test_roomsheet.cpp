@@ -75,7 +75,11 @@ void TestRoomSheet::roomOnPaper_data()
     QTest::newRow("300 cm at 1:50")
         << QSize(300, 200) << A4 << 50 << 1200 << true << wide << QSizeF(60, 40);
     QTest::newRow("start room at 1:25")
-        << QSize(553, 361) << A4 << 25 << 300 << true << wide << QSizeF(221.2, 144.4);
+        << QSize(553, 361) << A3 << 25 << 300 << true << wide << QSizeF(221.2, 144.4);
+    QTest::newRow("start room at 1:25 on A4")
+        << QSize(553, 361) << A4 << 25 << 300 << false << wide << QSizeF();
+    QTest::newRow("largest file room at 1:500")
+        << QSize(4096, 4096) << A4 << 500 << 300 << true << tall << QSizeF(81.92, 81.92);
     QTest::newRow("700 x 500 at 1:100")
         << QSize(700, 500) << A4 << 100 << 72 << true << wide << QSizeF(70, 50);
     QTest::newRow("tall room at 1:20")
@@ -116,10 +120,17 @@ void TestRoomSheet::roomOnPaper()
     QVERIFY(sheet.contains(s.titleBlock));
     QVERIFY(!s.room.intersects(s.titleBlock));
     QVERIFY(!s.room.intersects(s.scaleBar));
+    // Clear of the walls' band and the lengths along it.
+    QVERIFY(qAbs(s.room.left() - s.mm(20) - s.wall) < 1);
+    QVERIFY(qAbs(s.room.top() - s.mm(20) - s.wall) < 1);
     if (scale == 0) {
-        // Fitted, the room reaches across its space one way or the other.
+        // Fitted at the largest standard scale that fits: the next larger
+        // one does not.
         QVERIFY(s.fitted);
-        QVERIFY(s.room.left() - s.mm(20) < 1 || s.room.top() - s.mm(20) < 1);
+        const auto at = std::find(std::begin(sheetScales), std::end(sheetScales), s.scale);
+        QVERIFY(at != std::end(sheetScales));
+        if (at != std::begin(sheetScales) && at != std::end(sheetScales))
+            QVERIFY(!layoutSheet(sheet.size(), dpi, room, *(at - 1)).fits);
     } else {
         QCOMPARE(s.scale, scale);
         QVERIFY(qAbs(s.room.width() * 25.4 / dpi - mm.width()) < 0.01);
