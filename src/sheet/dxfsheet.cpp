@@ -31,7 +31,8 @@ QList<QPointF> corners(double left, double top, double right, double bottom)
     return {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
 }
 
-// A piece's name and size in the largest letters that fit it, across or,
+// A piece's name and size ("120 x 60": the code page of DXF texts has no
+// "×") in the largest letters that fit it, across or,
 // in a piece much taller than wide, turned.
 void labelPiece(DxfWriter &dxf, const QString &layer, const QRectF &box, const QString &name,
     const QString &size)
@@ -99,7 +100,7 @@ QString writeSheetDxf(const QString &path, const ObjectTable &table, QSize room)
             [&](DxfWriter &dxf, const QString &layer) {
                 for (const Piece &p : pieces)
                     labelPiece(dxf, layer, p.box, table.name(p.row),
-                        objectSizeText(p.width, p.depth));
+                        objectSizeText(p.width, p.depth).replace(u'×', u'x'));
             }},
     };
     QList<DxfWriter::Layer> names;

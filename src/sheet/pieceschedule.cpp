@@ -37,8 +37,7 @@ QStringList cells(const ScheduleRow &row)
 
 constexpr double padMm = 1.2;
 constexpr double blockGapMm = 6;
-// The widest a name's column grows before its names wrap.
-constexpr double nameMostMm = 70;
+constexpr double marginMm = 10;
 
 // The next rows from first that fit area, in blocks side by side; the row
 // after the last placed.
@@ -76,7 +75,6 @@ ScheduleLayout layOutSchedule(const SheetLayout &layout, const std::vector<Sched
         return s;
     const QFontMetricsF metrics(sheetFont(layout, textDigitMm));
     const double pad = layout.mm(padMm);
-    const double nameMost = layout.mm(nameMostMm);
     s.lineHeight = metrics.height();
     s.rowPad = s.lineHeight / 3;
     s.headHeight = 2 * s.lineHeight + s.rowPad;
@@ -87,19 +85,27 @@ ScheduleLayout layOutSchedule(const SheetLayout &layout, const std::vector<Sched
             widest = std::max(widest, metrics.horizontalAdvance(line));
         s.columns.push_back(widest);
     }
-    s.lines.reserve(rows.size());
     for (const ScheduleRow &row : rows) {
         const QStringList c = cells(row);
         for (int i = 0; i < c.size(); ++i) {
+            if (i == 1)
+                continue;
             // A name is measured only as far as its column can hold.
-            const QString text
-                = i == 1 ? c[i].left(qsizetype(nameMost / (0.15 * metrics.height())) + 2) : c[i];
-            s.columns[size_t(i)] = std::max(s.columns[size_t(i)], metrics.horizontalAdvance(text));
+            s.columns[size_t(i)] = std::max(s.columns[size_t(i)], metrics.horizontalAdvance(c[i]));
         }
     }
-    s.columns[1] = std::min(s.columns[1], nameMost);
+    // A name on one line as long as the page is wide enough; a longer one
+    // (only a file made elsewhere has it) wraps.
+    const double nameMost = layout.page.width() - layout.mm(2 * marginMm)
+        - std::accumulate(s.columns.begin(), s.columns.end(), 0.0) + s.columns[1]
+        - 2 * pad * double(s.columns.size());
+    const qsizetype enough = qsizetype(nameMost / (0.15 * metrics.height())) + 2;
+    for (const ScheduleRow &row : rows)
+        s.columns[1] = std::min(nameMost,
+            std::max(s.columns[1], metrics.horizontalAdvance(row.name.left(enough))));
+    s.lines.reserve(rows.size());
     for (const ScheduleRow &row : rows) {
-        const int lines = row.name.isEmpty() || metrics.horizontalAdvance(row.name.left(400))
+        const int lines = row.name.isEmpty() || metrics.horizontalAdvance(row.name.left(enough))
                     <= s.columns[1]
             ? 1
             : int(std::max<qsizetype>(
@@ -117,7 +123,7 @@ ScheduleLayout layOutSchedule(const SheetLayout &layout, const std::vector<Sched
             return s;
     }
     s.blocks.clear();
-    const double margin = layout.mm(10);
+    const double margin = layout.mm(marginMm);
     const QRectF page(QPointF(margin, margin),
         QPointF(layout.page.width() - margin, layout.titleBlock.top() - layout.mm(5)));
     int row = 0;

@@ -3,6 +3,8 @@
 #include "sheet/furniturearea.h"
 #include "sheet/roomsheet.h"
 #include "sheet/sheetexport.h"
+#include "support/scratchdir.h"
+#include "support/sheetchecks.h"
 
 #include <QTest>
 
@@ -21,6 +23,8 @@ private slots:
     void roomOnPaper();
     void outlinesAreDrawnOnce_data();
     void outlinesAreDrawnOnce();
+    void everyPieceInFullSomewhere_data();
+    void everyPieceInFullSomewhere();
 };
 
 void TestRoomSheet::furnitureCountsTheFloorOnce_data()
@@ -175,6 +179,69 @@ void TestRoomSheet::outlinesAreDrawnOnce()
     const std::vector<QLineF> drawn
         = mergedOutlines({boxes.begin(), boxes.end()}, QRectF(0, 0, 400, 200));
     QCOMPARE(Lines(drawn.begin(), drawn.end()), lines);
+}
+
+// The lines of text on a PDF's pages, as poppler reads them.
+static QStringList pdfLines(const QString &pdf)
+{
+    static const QRegularExpression line(R"re(<line [^>]*>(.*?)</line>)re",
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression word(R"re(<word [^>]*>([^<]*)</word>)re");
+    QStringList lines;
+    auto it = line.globalMatch(toolOutput("pdftotext", {"-bbox-layout", pdf, "-"}));
+    while (it.hasNext()) {
+        QStringList words;
+        auto w = word.globalMatch(it.next().captured(1));
+        while (w.hasNext())
+            words << w.next().captured(1).replace("&amp;", "&");
+        lines << words.join(' ');
+    }
+    return lines;
+}
+
+void TestRoomSheet::everyPieceInFullSomewhere_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("piece"); // cm in a room of 400 x 300 at 1:50 on A4
+
+    QTest::newRow("wide") << "Диван" << QRect(20, 20, 200, 90);
+    QTest::newRow("tall") << "Стеллаж книжный" << QRect(350, 20, 40, 180);
+    QTest::newRow("tiny") << "Пуф" << QRect(200, 200, 10, 10);
+    QTest::newRow("long name") << "Шкаф-купе с зеркалом и антресолью для спальни"
+                               << QRect(20, 180, 150, 60);
+    QTest::newRow("no room at all") << "Стул 45 мягкий" << QRect(300, 250, 2, 2);
+    QTest::newRow("no name") << "" << QRect(100, 150, 5, 120);
+}
+
+// Its name and its size each on one line somewhere on the sheet: in its
+// label, or in the schedule; and never a number cut short.
+void TestRoomSheet::everyPieceInFullSomewhere()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, piece);
+    ObjectTable table;
+    // A neighbour whose label fits whole, which the schedule leaves out.
+    QVERIFY(table.append("Кресло", "250|330", "120|200"));
+    QVERIFY(table.append(name, QString("%1|%2").arg(piece.left()).arg(piece.right() + 1),
+        QString("%1|%2").arg(piece.top()).arg(piece.bottom() + 1)));
+    ScratchDir dir;
+    const QString pdf = dir.filePath("лист.pdf");
+    SheetRequest request;
+    request.options.scale = 50;
+    QCOMPARE(writeSheetPdf(pdf, table, {400, 300}, request), QString());
+
+    const QStringList lines = pdfLines(pdf);
+    const QString all = lines.join('\n');
+    const QString size = QString("%1 × %2").arg(piece.width()).arg(piece.height());
+    QVERIFY2(!all.contains(QRegularExpression(u"\\d…"_qs)), qPrintable(all));
+    const auto onALine = [&lines](const QString &text) {
+        return std::any_of(lines.begin(), lines.end(),
+            [&text](const QString &line) { return line.contains(text); });
+    };
+    QVERIFY2(onALine(size), qPrintable(all));
+    QVERIFY2(name.isEmpty() || onALine(name), qPrintable(all));
+    QVERIFY2(onALine("Кресло") && onALine("80 × 80"), qPrintable(all));
+    QVERIFY2(onALine("Масштаб 1:50") && onALine("Размеры в сантиметрах"), qPrintable(all));
 }
 
 QTEST_MAIN(TestRoomSheet)
