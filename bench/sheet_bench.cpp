@@ -1,8 +1,8 @@
 // The room's sheet as a PDF file (with its schedule of pieces and their
 // distances to the walls), the whole way (draw, write, sync, rename), and
-// drawn into memory only, and the room as a DXF file, for the 100-object start room and the full 32,767-object
-// room that plandex_bench builds. Prints milliseconds, the median of several runs, against the
-// goals. Runs offscreen with HOME and the XDG folders in a temporary folder.
+// drawn into memory only, and the room as a DXF file, for the 100-object start room and the full
+// 32,767-object room that plandex_bench builds. Prints milliseconds, the median of several runs,
+// against the goals. Runs offscreen with HOME and the XDG folders in a temporary folder.
 
 #include "model/objecttable.h"
 #include "sheet/sheetexport.h"

@@ -23,8 +23,8 @@ class SheetDialog : public QDialog
 public:
     enum class For { Printer, Pdf, Png, Svg };
 
-    SheetDialog(For target, const QString &title, const SheetRequest &initial,
-        QWidget *parent = nullptr);
+    SheetDialog(
+        For target, const QString &title, const SheetRequest &initial, QWidget *parent = nullptr);
 
     SheetRequest request() const;
 

@@ -22,7 +22,6 @@ struct WrappedText {
     // Every character of the text is on the lines.
     bool whole = false;
 };
-WrappedText wrappedText(
-    const QString &text, double width, int lines, const QFontMetricsF &metrics);
+WrappedText wrappedText(const QString &text, double width, int lines, const QFontMetricsF &metrics);
 
 } // namespace plandex

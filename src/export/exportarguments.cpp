@@ -29,7 +29,8 @@ QString takeOption(const QString &name, const QString &value, ExportArguments &a
         } else if (value.startsWith("1:") && wholeNumber(value.mid(2), sheetMostScale) > 0) {
             r.options.scale = wholeNumber(value.mid(2), sheetMostScale);
         } else {
-            return ExportArgumentTexts::tr("масштаб должен быть fit или от 1:1 до 1:%1, например 1:50")
+            return ExportArgumentTexts::tr(
+                "масштаб должен быть fit или от 1:1 до 1:%1, например 1:50")
                 .arg(sheetMostScale);
         }
     } else if (name == "--paper") {
@@ -88,8 +89,8 @@ ExportArguments parseExportArguments(const QStringList &arguments)
     if (!args.error.isEmpty())
         return args;
     if (files.size() != 2) {
-        args.error = ExportArgumentTexts::tr(
-            "нужны два пути: файл комнаты и файл PDF, PNG, SVG или DXF");
+        args.error
+            = ExportArgumentTexts::tr("нужны два пути: файл комнаты и файл PDF, PNG, SVG или DXF");
         return args;
     }
     args.room = files[0];
@@ -104,7 +105,8 @@ ExportArguments parseExportArguments(const QStringList &arguments)
     else if (out.endsWith(".dxf"))
         args.format = SheetFormat::Dxf;
     else
-        args.error = ExportArgumentTexts::tr("файл должен оканчиваться на .pdf, .png, .svg или .dxf");
+        args.error
+            = ExportArgumentTexts::tr("файл должен оканчиваться на .pdf, .png, .svg или .dxf");
     return args;
 }
 

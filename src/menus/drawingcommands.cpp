@@ -74,10 +74,8 @@ void exportSheet(QWidget &window, Editor &editor, SheetFormat format)
         {SheetFormat::Dxf, QT_TRANSLATE_NOOP("DrawingCommands", "Экспорт в DXF"), "dxf",
             SheetDialog::For::Pdf},
     };
-    const Kind &kind
-        = *std::find_if(std::begin(kinds), std::end(kinds), [format](const Kind &k) {
-              return k.format == format;
-          });
+    const Kind &kind = *std::find_if(
+        std::begin(kinds), std::end(kinds), [format](const Kind &k) { return k.format == format; });
     const QString title = DrawingCommands::tr(kind.title);
     std::optional<SheetRequest> request = SheetRequest();
     // A DXF drawing is the room alone, 1 unit a centimetre: nothing to ask.
@@ -106,8 +104,8 @@ void printRoom(QWidget &window, Editor &editor)
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, roomOf(editor));
     SheetOptions options = sheetOf(editor, *request).options;
-    if (!settleScale(editor.prompts(),
-            tooBigForPrinter(printer, roomOf(editor), options.scale), options))
+    if (!settleScale(
+            editor.prompts(), tooBigForPrinter(printer, roomOf(editor), options.scale), options))
         return;
 
     QPrintPreviewDialog preview(&printer, &window);

@@ -72,9 +72,9 @@ QString writeSheetDxf(const QString &path, const ObjectTable &table, QSize room)
         table, QRectF(0, 0, w, h),
         [&](int row, const ObjectRect &r) {
             const QRectF o = r.ordered();
-            pieces.push_back({row, QRectF(QPointF(o.left(), h - o.bottom()),
-                                       QPointF(o.right(), h - o.top())),
-                r.width(), r.height()});
+            pieces.push_back(
+                {row, QRectF(QPointF(o.left(), h - o.bottom()), QPointF(o.right(), h - o.top())),
+                    r.width(), r.height()});
         },
         Lookup::Walk);
 
@@ -93,8 +93,8 @@ QString writeSheetDxf(const QString &path, const ObjectTable &table, QSize room)
         {DxfSheet::tr("Мебель"), 5,
             [&](DxfWriter &dxf, const QString &layer) {
                 for (const Piece &p : pieces)
-                    dxf.closedPolyline(layer,
-                        corners(p.box.left(), p.box.top(), p.box.right(), p.box.bottom()));
+                    dxf.closedPolyline(
+                        layer, corners(p.box.left(), p.box.top(), p.box.right(), p.box.bottom()));
             }},
         {DxfSheet::tr("Подписи"), 7,
             [&](DxfWriter &dxf, const QString &layer) {

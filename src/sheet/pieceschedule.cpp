@@ -24,9 +24,8 @@ struct PieceSchedule {
 // The heads of the columns, each of one or two lines.
 QStringList heads()
 {
-    return {PieceSchedule::tr("№"), PieceSchedule::tr("Предмет"),
-        PieceSchedule::tr("Размер,\nсм"), PieceSchedule::tr("От левой\nстены, см"),
-        PieceSchedule::tr("От верхней\nстены, см")};
+    return {PieceSchedule::tr("№"), PieceSchedule::tr("Предмет"), PieceSchedule::tr("Размер,\nсм"),
+        PieceSchedule::tr("От левой\nстены, см"), PieceSchedule::tr("От верхней\nстены, см")};
 }
 
 QStringList cells(const ScheduleRow &row)
@@ -45,8 +44,7 @@ int fill(ScheduleLayout &s, const QRectF &area, int page, int first, int count, 
 {
     const double width = s.width();
     int row = first;
-    for (double x = area.left(); row < count && x + width <= area.right() + 0.5;
-         x += width + gap) {
+    for (double x = area.left(); row < count && x + width <= area.right() + 0.5; x += width + gap) {
         ScheduleLayout::Block block {page, {x, area.top()}, row, row};
         double y = area.top() + s.headHeight;
         // At least one row a block, however tall its name.
@@ -101,12 +99,12 @@ ScheduleLayout layOutSchedule(const SheetLayout &layout, const std::vector<Sched
         - 2 * pad * double(s.columns.size());
     const qsizetype enough = qsizetype(nameMost / (0.15 * metrics.height())) + 2;
     for (const ScheduleRow &row : rows)
-        s.columns[1] = std::min(nameMost,
-            std::max(s.columns[1], metrics.horizontalAdvance(row.name.left(enough))));
+        s.columns[1] = std::min(
+            nameMost, std::max(s.columns[1], metrics.horizontalAdvance(row.name.left(enough))));
     s.lines.reserve(rows.size());
     for (const ScheduleRow &row : rows) {
-        const int lines = row.name.isEmpty() || metrics.horizontalAdvance(row.name.left(enough))
-                    <= s.columns[1]
+        const int lines
+            = row.name.isEmpty() || metrics.horizontalAdvance(row.name.left(enough)) <= s.columns[1]
             ? 1
             : int(std::max<qsizetype>(
                 1, wrappedText(row.name, s.columns[1], 10000, metrics).lines.size()));
@@ -168,9 +166,9 @@ void drawSchedule(QPainter &painter, const SheetLayout &layout, const ScheduleLa
             const QStringList c = cells(rows[size_t(r)]);
             const double base = y + schedule.rowPad / 2 + metrics.ascent();
             // The number right-aligned, as figures in a column are.
-            painter.drawText(QPointF(b.at.x() + schedule.columns[0] - pad
-                                     - metrics.horizontalAdvance(c[0]),
-                                 base),
+            painter.drawText(
+                QPointF(
+                    b.at.x() + schedule.columns[0] - pad - metrics.horizontalAdvance(c[0]), base),
                 c[0]);
             x = b.at.x() + schedule.columns[0];
             const QStringList name = schedule.lines[size_t(r)] == 1

@@ -108,8 +108,8 @@ void drawDimensionTicks(QPainter &painter, const QLineF &line, double reach)
         painter.drawLine(end + QPointF(-reach, reach), end + QPointF(reach, -reach));
 }
 
-void drawPositionDimensions(QPainter &painter, const SheetLayout &layout,
-    const std::vector<PositionDimension> &dimensions)
+void drawPositionDimensions(
+    QPainter &painter, const SheetLayout &layout, const std::vector<PositionDimension> &dimensions)
 {
     if (dimensions.empty())
         return;

@@ -39,8 +39,8 @@ struct PiecePlace {
 bool placePositionDimensions(const PiecePlace &piece, QSize room, const SheetLayout &layout,
     const QFontMetricsF &metrics, DrawnAreas &drawn, std::vector<PositionDimension> &out);
 
-void drawPositionDimensions(QPainter &painter, const SheetLayout &layout,
-    const std::vector<PositionDimension> &dimensions);
+void drawPositionDimensions(
+    QPainter &painter, const SheetLayout &layout, const std::vector<PositionDimension> &dimensions);
 
 // The slashes at a dimension line's ends, as the sheet draws them.
 void drawDimensionTicks(QPainter &painter, const QLineF &line, double reach);

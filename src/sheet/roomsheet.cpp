@@ -84,8 +84,8 @@ QString sheetTitle(const SheetOptions &options)
     return name.endsWith(QLatin1String(".kom"), Qt::CaseInsensitive) ? name.chopped(4) : name;
 }
 
-Sheet prepareSheet(QSizeF page, double dpi, const ObjectTable &table, QSize room,
-    const SheetOptions &options)
+Sheet prepareSheet(
+    QSizeF page, double dpi, const ObjectTable &table, QSize room, const SheetOptions &options)
 {
     Sheet sheet;
     sheet.layout = layoutSheet(page, dpi, room, options.scale);
@@ -120,8 +120,8 @@ void drawSheetPage(QPainter &painter, const Sheet &sheet, int page, const Object
         drawScaleBar(painter, layout);
     }
     drawSchedule(painter, layout, sheet.schedule, sheet.pieces.schedule, page);
-    drawTitleBlock(painter, layout, room, options,
-        {sheet.pieces.count, sheet.furniture, page, sheet.pages});
+    drawTitleBlock(
+        painter, layout, room, options, {sheet.pieces.count, sheet.furniture, page, sheet.pages});
     painter.restore();
 }
 

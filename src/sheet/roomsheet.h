@@ -38,8 +38,8 @@ struct Sheet {
     // The floor the furniture takes, cm².
     qint64 furniture = 0;
 };
-Sheet prepareSheet(QSizeF page, double dpi, const ObjectTable &table, QSize room,
-    const SheetOptions &options);
+Sheet prepareSheet(
+    QSizeF page, double dpi, const ObjectTable &table, QSize room, const SheetOptions &options);
 
 // Draws one page of the sheet: on the first the room's walls with their
 // lengths along the top and left, the pieces with their labels, tags and

@@ -48,7 +48,9 @@ QString sheetTooBig(QSize room, const SheetRequest &request)
     const bool letter = request.paper.id() == QPageSize::Letter;
     for (const QPageSize &paper : sheetPapers())
         if ((letter || paper.id() != QPageSize::Letter) && fitsOn(room, paper, scale)) {
-            why += SheetExport::tr("; в масштабе 1:%1 нужен лист %2").arg(scale).arg(paperName(paper));
+            why += SheetExport::tr("; в масштабе 1:%1 нужен лист %2")
+                       .arg(scale)
+                       .arg(paperName(paper));
             break;
         }
     return why;
@@ -58,7 +60,8 @@ Sheet prepareRequest(const ObjectTable &table, QSize room, SheetRequest &request
 {
     request.options.paper = paperName(request.paper);
     const QPageLayout page = sheetPageLayout(request.paper, room);
-    return prepareSheet(page.fullRectPixels(sheetDpi).size(), sheetDpi, table, room, request.options);
+    return prepareSheet(
+        page.fullRectPixels(sheetDpi).size(), sheetDpi, table, room, request.options);
 }
 
 bool paintSheetPages(QPainter &painter, const Sheet &sheet, const ObjectTable &table, QSize room,

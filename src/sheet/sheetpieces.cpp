@@ -46,16 +46,16 @@ void reserveFrame(const SheetLayout &layout, DrawnAreas &drawn)
 }
 
 // The tag inside the piece, or the first clear place around it.
-bool placeTag(const QRectF &box, const QSizeF &ring, const SheetLayout &layout,
-    DrawnAreas &drawn, PlannedPieces::Tag &tag)
+bool placeTag(const QRectF &box, const QSizeF &ring, const SheetLayout &layout, DrawnAreas &drawn,
+    PlannedPieces::Tag &tag)
 {
     const double gap = layout.mm(1.5);
     const double dx = box.width() / 2 + gap + ring.width() / 2;
     const double dy = box.height() / 2 + gap + ring.height() / 2;
     const QPointF c = box.center();
-    const QPointF places[] = {c, c + QPointF(dx, 0), c - QPointF(0, dy), c - QPointF(dx, 0),
-        c + QPointF(0, dy), c + QPointF(dx, -dy), c + QPointF(-dx, -dy), c + QPointF(-dx, dy),
-        c + QPointF(dx, dy)};
+    const QPointF places[]
+        = {c, c + QPointF(dx, 0), c - QPointF(0, dy), c - QPointF(dx, 0), c + QPointF(0, dy),
+            c + QPointF(dx, -dy), c + QPointF(-dx, -dy), c + QPointF(-dx, dy), c + QPointF(dx, dy)};
     for (const QPointF &at : places) {
         QRectF r(QPointF(), ring);
         r.moveCenter(at);
@@ -154,8 +154,8 @@ PlannedPieces planPieces(
     return out;
 }
 
-void drawPieces(QPainter &painter, const SheetLayout &layout, const ObjectTable &table,
-    QSize room, const PlannedPieces &pieces)
+void drawPieces(QPainter &painter, const SheetLayout &layout, const ObjectTable &table, QSize room,
+    const PlannedPieces &pieces)
 {
     const QTransform toPage = roomToPage(layout);
     std::vector<QRectF> boxes;
@@ -191,8 +191,8 @@ void drawPieces(QPainter &painter, const SheetLayout &layout, const ObjectTable 
             painter.drawLine(t.leader);
         painter.setPen(Qt::black);
         const double width = metrics.horizontalAdvance(t.number);
-        painter.drawText(QPointF(t.ring.center().x() - width / 2, t.ring.top() + metrics.ascent()),
-            t.number);
+        painter.drawText(
+            QPointF(t.ring.center().x() - width / 2, t.ring.top() + metrics.ascent()), t.number);
     }
     painter.setBrush(Qt::NoBrush);
 }

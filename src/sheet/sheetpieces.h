@@ -54,7 +54,7 @@ PlannedPieces planPieces(
     const SheetLayout &layout, const ObjectTable &table, QSize room, bool positions);
 
 // The outlines, labels, distances and tags.
-void drawPieces(QPainter &painter, const SheetLayout &layout, const ObjectTable &table,
-    QSize room, const PlannedPieces &pieces);
+void drawPieces(QPainter &painter, const SheetLayout &layout, const ObjectTable &table, QSize room,
+    const PlannedPieces &pieces);
 
 } // namespace plandex

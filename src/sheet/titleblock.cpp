@@ -62,7 +62,8 @@ void drawScaleBar(QPainter &painter, const SheetLayout &layout)
     painter.drawText(QPointF(bar.right() - metrics.horizontalAdvance(end) / 2, baseline), end);
 }
 
-void drawTitleBlock(QPainter &painter, const SheetLayout &layout, QSize room, const SheetOptions &options, const TitleFacts &facts)
+void drawTitleBlock(QPainter &painter, const SheetLayout &layout, QSize room,
+    const SheetOptions &options, const TitleFacts &facts)
 {
     const QRectF &block = layout.titleBlock;
     painter.setPen(sheetLine(layout, 0.35));

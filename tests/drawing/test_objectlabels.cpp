@@ -70,8 +70,8 @@ void TestObjectLabels::fitsInsideOrShortensOrLeavesOut_data()
 
     const auto whole = Shown::Whole, cut = Shown::Shortened, none = Shown::Absent;
     QTest::newRow("room for both") << "Стол" << QSize(200, 60) << whole << true << false << true;
-    QTest::newRow("long name wraps") << "Книжный шкаф с антресолью" << QSize(80, 60) << whole
-                                     << true << false << false;
+    QTest::newRow("long name wraps")
+        << "Книжный шкаф с антресолью" << QSize(80, 60) << whole << true << false << false;
     QTest::newRow("narrow, turned") << "Диван" << QSize(30, 60) << none << true << true << false;
     QTest::newRow("tall, turned whole")
         << "Стеллаж" << QSize(40, 200) << whole << true << true << true;

@@ -3,13 +3,13 @@
 #include "support/sheetchecks.h"
 
 #include <QDir>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QXmlStreamReader>
-#include <QImage>
 #include <QProcess>
 #include <QTest>
+#include <QXmlStreamReader>
 
 // plandex-export as scripts run it: a room file in, a PDF or PNG out.
 class TestExport : public QObject
@@ -148,15 +148,16 @@ print(json.dumps(out))
         outlines.insert(o["layer"].toString(), o["points"].toArray());
     }
     const auto corners = [](double l, double t, double r, double b) {
-        return QJsonArray {QJsonArray {l, t}, QJsonArray {r, t}, QJsonArray {r, b},
-            QJsonArray {l, b}};
+        return QJsonArray {
+            QJsonArray {l, t}, QJsonArray {r, t}, QJsonArray {r, b}, QJsonArray {l, b}};
     };
     const int h = knownRoomSize.height();
     QVERIFY(outlines.values("Стены").contains(corners(0, 0, knownRoomSize.width(), h)));
     QCOMPARE(outlines.count("Мебель"), knownObjects().size());
     const QJsonArray texts = dxf["texts"].toArray();
     for (const KnownObject &o : knownObjects()) {
-        QVERIFY(outlines.values("Мебель").contains(corners(o.left, h - o.bottom, o.right, h - o.top)));
+        QVERIFY(
+            outlines.values("Мебель").contains(corners(o.left, h - o.bottom, o.right, h - o.top)));
         // The code page of DXF texts has no "×".
         for (const QString &text : {o.name, o.size().replace(u'×', u'x')}) {
             const auto inside = [&](const QJsonValue &t) {
@@ -190,7 +191,8 @@ void TestExport::svgHoldsTheSheetAsText()
             texts << svg.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
     }
     QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
-    QVERIFY2(width.endsWith("mm") && qAbs(width.chopped(2).toDouble() - 297) < 0.1, qPrintable(width));
+    QVERIFY2(
+        width.endsWith("mm") && qAbs(width.chopped(2).toDouble() - 297) < 0.1, qPrintable(width));
     QVERIFY2(height.endsWith("mm") && qAbs(height.chopped(2).toDouble() - 210) < 0.1,
         qPrintable(height));
     for (const KnownObject &o : knownObjects()) {
@@ -224,8 +226,8 @@ void TestExport::refusesAndLeavesNothing_data()
     QTest::newRow("scale of nothing") << good << toPdf + QStringList {"--scale", "1:0"};
     QTest::newRow("scale not 1:N") << good << toPdf + QStringList {"--scale", "2:50"};
     QTest::newRow("scale past 1:500") << good << toPdf + QStringList {"--scale", "1:501"};
-    QTest::newRow("dxf of no room file") << QByteArray("kommfile: 300|200\x01")
-                                         << QStringList {"ROOM", "DIR/out.dxf"};
+    QTest::newRow("dxf of no room file")
+        << QByteArray("kommfile: 300|200\x01") << QStringList {"ROOM", "DIR/out.dxf"};
     QTest::newRow("svg too big at the scale")
         << good << QStringList {"ROOM", "DIR/out.svg", "--scale", "1:10"};
     QTest::newRow("unknown paper") << good << toPdf + QStringList {"--paper", "B5"};

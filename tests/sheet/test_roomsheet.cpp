@@ -184,8 +184,8 @@ void TestRoomSheet::outlinesAreDrawnOnce()
 // The lines of text on a PDF's pages, as poppler reads them.
 static QStringList pdfLines(const QString &pdf)
 {
-    static const QRegularExpression line(R"re(<line [^>]*>(.*?)</line>)re",
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression line(
+        R"re(<line [^>]*>(.*?)</line>)re", QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression word(R"re(<word [^>]*>([^<]*)</word>)re");
     QStringList lines;
     auto it = line.globalMatch(toolOutput("pdftotext", {"-bbox-layout", pdf, "-"}));
