@@ -2,6 +2,8 @@
 
 #include "model/codepage.h"
 
+#include <charconv>
+
 namespace plandex {
 
 namespace {
@@ -117,7 +119,13 @@ QByteArray DxfWriter::finish()
 
 void DxfWriter::group(int code, const QByteArray &value)
 {
-    m_out += QByteArray::number(code).rightJustified(3, ' ');
+    // Written without building a text per number: a large room has
+    // millions of them.
+    char buffer[8];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, code).ptr;
+    for (auto width = end - buffer; width < 3; ++width)
+        m_out += ' ';
+    m_out.append(buffer, end - buffer);
     m_out += '\n';
     m_out += value;
     m_out += '\n';
@@ -125,7 +133,9 @@ void DxfWriter::group(int code, const QByteArray &value)
 
 void DxfWriter::group(int code, double value)
 {
-    group(code, QByteArray::number(value, 'g', 12));
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    group(code, QByteArray::fromRawData(buffer, end - buffer));
 }
 
 void DxfWriter::group(int code, const QString &text)
