@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <cmath>
 
 namespace plandex {
 
@@ -17,13 +18,14 @@ QFont face()
     return font;
 }
 
-// The height of a digit for each pixel of the font's size.
+// The height of a digit for each pixel of the font's size: of a flat one,
+// as the standards measure it (a round one overshoots by 4 %).
 double digitShare()
 {
     static const double share = [] {
         QFont font = face();
         font.setPixelSize(1000);
-        const double height = QFontMetricsF(font).tightBoundingRect(QStringLiteral("0")).height();
+        const double height = QFontMetricsF(font).tightBoundingRect(QStringLiteral("4")).height();
         return height > 0 ? height / 1000 : 0.73;
     }();
     return share;
@@ -34,7 +36,8 @@ double digitShare()
 QFont sheetFont(const SheetLayout &layout, double digitMm)
 {
     QFont font = face();
-    font.setPixelSize(std::max(1, qRound(layout.mm(digitMm) / digitShare())));
+    // Rounded up: the height is the least the standards allow.
+    font.setPixelSize(std::max(1, int(std::ceil(layout.mm(digitMm) / digitShare() - 1e-6))));
     return font;
 }
 
