@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 #include <QStringList>
-
-class QFontMetricsF;
 
 namespace plandex {
 
@@ -23,5 +23,35 @@ struct WrappedText {
     bool whole = false;
 };
 WrappedText wrappedText(const QString &text, double width, int lines, const QFontMetricsF &metrics);
+
+// The same for many texts in one font, as a table of them needs: where a
+// line ends is found from the advances of single characters, each measured
+// once, and only the line found is measured as drawn; a text is measured
+// whole only when its characters' advances come near to fitting.
+class TextMeasure
+{
+public:
+    explicit TextMeasure(const QFontMetricsF &metrics)
+        : m_metrics(metrics)
+    { }
+
+    const QFontMetricsF &metrics() const { return m_metrics; }
+    // The advances of the text's characters added up: its width when it is
+    // of figures, blanks and "×" (sizes, distances, numbers), which are
+    // neither kerned nor shaped.
+    double advances(QStringView text);
+    // Whether the text fits width, and its width when it does.
+    bool fits(QStringView text, double width, double *measured = nullptr);
+    // The most characters of text from its start that fit width, or a few
+    // fewer where kerning would have let them in.
+    qsizetype fittingPrefix(QStringView text, double width);
+    WrappedText wrapped(const QString &text, double width, int lines);
+
+private:
+    double advance(QChar c);
+
+    QFontMetricsF m_metrics;
+    QHash<char16_t, double> m_advances;
+};
 
 } // namespace plandex

@@ -71,7 +71,8 @@ ScheduleLayout layOutSchedule(const SheetLayout &layout, const std::vector<Sched
     ScheduleLayout s;
     if (rows.empty())
         return s;
-    const QFontMetricsF metrics(sheetFont(layout, textDigitMm));
+    TextMeasure measure(QFontMetricsF(sheetFont(layout, textDigitMm)));
+    const QFontMetricsF &metrics = measure.metrics();
     const double pad = layout.mm(padMm);
     s.lineHeight = metrics.height();
     s.rowPad = s.lineHeight / 3;
@@ -83,32 +84,35 @@ ScheduleLayout layOutSchedule(const SheetLayout &layout, const std::vector<Sched
             widest = std::max(widest, metrics.horizontalAdvance(line));
         s.columns.push_back(widest);
     }
+    s.numberWidths.reserve(rows.size());
     for (const ScheduleRow &row : rows) {
         const QStringList c = cells(row);
-        for (int i = 0; i < c.size(); ++i) {
-            if (i == 1)
-                continue;
-            // A name is measured only as far as its column can hold.
-            s.columns[size_t(i)] = std::max(s.columns[size_t(i)], metrics.horizontalAdvance(c[i]));
-        }
+        for (int i = 0; i < c.size(); ++i)
+            if (i != 1)
+                s.columns[size_t(i)] = std::max(s.columns[size_t(i)], measure.advances(c[i]));
+        s.numberWidths.push_back(measure.advances(c[0]));
     }
     // A name on one line as long as the page is wide enough; a longer one
     // (only a file made elsewhere has it) wraps.
     const double nameMost = layout.page.width() - layout.mm(2 * marginMm)
         - std::accumulate(s.columns.begin(), s.columns.end(), 0.0) + s.columns[1]
         - 2 * pad * double(s.columns.size());
-    const qsizetype enough = qsizetype(nameMost / (0.15 * metrics.height())) + 2;
-    for (const ScheduleRow &row : rows)
-        s.columns[1] = std::min(
-            nameMost, std::max(s.columns[1], metrics.horizontalAdvance(row.name.left(enough))));
-    s.lines.reserve(rows.size());
-    for (const ScheduleRow &row : rows) {
-        const int lines
-            = row.name.isEmpty() || metrics.horizontalAdvance(row.name.left(enough)) <= s.columns[1]
-            ? 1
-            : int(std::max<qsizetype>(
-                1, wrappedText(row.name, s.columns[1], 10000, metrics).lines.size()));
-        s.lines.push_back(lines);
+    std::vector<double> oneLine(rows.size(), -1); // the width of a name that fits one
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (measure.fits(rows[r].name, nameMost, &oneLine[r]))
+            s.columns[1] = std::max(s.columns[1], oneLine[r]);
+        else
+            s.columns[1] = std::max(s.columns[1], nameMost);
+    }
+    s.names.reserve(rows.size());
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const QString &name = rows[r].name;
+        QStringList lines = oneLine[r] >= 0 && oneLine[r] <= s.columns[1]
+            ? QStringList {name}
+            : measure.wrapped(name, s.columns[1], scheduleNameLines).lines;
+        if (lines.isEmpty())
+            lines << QString();
+        s.names.push_back(std::move(lines));
     }
     for (double &c : s.columns)
         c += 2 * pad;
@@ -168,14 +172,12 @@ void drawSchedule(QPainter &painter, const SheetLayout &layout, const ScheduleLa
             // The number right-aligned, as figures in a column are.
             painter.drawText(
                 QPointF(
-                    b.at.x() + schedule.columns[0] - pad - metrics.horizontalAdvance(c[0]), base),
+                    b.at.x() + schedule.columns[0] - pad - schedule.numberWidths[size_t(r)], base),
                 c[0]);
             x = b.at.x() + schedule.columns[0];
-            const QStringList name = schedule.lines[size_t(r)] == 1
-                ? QStringList {c[1]}
-                : wrappedText(c[1], schedule.columns[1] - 2 * pad, 10000, metrics).lines;
+            const QStringList &name = schedule.names[size_t(r)];
             for (qsizetype l = 0; l < name.size(); ++l)
-                painter.drawText(QPointF(x + pad, base + l * schedule.lineHeight), name[l]);
+                painter.drawText(QPointF(x + pad, base + double(l) * schedule.lineHeight), name[l]);
             x += schedule.columns[1];
             for (size_t i = 2; i < schedule.columns.size(); ++i) {
                 painter.drawText(QPointF(x + pad, base), c[qsizetype(i)]);

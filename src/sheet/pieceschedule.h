@@ -3,6 +3,7 @@
 #include "sheet/sheetpieces.h"
 
 #include <QRectF>
+#include <QStringList>
 
 #include <vector>
 
@@ -11,6 +12,11 @@ class QPainter;
 namespace plandex {
 
 struct SheetLayout;
+
+// A name longer than its column wraps onto this many lines at the most,
+// the last shortened as a label's is: a name of hundreds of characters
+// (only a file made elsewhere has one) costs no more than that.
+inline constexpr int scheduleNameLines = 2;
 
 // The schedule of pieces as a table (№, name, size, distances from the
 // left and the top wall), in blocks of rows side by side, each with its
@@ -22,8 +28,9 @@ struct ScheduleLayout {
         int first = 0, end = 0; // rows
     };
     std::vector<double> columns;
-    // Lines of each row's name.
-    std::vector<int> lines;
+    // Each row's name on its lines, and the width of its number.
+    std::vector<QStringList> names;
+    std::vector<double> numberWidths;
     double lineHeight = 0;
     // Above and below a row's lines, together.
     double rowPad = 0;
@@ -33,7 +40,10 @@ struct ScheduleLayout {
     int pages = 1;
 
     double width() const;
-    double rowHeight(int row) const { return lines[size_t(row)] * lineHeight + rowPad; }
+    double rowHeight(int row) const
+    {
+        return double(names[size_t(row)].size()) * lineHeight + rowPad;
+    }
 };
 
 // Lays the rows out in the first of the spaces beside the plan that holds
