@@ -39,6 +39,7 @@ bool placeOne(Axis axis, const QRectF &pageBox, const QRectF &pageRoom, qint64 n
     const QString number = QString::number(fromNear ? nearGap : farGap);
     const double textWidth = metrics.horizontalAdvance(number);
     const double tick = layout.mm(1);
+    const double half = layout.mm(0.09); // of the thinnest line
     const double step = metrics.height();
 
     // Beside the piece first, where its own edge is the extension line;
@@ -65,25 +66,36 @@ bool placeOne(Axis axis, const QRectF &pageBox, const QRectF &pageRoom, qint64 n
             text.moveLeft(x2 + tick);
         else
             text.moveRight(x1 - tick);
-        if (!room.contains(text) || drawn.overlaps(axis(line)) || drawn.overlaps(axis(text)))
+        // Beyond the piece, an extension line from its corner.
+        QLineF extension;
+        if (y < box.top() || y > box.bottom()) {
+            const double edge = y < box.top() ? box.top() : box.bottom();
+            const double over = y < box.top() ? -tick : tick;
+            const double x = fromNear ? x2 : x1;
+            extension = QLineF(x, edge, x, y + over);
+        }
+        const QRectF reach = extension.isNull()
+            ? QRectF()
+            : QRectF(extension.p1(), extension.p2()).normalized().adjusted(-half, 0, half, 0);
+        if (!room.contains(text) || drawn.overlaps(axis(line)) || drawn.overlaps(axis(text))
+            || (!reach.isNull() && drawn.overlaps(axis(reach))))
             continue;
         PositionDimension d;
         d.line = axis(QLineF(x1, y, x2, y));
         d.number = number;
         d.upright = axis.down;
-        if (y < box.top() || y > box.bottom()) {
-            const double edge = y < box.top() ? box.top() : box.bottom();
-            const double over = y < box.top() ? -tick : tick;
-            const double x = fromNear ? x2 : x1;
-            d.extensions.push_back(axis(QLineF(x, edge, x, y + over)));
-        }
+        if (!extension.isNull())
+            d.extensions.push_back(axis(extension));
         const QRectF t = axis(text);
+        d.textBox = t;
         // Upright text reads upwards: its start is at the bottom, its
         // glyphs rise to the left of the baseline.
         d.textAt = axis.down ? QPointF(-t.bottom(), t.left() + metrics.ascent())
                              : QPointF(t.left(), t.top() + metrics.ascent());
         drawn.add(axis(line));
         drawn.add(t);
+        if (!reach.isNull())
+            drawn.add(axis(reach));
         out.push_back(std::move(d));
         return true;
     }

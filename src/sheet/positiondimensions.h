@@ -23,8 +23,10 @@ struct PositionDimension {
     std::vector<QLineF> extensions;
     QString number;
     bool upright = false;
-    // Where the number's text starts, in its own frame (turned with it).
+    // Where the number's text starts, in its own frame (turned with it),
+    // and what it covers on the page.
     QPointF textAt;
+    QRectF textBox;
 };
 
 // The distances from box (on the page, cm measures as given) to the nearer
