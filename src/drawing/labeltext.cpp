@@ -61,10 +61,10 @@ QString shortenedWith(const Measure &m, const QString &text, double width)
     const QString ellipsis(u'…');
     QString kept
         = text.left(m.fittingPrefix(text, width - m.metrics().horizontalAdvance(ellipsis)));
-    // A cut number reads as another number: "60 × 1…" could be 100 or 150.
-    while (!kept.isEmpty() && kept.back().isDigit())
-        kept.chop(1);
-    while (!kept.isEmpty() && (kept.back().isSpace() || kept.back().isPunct()))
+    // A cut number reads as another number: "60 × 1…" could be 100 or 150;
+    // and so does a whole one before the "…".
+    const auto loose = [](QChar c) { return c.isDigit() || c.isSpace() || c.isPunct(); };
+    while (!kept.isEmpty() && loose(kept.back()))
         kept.chop(1);
     return kept.isEmpty() ? QString() : kept + ellipsis;
 }
@@ -96,7 +96,12 @@ WrappedText wrappedWith(const Measure &m, const QString &text, double width, int
         out.whole = true;
         return out;
     }
-    const QString last = shortenedWith(m, rest, width);
+    QString last = shortenedWith(m, rest, width);
+    // Nothing left of it but numbers: the line before ends in the "…".
+    while (last.isEmpty() && !out.lines.isEmpty()) {
+        rest = out.lines.takeLast() + u' ' + rest;
+        last = shortenedWith(m, rest, width);
+    }
     if (!last.isEmpty() && out.lines.size() < lines)
         out.lines << last;
     return out;
