@@ -102,14 +102,10 @@ void TestSheetPieces::positionsNeverOverlap()
         marks.push_back({l.label.extent, -1});
     for (const PlannedPieces::Tag &t : planned.tags)
         marks.push_back({t.ring, -2});
-    for (int i = 0; i < dimensions; ++i)
-        for (size_t j = size_t(i) + 1; j < marks.size(); ++j)
-            QVERIFY2(marks[size_t(i)].owner == marks[j].owner
-                    || !marks[size_t(i)].r.intersects(marks[j].r),
-                qPrintable(QString("dimension %1 over mark %2 (%3)")
-                               .arg(marks[size_t(i)].owner)
-                               .arg(j)
-                               .arg(planned.dimensions[size_t(marks[size_t(i)].owner)].number)));
+    for (size_t i = 0; i < size_t(dimensions); ++i)
+        for (size_t j = i + 1; j < marks.size(); ++j)
+            QVERIFY2(marks[i].owner == marks[j].owner || !marks[i].r.intersects(marks[j].r),
+                qPrintable(planned.dimensions[size_t(marks[i].owner)].number));
 
     const double perCm = layout.pixelsPerCm;
     for (int i = 0; i < pieces.size(); ++i) {

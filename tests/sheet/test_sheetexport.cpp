@@ -6,46 +6,18 @@
 
 using namespace plandex;
 
-class TestSheetScale : public QObject
+class TestSheetExport : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fittedAtTheLargestStandardScale_data();
-    void fittedAtTheLargestStandardScale();
     void tooBigNamesTheScaleAndPaperThatFit_data();
     void tooBigNamesTheScaleAndPaperThatFit();
     void digitsAsHighAsTheStandardsAsk_data();
     void digitsAsHighAsTheStandardsAsk();
 };
 
-void TestSheetScale::fittedAtTheLargestStandardScale_data()
-{
-    QTest::addColumn<QSize>("room");
-    QTest::addColumn<QPageSize::PageSizeId>("paper");
-    QTest::addColumn<int>("scale");
-
-    QTest::newRow("start room on A4") << QSize(553, 361) << QPageSize::A4 << 50;
-    QTest::newRow("start room on A3") << QSize(553, 361) << QPageSize::A3 << 20;
-    QTest::newRow("smallest room") << QSize(50, 50) << QPageSize::A4 << 10;
-    QTest::newRow("a corridor") << QSize(700, 100) << QPageSize::A4 << 50;
-    QTest::newRow("largest room the editor makes") << QSize(700, 500) << QPageSize::A4 << 50;
-    QTest::newRow("largest file room") << QSize(4096, 4096) << QPageSize::A4 << 500;
-    QTest::newRow("largest file room on Letter") << QSize(4096, 4096) << QPageSize::Letter << 500;
-}
-
-void TestSheetScale::fittedAtTheLargestStandardScale()
-{
-    QFETCH(QSize, room);
-    QFETCH(QPageSize::PageSizeId, paper);
-    QFETCH(int, scale);
-    const QSizeF page = sheetPageLayout(QPageSize(paper), room).fullRectPixels(sheetDpi).size();
-    const SheetLayout s = layoutSheet(page, sheetDpi, room, 0);
-    QVERIFY(s.fitted && s.fits);
-    QCOMPARE(s.scale, scale);
-}
-
-void TestSheetScale::tooBigNamesTheScaleAndPaperThatFit_data()
+void TestSheetExport::tooBigNamesTheScaleAndPaperThatFit_data()
 {
     QTest::addColumn<QSize>("room");
     QTest::addColumn<QPageSize::PageSizeId>("paper");
@@ -70,7 +42,7 @@ void TestSheetScale::tooBigNamesTheScaleAndPaperThatFit_data()
            "масштаб 1:10";
 }
 
-void TestSheetScale::tooBigNamesTheScaleAndPaperThatFit()
+void TestSheetExport::tooBigNamesTheScaleAndPaperThatFit()
 {
     QFETCH(QSize, room);
     QFETCH(QPageSize::PageSizeId, paper);
@@ -83,7 +55,7 @@ void TestSheetScale::tooBigNamesTheScaleAndPaperThatFit()
     QCOMPARE(sheetTooBig(room, request), why);
 }
 
-void TestSheetScale::digitsAsHighAsTheStandardsAsk_data()
+void TestSheetExport::digitsAsHighAsTheStandardsAsk_data()
 {
     QTest::addColumn<double>("mm");
 
@@ -92,7 +64,7 @@ void TestSheetScale::digitsAsHighAsTheStandardsAsk_data()
 }
 
 // A flat digit as high as asked, to a hair; a round one overshoots it.
-void TestSheetScale::digitsAsHighAsTheStandardsAsk()
+void TestSheetExport::digitsAsHighAsTheStandardsAsk()
 {
     QFETCH(double, mm);
     SheetLayout layout;
@@ -103,5 +75,5 @@ void TestSheetScale::digitsAsHighAsTheStandardsAsk()
     QVERIFY(metrics.tightBoundingRect("0").height() / layout.mm(1) > flat);
 }
 
-QTEST_MAIN(TestSheetScale)
-#include "test_sheetscale.moc"
+QTEST_MAIN(TestSheetExport)
+#include "test_sheetexport.moc"
