@@ -104,7 +104,7 @@ PlannedPieces planPieces(
         const QRectF space = labelSpace(p.box, metrics.back());
         if (space.isEmpty() || drawn.overlaps(space))
             continue;
-        const QString name = table.name(p.row);
+        const QString &name = table.name(p.row);
         const QString size = objectSizeText(p.rect.width(), p.rect.height());
         PlannedPieces::Label chosen;
         for (int f = 0; f < int(metrics.size()); ++f) {

@@ -143,7 +143,7 @@ print(json.dumps(out))
     for (const char *layer : {"Стены", "Мебель", "Подписи"})
         QVERIFY(dxf["layers"].toArray().contains(QString(layer)));
     QMultiMap<QString, QJsonArray> outlines;
-    for (const QJsonValue &o : dxf["outlines"].toArray()) {
+    for (const QJsonValue o : dxf["outlines"].toArray()) {
         QVERIFY(o["closed"].toBool());
         outlines.insert(o["layer"].toString(), o["points"].toArray());
     }

@@ -76,7 +76,7 @@ void TestPackage::holdsEveryFile_data()
         "icons/hicolor/scalable/apps/" + appId + ".svg",
         "icons/hicolor/scalable/mimetypes/application-x-plandex-room.svg",
         "metainfo/" + appId + ".metainfo.xml", "man/man1/plandex.1.gz", "doc/plandex/copyright",
-        "doc/plandex/changelog.gz", "../" PLANDEX_MODULE_DIR "/plandex-svg.so"};
+        "doc/plandex/changelog.gz", QString("../%1/plandex-svg.so").arg(PLANDEX_MODULE_DIR)};
     for (const QString &file : files)
         QTest::newRow(qPrintable(file)) << file << 0;
     for (const int size : iconSizes) {
