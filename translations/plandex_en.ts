@@ -642,6 +642,13 @@ wall, cm</translation>
     </message>
 </context>
 <context>
+    <name>SvgSheet</name>
+    <message>
+        <source>не найден модуль %1, нужный для SVG</source>
+        <translation>the module %1 that SVG needs was not found</translation>
+    </message>
+</context>
+<context>
     <name>plandex::MainWindow</name>
     <message>
         <source>Создание нового объекта</source>
