@@ -23,9 +23,6 @@ struct DxfSheet {
     Q_DECLARE_TR_FUNCTIONS(DxfSheet)
 };
 
-// As the sheet draws them.
-constexpr double wallCm = 12;
-
 QList<QPointF> corners(double left, double top, double right, double bottom)
 {
     return {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
@@ -88,7 +85,8 @@ QString writeSheetDxf(const QString &path, const ObjectTable &table, QSize room)
         {DxfSheet::tr("Стены"), 7,
             [&](DxfWriter &dxf, const QString &layer) {
                 dxf.closedPolyline(layer, corners(0, 0, w, h));
-                dxf.closedPolyline(layer, corners(-wallCm, -wallCm, w + wallCm, h + wallCm));
+                dxf.closedPolyline(
+                    layer, corners(-sheetWallCm, -sheetWallCm, w + sheetWallCm, h + sheetWallCm));
             }},
         {DxfSheet::tr("Мебель"), 5,
             [&](DxfWriter &dxf, const QString &layer) {
@@ -106,7 +104,7 @@ QString writeSheetDxf(const QString &path, const ObjectTable &table, QSize room)
     QList<DxfWriter::Layer> names;
     for (const Layer &l : layers)
         names.append({l.name, l.colour});
-    DxfWriter dxf(names, {-wallCm, -wallCm}, {w + wallCm, h + wallCm});
+    DxfWriter dxf(names, {-sheetWallCm, -sheetWallCm}, {w + sheetWallCm, h + sheetWallCm});
     for (const Layer &l : layers)
         l.draw(dxf, l.name);
     const QByteArray bytes = dxf.finish();

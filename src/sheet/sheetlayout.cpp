@@ -14,15 +14,12 @@ constexpr double dimensionBand = 10;
 constexpr double titleHeight = 25;
 constexpr double titleWidth = 125;
 constexpr double titleGap = 5;
-// The walls as drawn, in cm: a common partition, which at 1:50 is the
-// 2-3 mm band a plan's walls are drawn with.
-constexpr double wallCm = 12;
 
 // The walls' band on paper at 1:scale, in mm: to scale, but never too thin
 // to see nor so thick that it crowds the plan.
 double wallMm(double scale)
 {
-    return std::clamp(wallCm * 10 / scale, 1.5, 5.0);
+    return std::clamp(sheetWallCm * 10 / scale, 1.5, 5.0);
 }
 
 } // namespace

@@ -12,6 +12,10 @@ namespace plandex {
 inline constexpr int sheetScales[] = {10, 20, 25, 50, 100, 200, 500};
 inline constexpr int sheetMostScale = 500;
 
+// The walls as drawn, in cm: a common partition, which at 1:50 is the
+// 2-3 mm band a plan's walls are drawn with.
+inline constexpr double sheetWallCm = 12;
+
 // The resolution every sheet is laid out at, whatever it is drawn on, so
 // that a picture's text fits as the PDF's does.
 inline constexpr int sheetDpi = 1200;
