@@ -1,5 +1,7 @@
 #include "drawing/labeltext.h"
 
+#include <algorithm>
+
 namespace plandex {
 
 namespace {
