@@ -16,7 +16,7 @@ WalkwayMap::Touch WalkwayMap::bestTouch(const Edges &piece) const
     Touch best;
     if (m_widest.empty())
         return best;
-    const int reach = *std::max_element(m_widest.begin(), m_widest.end());
+    const int reach = m_widestOfAll;
 
     // One side: the line (a column of corners, or a row), the piece's extent
     // along it [from, to), the width of the square whose corner is at k on

@@ -155,37 +155,43 @@ void WalkwayMap::seed(const std::vector<Entrance> &entrances)
 // own square. A corner's width only grows, and is final when taken.
 void WalkwayMap::spread()
 {
-    const int W = m_room.width(), H = m_room.height();
+    const int W = m_room.width();
+    const size_t n = m_widest.size();
     const int top = *std::max_element(m_widest.begin(), m_widest.end());
+    m_widestOfAll = top;
     std::vector<std::vector<quint32>> buckets(size_t(top) + 1);
-    for (size_t i = 0; i < m_widest.size(); ++i) {
+    for (size_t i = 0; i < n; ++i) {
         if (m_widest[i] > 0)
             buckets[m_widest[i]].push_back(quint32(i));
     }
+    quint16 *widest = m_widest.data();
+    const quint16 *free = m_free.data();
+    quint32 *narrowest = m_narrowest.empty() ? nullptr : m_narrowest.data();
     for (int level = top; level >= 1; --level) {
         std::vector<quint32> &bucket = buckets[size_t(level)];
         while (!bucket.empty()) {
             const quint32 p = bucket.back();
             bucket.pop_back();
-            if (m_widest[p] != level)
+            if (widest[p] != level)
                 continue;
-            const int x = int(p % quint32(W)), y = int(p / quint32(W));
+            const quint32 x = p % quint32(W);
             auto hand = [&](quint32 q) {
-                const int width = std::min<int>(level, m_free[q]);
-                if (width <= m_widest[q])
+                const int room = free[q];
+                const int width = room < level ? room : level;
+                if (width <= widest[q])
                     return;
-                m_widest[q] = quint16(width);
-                if (!m_narrowest.empty())
-                    m_narrowest[q] = m_free[q] < level ? q : m_narrowest[p];
+                widest[q] = quint16(width);
+                if (narrowest)
+                    narrowest[q] = room < level ? q : narrowest[p];
                 buckets[size_t(width)].push_back(q);
             };
             if (x > 0)
                 hand(p - 1);
-            if (x + 1 < W)
+            if (x + 1 < quint32(W))
                 hand(p + 1);
-            if (y > 0)
+            if (p >= quint32(W))
                 hand(p - quint32(W));
-            if (y + 1 < H)
+            if (p + quint32(W) < n)
                 hand(p + quint32(W));
         }
         std::vector<quint32>().swap(bucket);
@@ -208,17 +214,19 @@ void WalkwayMap::findSquareEnds()
         for (int edge = 1; edge <= W; ++edge) {
             while (from < edge && from + widest[from] < edge)
                 ++from;
-            ending[edge - 1] = from < edge ? quint16(edge - from) : 0;
+            ending[edge - 1] = quint16(edge - from);
         }
     }
+    // Down the columns, all of them at once, a row at a time.
     std::vector<int> from(size_t(W), 0);
     for (int edge = 1; edge <= H; ++edge) {
         quint16 *ending = &m_endingBelow[index(0, edge - 1)];
         for (int x = 0; x < W; ++x) {
-            int &f = from[size_t(x)];
+            int f = from[size_t(x)];
             while (f < edge && f + m_widest[index(x, f)] < edge)
                 ++f;
-            ending[x] = f < edge ? quint16(edge - f) : 0;
+            from[size_t(x)] = f;
+            ending[x] = quint16(edge - f);
         }
     }
 }

@@ -83,6 +83,8 @@ private:
 
     QSize m_room;
     bool m_hasEntrances = false;
+    // The widest person that can come in at all.
+    int m_widestOfAll = 0;
     // Per top-left corner, row after row.
     std::vector<quint16> m_free;
     std::vector<quint16> m_widest;
