@@ -13,6 +13,7 @@
 #include "menus/filecommands.h"
 #include "menus/objectcommands.h"
 #include "menus/overlaycommands.h"
+#include "menus/walkwaycommands.h"
 #include "shell/filetyperegistration.h"
 #include "shell/linklabel.h"
 #include "shell/roomfiletype.h"
@@ -112,6 +113,7 @@ void MainWindow::buildCommands()
     addFileCommands(*this, *m_editor, *m_commands);
     addObjectCommands(*m_editor, *m_commands);
     addOverlayCommands(*m_commands, *m_K);
+    addWalkwayCommands(*this, *m_commands, *m_K);
     addDrawingCommands(*this, *m_editor, *m_commands);
 }
 

@@ -72,6 +72,23 @@ void PlanView::setOverlay(bool on)
     update(m_viewport);
 }
 
+void PlanView::setWalkways(bool on)
+{
+    if (on == m_walkways)
+        return;
+    m_walkways = on;
+    update(m_viewport);
+}
+
+void PlanView::setPassage(int cm)
+{
+    if (cm == m_passage)
+        return;
+    m_passage = cm;
+    if (m_walkways)
+        update(m_viewport);
+}
+
 QSize PlanView::sizeHint() const
 {
     const int frame = 2 * frameWidth();

@@ -44,6 +44,13 @@ public:
     // plan; off at first.
     void setOverlay(bool on);
     bool overlay() const { return m_overlay != nullptr; }
+    // Who can walk where, for people of passage cm: the floor they can
+    // reach from the doors, the pieces they cannot, and the tight places
+    // on the way; off at first.
+    void setWalkways(bool on);
+    bool walkways() const { return m_walkways; }
+    void setPassage(int cm);
+    int passage() const { return m_passage; }
 
 signals:
     // A right click on the plan, after the editor has seen its press and
@@ -89,6 +96,8 @@ private:
     // opened a menu; the real one, if it comes here, is not passed on.
     bool m_releaseSeen = false;
     std::unique_ptr<PlanOverlay> m_overlay;
+    bool m_walkways = false;
+    int m_passage = 60;
 };
 
 } // namespace plandex
