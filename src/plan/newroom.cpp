@@ -46,6 +46,15 @@ void Editor::setKomnata()
     showSize(w, h);
 }
 
+QSize Editor::resizeRoom(QSize size)
+{
+    const QSize before = m_K.size();
+    m_K.resize(size);
+    showRestored(-1);
+    showSize(m_K.width(), m_K.height());
+    return before;
+}
+
 void Editor::ProvForm()
 {
     const WindowFit fit = fitAround(m_K.size());

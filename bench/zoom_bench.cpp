@@ -1,0 +1,188 @@
+// What zoom costs the real plan view, offscreen on a screen of 1280 x 1024
+// with HOME and the XDG folders in a temporary folder: a drag's mouse move
+// at 400% against the same at 100% (32,767 objects in 1808 x 1631, from
+// the event to the repaint of what it changed in the window's backing
+// store); the repaint of the whole view of a 4096 x 4096 room zoomed to
+// the window; a zoom step from the key to the repainted view; and, with
+// names and distances on, a move at 32,767 objects against one at 100.
+
+#include "app/mainwindow.h"
+#include "benchroom.h"
+#include "model/pairtext.h"
+#include "support/fakewindow.h"
+#include "support/privatefolders.h"
+#include "view/planview.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace plandex;
+using namespace plandex::bench;
+
+namespace {
+
+void check(bool ok, const char *what)
+{
+    if (ok)
+        return;
+    std::fprintf(stderr, "plandex_zoom_bench: error: %s\n", what);
+    std::exit(1);
+}
+
+// The queued repaint request, then the paint it asks for.
+void settle()
+{
+    for (int i = 0; i < 2; ++i)
+        QCoreApplication::processEvents();
+}
+
+// A main window with the benchmarks' room of count objects, in a room of
+// the layout's size or of room.
+struct Window {
+    Layout L;
+    ScriptedPrompts prompts;
+    MainWindow window {&prompts};
+    Editor &e = window.editor();
+    PlanView &view = window.planView();
+
+    explicit Window(int count, QSize room = {})
+        : L(makeLayout(count, false))
+    {
+        e.K().resize(room.isValid() ? room : QSize(L.width, L.height));
+        e.ProvForm();
+        std::vector<ObjectTable::Row> rows;
+        for (int i = 0; i < L.count; ++i) {
+            const Rect r = L.object(i);
+            rows.push_back(ObjectTable::makeRow(QStringLiteral("Объект %1").arg(i + 1),
+                createdPair(r.l, r.r), createdPair(r.t, r.b)));
+        }
+        check(e.table().replaceAll(std::move(rows)), "the table took no rows");
+        e.OBNOV();
+        window.show();
+        for (int i = 0; i < 10 && !window.windowHandle()->isExposed(); ++i)
+            settle();
+    }
+    // Scrolled to the top right, where the drags go.
+    void scrollToTheStrip()
+    {
+        for (QScrollBar *bar : view.findChildren<QScrollBar *>())
+            bar->setValue(bar->orientation() == Qt::Horizontal ? bar->maximum() : 0);
+        settle();
+    }
+    void send(QEvent::Type type, QPoint room, Qt::MouseButtons held)
+    {
+        const double zoom = view.zoom() / 100.0;
+        const QPointF at = QPointF(room) * zoom - QPointF(view.scrollOffset())
+            + view.contentsRect().topLeft();
+        QMouseEvent event(type, at, view.mapToGlobal(at),
+            type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &event);
+    }
+    // Microseconds a move between two places 40 cm apart takes, painted.
+    double moves()
+    {
+        const Rect last = L.object(std::min(10, L.rows) * L.cols - 1);
+        const QPoint grip(last.l + 3, last.t + 3);
+        e.selct_Click();
+        send(QEvent::MouseButtonPress, grip, Qt::LeftButton);
+        check(e.state().pressX == grip.x(), "the press grabbed nothing");
+        const Rect targets[2] = {L.stripPlace(20, 120), L.stripPlace(60, 160)};
+        int k = 0;
+        const double us = measure([&] {
+            const Rect &t = targets[k++ & 1];
+            send(QEvent::MouseMove, grip + QPoint(t.l - last.l, t.t - last.t), Qt::LeftButton);
+            settle();
+            check(e.state().dragLeft == t.l && e.state().dragTop == t.t, "the move was refused");
+        });
+        send(QEvent::MouseMove, grip, Qt::LeftButton | Qt::RightButton);
+        send(QEvent::MouseButtonRelease, grip, Qt::NoButton);
+        settle();
+        return us;
+    }
+};
+
+void row(const char *name, double value, const char *unit, double limit, const char *limitUnit)
+{
+    std::printf("  %-58s %10.2f%s (limit %g%s) %s\n", name, value, unit, limit, limitUnit,
+        value <= limit ? "PASS" : "OVER");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    check(home.isValid(), "no temporary folder");
+    usePrivateFolders(home.path());
+    const QString screen = home.filePath("screen.json");
+    QFile config(screen);
+    check(config.open(QIODevice::WriteOnly)
+            && config.write(R"({ "screens": [ { "name": "bench", "x": 0, "y": 0,
+                "width": 1280, "height": 1024, "logicalDpi": 96 } ] })")
+                > 0,
+        "no screen configuration");
+    config.close();
+    qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screen));
+    QApplication app(argc, argv);
+
+    Window full(ObjectTable::maxRows);
+    full.scrollToTheStrip();
+    const double at100 = full.moves();
+    full.view.setZoom(400);
+    full.scrollToTheStrip();
+    const double at400 = full.moves();
+
+    // Zoom steps from the key, each way, painted.
+    auto steps = [&](int from, int to) {
+        full.view.setZoom(from);
+        settle();
+        full.window.activateWindow();
+        int k = 0;
+        return measure([&] {
+            const bool up = (k++ & 1) == (from < to ? 0 : 1);
+            QTest::keyClick(&full.window, up ? Qt::Key_Equal : Qt::Key_Minus, Qt::ControlModifier);
+            settle();
+            check(full.view.zoom() == (up ? std::max(from, to) : std::min(from, to)),
+                "the key did not zoom");
+        });
+    };
+    const double up200 = steps(100, 200);
+    const double down50 = steps(100, 50);
+    full.view.setZoom(100);
+
+    full.view.setOverlay(true);
+    full.scrollToTheStrip();
+    const double labelledFull = full.moves();
+    Window start(100);
+    start.view.setOverlay(true);
+    const double labelledStart = start.moves();
+
+    Window largest(ObjectTable::maxRows, {4096, 4096});
+    largest.view.setZoom(largest.view.fittingZoom());
+    settle();
+    const double repaint = measure([&] { largest.view.repaint(); });
+
+    std::printf("\nZoom on the plan view (microseconds, median of %d batches)\n\n", batches);
+    std::printf("  %-58s %10.1f\n", "mouse move, move, 32,767 objects at 100%", at100);
+    std::printf("  %-58s %10.1f\n", "the same at 400%", at400);
+    std::printf("  %-58s %10.1f\n", "zoom step 100% <-> 200% (Ctrl+= / Ctrl+-), painted", up200);
+    std::printf("  %-58s %10.1f\n", "zoom step 100% <-> 50%, painted", down50);
+    std::printf("  %-58s %10.1f\n", "repaint of the whole view, 4096 x 4096 at the window's size",
+        repaint);
+    std::printf("  %-58s %10.1f\n", "names and distances on: move, 100 objects", labelledStart);
+    std::printf("  %-58s %10.1f\n", "names and distances on: move, 32,767 objects", labelledFull);
+    std::printf("\nGoals\n");
+    row("move at 400% / at 100%", at400 / at100, "x", 1.5, "x");
+    row("repaint at \"По размеру окна\", 4096 x 4096", repaint / 1000, " ms", 16, " ms");
+    row("zoom step, 32,767 objects", std::max(up200, down50) / 1000, " ms", 50, " ms");
+    row("names on: move at 32,767 / at 100 objects", labelledFull / labelledStart, "x", 1.5, "x");
+    return 0;
+}
