@@ -8,93 +8,96 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_set>
 
 namespace plandex {
 
-namespace {
-
-class Outliner
+PlanOutlines::PlanOutlines(const Editor &editor, QPoint origin, double zoom, double ratio)
+    : m_editor(editor)
+    , m_plan(editor.K())
+    , m_origin(origin)
+    , m_zoom(zoom)
+    , m_ratio(ratio)
 {
-public:
-    Outliner(QPainter &painter, const PlanSurface &plan, QPoint origin, double zoom)
-        : m_painter(painter)
-        , m_plan(plan)
-        , m_origin(origin)
-        , m_zoom(zoom)
-        , m_ratio(painter.device()->devicePixelRatioF())
-    { }
-
-    // The box between two corners, both included, outlined in the colour of
-    // the plan at its top-left corner, darker; none over floor.
-    void outline(qint64 x1, qint64 y1, qint64 x2, qint64 y2)
-    {
-        const qint64 left = std::min(x1, x2), top = std::min(y1, y2);
-        const QRect room(QPoint(0, 0), m_plan.size());
-        const int fill = m_plan.point(double(std::clamp<qint64>(left, 0, room.right())),
-            double(std::clamp<qint64>(top, 0, room.bottom())));
-        if (fill == colors::black || fill == -1)
-            return;
-        // Cut to the room first, so that the numbers stay small.
-        const QRect box = QRect(QPoint(int(std::clamp<qint64>(left, -1, room.width())),
-                                    int(std::clamp<qint64>(top, -1, room.height()))),
-                              QPoint(int(std::clamp<qint64>(std::max(x1, x2), -1, room.width())),
-                                  int(std::clamp<qint64>(std::max(y1, y2), -1, room.height()))));
-        // Objects lying over one another (in a damaged file) often share
-        // their box: each is drawn once.
-        auto bits = [](int v) { return quint64(v + 1) & 0x1FFF; };
-        const quint64 key = bits(box.left()) | bits(box.top()) << 13 | bits(box.right()) << 26
-            | bits(box.bottom()) << 39;
-        if (!m_drawn.insert(key).second)
-            return;
-        const int l = device(m_origin.x() + box.left() * m_zoom);
-        const int t = device(m_origin.y() + box.top() * m_zoom);
-        const int r = std::max(l + 1, device(m_origin.x() + (box.right() + 1) * m_zoom));
-        const int b = std::max(t + 1, device(m_origin.y() + (box.bottom() + 1) * m_zoom));
-        const QColor colour = QColor(QRgb(fill)).darker(160);
-        m_painter.fillRect(QRect(l, t, r - l, 1), colour);
-        m_painter.fillRect(QRect(l, b - 1, r - l, 1), colour);
-        m_painter.fillRect(QRect(l, t, 1, b - t), colour);
-        m_painter.fillRect(QRect(r - 1, t, 1, b - t), colour);
+    if (const auto preview = editor.dragPreview(); preview && preview->row >= 0) {
+        m_dragged = preview->row;
+        m_preview = preview->box;
     }
+}
 
-private:
-    int device(double viewPixels) const { return int(std::lround(viewPixels * m_ratio)); }
-
-    QPainter &m_painter;
-    const PlanSurface &m_plan;
-    QPoint m_origin;
-    double m_zoom;
-    qreal m_ratio;
-    std::unordered_set<quint64> m_drawn;
-};
-
-} // namespace
-
-void paintOutlines(
-    QPainter &painter, const Editor &editor, const QRect &area, QPoint origin, double zoom)
+int PlanOutlines::device(double viewPixels) const
 {
-    const auto preview = editor.dragPreview();
-    const int dragged = preview ? preview->row : -1;
-    painter.save();
-    // In device pixels.
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
-    Outliner outliner(painter, editor.K(), origin, zoom);
+    return int(std::lround(viewPixels * m_ratio));
+}
+
+void PlanOutlines::gather(const QRect &area, const QRect &target)
+{
+    const QRect clip(QPoint(device(target.left()), device(target.top())),
+        QPoint(device(target.right() + 1) - 1, device(target.bottom() + 1) - 1));
+    // Objects lying over one another (only a damaged file has them) could
+    // cover the area many times over: past twice, the rest is not drawn.
+    m_budget = 2 * qint64(clip.width()) * clip.height();
     forEachObjectIn(
-        editor.table(), QRectF(area),
+        m_editor.table(), QRectF(area),
         [&](int row, const ObjectRect &r) {
             // The plan shows floor where the dragged object was.
-            if (row != dragged || dragged < 0)
-                outliner.outline(r.left, r.top, r.right, r.bottom);
+            if (row != m_dragged)
+                outline(r.left, r.top, r.right, r.bottom, clip);
         },
         Lookup::Grid);
-    // A new object's band is an outline, not a box.
-    if (dragged >= 0) {
-        const Edges &b = preview->box;
-        outliner.outline(b.left, b.top, b.right, b.bottom);
+    // The dragged object where its preview is; a new object's band is an
+    // outline already.
+    if (m_dragged >= 0)
+        outline(m_preview.left, m_preview.top, m_preview.right, m_preview.bottom, clip);
+}
+
+void PlanOutlines::paint(QPainter &painter) const
+{
+    if (std::all_of(m_colours.begin(), m_colours.end(),
+            [](const Colour &colour) { return colour.lines.empty(); }))
+        return;
+    painter.save();
+    // In device pixels.
+    painter.setTransform(QTransform::fromScale(1 / m_ratio, 1 / m_ratio), true);
+    painter.setPen(Qt::NoPen);
+    for (const Colour &colour : m_colours) {
+        if (colour.lines.empty())
+            continue;
+        painter.setBrush(QColor(colour.outline));
+        painter.drawRects(colour.lines.data(), int(colour.lines.size()));
     }
     painter.restore();
+}
+
+void PlanOutlines::outline(qint64 x1, qint64 y1, qint64 x2, qint64 y2, const QRect &clip)
+{
+    const QRect room(QPoint(0, 0), m_plan.size());
+    auto within = [](qint64 v, int limit) { return int(std::clamp<qint64>(v, -1, limit)); };
+    // Cut to the room first, so that the numbers stay small.
+    const QRect box(QPoint(within(std::min(x1, x2), room.width()),
+                        within(std::min(y1, y2), room.height())),
+        QPoint(within(std::max(x1, x2), room.width()), within(std::max(y1, y2), room.height())));
+    const int l = device(m_origin.x() + box.left() * m_zoom);
+    const int t = device(m_origin.y() + box.top() * m_zoom);
+    const int r = std::max(l + 1, device(m_origin.x() + (box.right() + 1) * m_zoom));
+    const int b = std::max(t + 1, device(m_origin.y() + (box.bottom() + 1) * m_zoom));
+    if (m_budget <= 0 || !QRect(QPoint(l, t), QPoint(r - 1, b - 1)).intersects(clip))
+        return;
+    const int fill = m_plan.point(double(std::clamp(box.left(), 0, room.right())),
+        double(std::clamp(box.top(), 0, room.bottom())));
+    if (fill == colors::black || fill == -1)
+        return;
+    auto of = std::find_if(
+        m_colours.begin(), m_colours.end(), [fill](const Colour &c) { return c.fill == fill; });
+    if (of == m_colours.end())
+        of = m_colours.insert(m_colours.end(), {fill, QColor(QRgb(fill)).darker(160).rgb(), {}});
+    for (const QRect &line : {QRect(l, t, r - l, 1), QRect(l, b - 1, r - l, 1),
+             QRect(l, t, 1, b - t), QRect(r - 1, t, 1, b - t)}) {
+        const QRect shown = line & clip;
+        if (shown.isEmpty())
+            continue;
+        of->lines.push_back(shown);
+        m_budget -= qint64(shown.width()) * shown.height();
+    }
 }
 
 } // namespace plandex

@@ -1,5 +1,6 @@
 #include "view/planview.h"
 
+#include "plan/colors.h"
 #include "plan/editor.h"
 #include "view/planoutlines.h"
 #include "view/planoverlay.h"
@@ -175,33 +176,51 @@ void PlanView::paintEvent(QPaintEvent *event)
     m_plan.setScale(m_zoom, devicePixelRatioF());
     const QPoint origin = roomOrigin();
     const QRegion shown = event->region() & m_viewport;
+    // Where the plan showed bare floor, no object has an outline.
+    std::vector<bool> floor;
     for (const QRect &target : shown) {
         // One rectangle at a time keeps the drawing on Qt's plain path,
         // which a clip of many rectangles leaves.
         painter.setClipRect(target);
-        m_plan.paint(painter, target, origin);
+        const std::optional<int> plain = m_plan.paint(painter, target, origin);
+        if (m_overlay)
+            floor.push_back(plain
+                    ? *plain == colors::black
+                    : m_editor.K().plainColour(m_plan.roomArea(target, origin)) == colors::black);
     }
     if (m_overlay)
-        paintOverlay(painter, shown);
+        paintOverlay(painter, shown, floor);
 }
 
-void PlanView::paintOverlay(QPainter &painter, const QRegion &shown)
+void PlanView::paintOverlay(QPainter &painter, const QRegion &shown, const std::vector<bool> &floor)
 {
     const QPoint origin = roomOrigin();
     const double zoom = m_plan.zoom();
     // What a redirected paint (a grab) puts first stays under the rest.
     const QTransform view = painter.transform();
     const QTransform room = QTransform::fromTranslate(origin.x(), origin.y()) * view;
+    PlanOutlines outlines(m_editor, origin, zoom, painter.device()->devicePixelRatioF());
+    size_t i = 0;
+    for (const QRect &target : shown) {
+        if (!floor[i++])
+            outlines.gather(m_plan.roomArea(target, origin), target);
+    }
+    painter.setClipRect(m_viewport);
+    outlines.paint(painter);
+    // Labels through the zoom: at their size on the screen, in room
+    // centimetres.
+    const QTransform scaled = QTransform::fromScale(zoom, zoom) * room;
+    painter.setTransform(scaled);
     for (const QRect &target : shown) {
         // Each pixel once: what the overlay smooths is not blended twice.
-        painter.setTransform(view);
-        painter.setClipRect(target);
-        const QRect area = m_plan.roomArea(target, origin);
-        paintOutlines(painter, m_editor, area, origin, zoom);
-        // Labels through the zoom: at their size on the screen, in room
-        // centimetres.
-        painter.setTransform(QTransform::fromScale(zoom, zoom) * room);
-        m_overlay->paintLabels(painter, area);
+        // At 100% each target is whole centimetres; zoomed, the
+        // centimetres it shows reach past it.
+        if (m_zoom != plainZoom) {
+            painter.setTransform(view);
+            painter.setClipRect(target);
+            painter.setTransform(scaled);
+        }
+        m_overlay->paintLabels(painter, m_plan.roomArea(target, origin));
     }
     painter.setTransform(view);
     painter.setClipRect(m_viewport);

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QScrollBar;
 
@@ -87,7 +88,7 @@ private:
     QSize zoomedRoom() const;
     // The view placed again where placeAt put it, after a zoom.
     void place();
-    void paintOverlay(QPainter &painter, const QRegion &shown);
+    void paintOverlay(QPainter &painter, const QRegion &shown, const std::vector<bool> &floor);
     // Ctrl and the wheel: a step for each notch.
     void wheelZoom(QWheelEvent *event);
     // Scrolls one step toward the edge the held mouse is near, and lets the

@@ -79,7 +79,7 @@ QRect ZoomedPlan::roomArea(const QRect &view, QPoint origin) const
         & QRect(QPoint(0, 0), m_plan.size());
 }
 
-void ZoomedPlan::paint(QPainter &painter, const QRect &target, QPoint origin)
+std::optional<int> ZoomedPlan::paint(QPainter &painter, const QRect &target, QPoint origin)
 {
     if (shrunk()) {
         if (m_small.size() != smallSize()) {
@@ -88,21 +88,76 @@ void ZoomedPlan::paint(QPainter &painter, const QRect &target, QPoint origin)
         }
         const QPointF from = QPointF(target.topLeft() - origin) * m_ratio;
         painter.drawImage(QRectF(target), m_small, QRectF(from, QSizeF(target.size()) * m_ratio));
-        return;
+        return std::nullopt;
     }
     const QRect area = roomArea(target, origin);
     if (area.isEmpty())
-        return;
+        return -1;
     // Floor all of one colour is filled: the dimension lines cross it in
     // long strips, which cost a copy row by row.
     const int plain = m_plan.plainColour(area);
     if (plain != -1) {
         painter.fillRect(target, QColor(QRgb(plain)));
-        return;
+        return plain;
     }
     const QRectF shown(origin.x() + area.x() * m_zoom, origin.y() + area.y() * m_zoom,
         area.width() * m_zoom, area.height() * m_zoom);
-    painter.drawImage(shown, m_plan.image(), QRectF(area));
+    if (m_zoom <= 1.0 || !paintRuns(painter, area, origin))
+        painter.drawImage(shown, m_plan.image(), QRectF(area));
+    return -1;
+}
+
+bool ZoomedPlan::paintRuns(QPainter &painter, const QRect &area, QPoint origin) const
+{
+    // Rows of the area as runs of one stored value; a band of equal rows is
+    // one box a run. The plan's few boxes make few runs, and filling them
+    // writes each device pixel once.
+    const QImage plan = m_plan.image();
+    const bool indexed = plan.depth() == 8;
+    auto value = [&](const uchar *line, int x) {
+        return indexed ? uint(line[x]) : uint(reinterpret_cast<const QRgb *>(line)[x]);
+    };
+    struct Run {
+        int left, right;
+        uint value;
+        bool operator==(const Run &) const = default;
+    };
+    struct Box {
+        QRect area;
+        uint value;
+    };
+    std::vector<Run> band, row;
+    std::vector<Box> boxes;
+    // Past this many boxes the area is a picture rather than a plan.
+    const size_t most = size_t(64 + area.width() / 4);
+    int bandTop = area.top();
+    auto close = [&](int bottom) {
+        for (const Run &run : band)
+            boxes.push_back({QRect(QPoint(run.left, bandTop), QPoint(run.right, bottom)), run.value});
+    };
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uchar *line = plan.constScanLine(y);
+        row.clear();
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const uint v = value(line, x);
+            if (row.empty() || row.back().value != v)
+                row.push_back({x, x, v});
+            else
+                row.back().right = x;
+        }
+        if (y > area.top() && row == band)
+            continue;
+        close(y - 1);
+        if (boxes.size() + row.size() > most)
+            return false;
+        band.swap(row);
+        bandTop = y;
+    }
+    close(area.bottom());
+    for (const Box &box : boxes)
+        painter.fillRect(shownArea(box.area, origin),
+            QColor(indexed ? plan.color(int(box.value)) : QRgb(box.value)));
+    return true;
 }
 
 void ZoomedPlan::shrink(const QRect &area)

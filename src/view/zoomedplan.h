@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include <optional>
+
 class QPainter;
 
 namespace plandex {
@@ -31,13 +33,18 @@ public:
     // The room pixels that a rectangle of the view shows.
     QRect roomArea(const QRect &view, QPoint origin) const;
     // Paints what target (view pixels, one rectangle) shows of the room.
-    void paint(QPainter &painter, const QRect &target, QPoint origin);
+    // Returns the one colour (0xRRGGBB) it showed, -1 for several, and
+    // nothing when it did not look.
+    std::optional<int> paint(QPainter &painter, const QRect &target, QPoint origin);
 
 private:
     bool shrunk() const { return m_zoom * m_ratio < 1.0; }
     QSize smallSize() const;
     // The device pixels of the copy over area of it, from K.
     void shrink(const QRect &area);
+    // Above 100%: area of the room filled as boxes of one colour; false,
+    // having painted nothing, when it holds too many for that to pay.
+    bool paintRuns(QPainter &painter, const QRect &area, QPoint origin) const;
 
     const PlanSurface &m_plan;
     double m_zoom = 1.0;
