@@ -64,8 +64,7 @@ inline Layout makeLayout(int count, bool fileLike)
 
 // Median microseconds per call of op over several timed batches, by the
 // wall clock or another with the same interface.
-template<typename clock = std::chrono::steady_clock>
-double measure(const std::function<void()> &op)
+template<typename clock = std::chrono::steady_clock> double measure(const std::function<void()> &op)
 {
     op(); // warm-up
     auto t0 = clock::now();

@@ -128,8 +128,8 @@ struct Window {
     void send(QEvent::Type type, QPoint room, Qt::MouseButtons held)
     {
         const double zoom = view.zoom() / 100.0;
-        const QPointF at = QPointF(room) * zoom - QPointF(view.scrollOffset())
-            + view.contentsRect().topLeft();
+        const QPointF at
+            = QPointF(room) * zoom - QPointF(view.scrollOffset()) + view.contentsRect().topLeft();
         QMouseEvent event(type, at, view.mapToGlobal(at),
             type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
         QCoreApplication::sendEvent(&view, &event);
@@ -248,8 +248,8 @@ int main(int argc, char *argv[])
     std::printf("  %-58s %10.1f\n", "the same at 400%", at400);
     std::printf("  %-58s %10.1f\n", "zoom step 100% <-> 200% (Ctrl+= / Ctrl+-), painted", up200);
     std::printf("  %-58s %10.1f\n", "zoom step 100% <-> 50%, painted", down50);
-    std::printf("  %-58s %10.1f\n", "repaint of the whole view, 4096 x 4096 at the window's size",
-        repaint);
+    std::printf(
+        "  %-58s %10.1f\n", "repaint of the whole view, 4096 x 4096 at the window's size", repaint);
     std::printf("  %-58s %10.1f\n", "names and distances on: move, 100 objects", labelledStart);
     std::printf("  %-58s %10.1f\n", "names and distances on: move, 32,767 objects", labelledFull);
     std::printf("\nGoals\n");

@@ -60,8 +60,8 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     m_K = new PlanView(*m_editor, this);
     m_K->setObjectName("K");
     m_splitter = new ListSplitter(this);
-    connect(m_splitter, &ListSplitter::pressed, this,
-        [this] { m_wideningAtPress = m_shownWidening; });
+    connect(
+        m_splitter, &ListSplitter::pressed, this, [this] { m_wideningAtPress = m_shownWidening; });
     connect(m_splitter, &ListSplitter::draggedBy, this, &MainWindow::widenList);
 
     m_W = placed(plainLabel(this), "W", twipsRect(2040, 0, 975, 255));

@@ -90,8 +90,8 @@ void MainWindow::layOut()
     if (!m_splitter)
         return; // not built yet
     const QSize extra = size() - m_laidOutFor;
-    const int widening = qBound(0, m_listWidening,
-        qMax(0, width() - planMargin.width() - leastPlanWidth));
+    const int widening
+        = qBound(0, m_listWidening, qMax(0, width() - planMargin.width() - leastPlanWidth));
     const int shift = widening - m_shownWidening;
     m_shownWidening = widening;
     const int listHeight = qMax(0, m_laidOutListHeight + extra.height());

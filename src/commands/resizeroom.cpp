@@ -39,9 +39,9 @@ bool resizeRoomTo(Editor &editor, qint64 width, qint64 height)
     }
     const int outside = firstOutside(editor.table(), width, height);
     if (outside != -1) {
-        editor.prompts().message(
-            QCoreApplication::translate("Editor", "Объект \"%1\" не помещается в комнату такого размера!")
-                .arg(editor.table().name(outside)));
+        editor.prompts().message(QCoreApplication::translate(
+            "Editor", "Объект \"%1\" не помещается в комнату такого размера!")
+                                     .arg(editor.table().name(outside)));
         return false;
     }
     const QSize before = editor.K().size();

@@ -17,9 +17,6 @@ public:
     qint32 roomWidth() const { return m_width; }
     qint32 roomHeight() const { return m_height; }
 
-    // Only closes: the editor's answer of a new room is not touched.
-    void reject() override { QDialog::reject(); }
-
 protected:
     void takeNumbers(double a, double b) override;
 

@@ -35,8 +35,8 @@ void addZoomCommands(CommandMenu &menu, PlanView &view)
         QList<QKeySequence> keys;
         if (step == plainZoom)
             keys = {QKeySequence(Qt::CTRL | Qt::Key_0)};
-        QAction *action = menu.addTo(zoom, QString::number(step) + u'%', keys,
-            [&view, step] { view.setZoom(step); });
+        QAction *action = menu.addTo(
+            zoom, QString::number(step) + u'%', keys, [&view, step] { view.setZoom(step); });
         action->setCheckable(true);
         steps.push_back(action);
     }

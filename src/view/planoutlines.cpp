@@ -73,8 +73,8 @@ void PlanOutlines::outline(qint64 x1, qint64 y1, qint64 x2, qint64 y2, const QRe
     const QRect room(QPoint(0, 0), m_plan.size());
     auto within = [](qint64 v, int limit) { return int(std::clamp<qint64>(v, -1, limit)); };
     // Cut to the room first, so that the numbers stay small.
-    const QRect box(QPoint(within(std::min(x1, x2), room.width()),
-                        within(std::min(y1, y2), room.height())),
+    const QRect box(
+        QPoint(within(std::min(x1, x2), room.width()), within(std::min(y1, y2), room.height())),
         QPoint(within(std::max(x1, x2), room.width()), within(std::max(y1, y2), room.height())));
     const int l = device(m_origin.x() + box.left() * m_zoom);
     const int t = device(m_origin.y() + box.top() * m_zoom);

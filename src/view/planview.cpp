@@ -238,7 +238,6 @@ void PlanView::wheelEvent(QWheelEvent *event)
     QCoreApplication::sendEvent(sideways ? m_hbar : m_vbar, event);
 }
 
-
 QPoint PlanView::menuAnchor() const
 {
     const WindowState &s = m_editor.state();

@@ -57,8 +57,8 @@ void ZoomedPlan::changed(const QRect &area)
         return;
     }
     const double s = m_zoom * m_ratio;
-    const QRect device = around(area.left() * s, area.top() * s, (area.right() + 1) * s,
-                             (area.bottom() + 1) * s)
+    const QRect device
+        = around(area.left() * s, area.top() * s, (area.right() + 1) * s, (area.bottom() + 1) * s)
         & m_small.rect();
     if (!device.isEmpty())
         shrink(device);
@@ -129,11 +129,12 @@ bool ZoomedPlan::paintRuns(QPainter &painter, const QRect &area, QPoint origin) 
     std::vector<Run> band, row;
     std::vector<Box> boxes;
     // Past this many boxes the area is a picture rather than a plan.
-    const size_t most = size_t(64 + area.width() / 4);
+    const size_t most = 64 + size_t(area.width()) / 4;
     int bandTop = area.top();
     auto close = [&](int bottom) {
         for (const Run &run : band)
-            boxes.push_back({QRect(QPoint(run.left, bandTop), QPoint(run.right, bottom)), run.value});
+            boxes.push_back(
+                {QRect(QPoint(run.left, bandTop), QPoint(run.right, bottom)), run.value});
     };
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const uchar *line = plan.constScanLine(y);
@@ -168,8 +169,8 @@ void ZoomedPlan::shrink(const QRect &area)
     std::array<QRgb, 256> colours {};
     if (indexed) {
         const QList<QRgb> table = plan.colorTable();
-        std::copy(table.begin(), table.begin() + std::min<qsizetype>(table.size(), 256),
-            colours.begin());
+        std::copy(
+            table.begin(), table.begin() + std::min<qsizetype>(table.size(), 256), colours.begin());
     }
     const int n = area.width();
     std::vector<int> column(size_t(n) + 1);
@@ -185,8 +186,8 @@ void ZoomedPlan::shrink(const QRect &area)
             for (int i = 0; i < n; ++i) {
                 quint32 *sum = &sums[size_t(i) * 3];
                 for (int x = column[size_t(i)]; x < column[size_t(i) + 1]; ++x) {
-                    const QRgb c = indexed ? colours[line[x]]
-                                           : reinterpret_cast<const QRgb *>(line)[x];
+                    const QRgb c
+                        = indexed ? colours[line[x]] : reinterpret_cast<const QRgb *>(line)[x];
                     sum[0] += qRed(c);
                     sum[1] += qGreen(c);
                     sum[2] += qBlue(c);

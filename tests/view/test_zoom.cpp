@@ -159,7 +159,8 @@ void TestZoom::viewShowsK()
             const QColor got = shown.pixelColor(x, y).toRgb();
             QRect covered(QPoint(cm(x, origin.x()), cm(y, origin.y())), QSize(1, 1));
             if (scale < 1)
-                covered.setBottomRight(QPoint(cm(x + 1, origin.x()), cm(y + 1, origin.y())) - QPoint(1, 1));
+                covered.setBottomRight(
+                    QPoint(cm(x + 1, origin.x()), cm(y + 1, origin.y())) - QPoint(1, 1));
             covered &= plan.rect();
             if (covered.isEmpty())
                 continue;
@@ -171,7 +172,8 @@ void TestZoom::viewShowsK()
                 for (int cx = covered.left(); cx <= covered.right(); ++cx)
                     colours.insert(plan.pixel(cx, cy));
             if (colours.size() > 1) {
-                QVERIFY2(got.rgb() != qRgb(0, 0, 255) && got.rgb() != qRgb(0, 0, 0) && got.blue() > 0,
+                QVERIFY2(
+                    got.rgb() != qRgb(0, 0, 255) && got.rgb() != qRgb(0, 0, 0) && got.blue() > 0,
                     qPrintable(QString("no mixture at %1,%2").arg(x).arg(y)));
                 continue;
             }
