@@ -8,13 +8,12 @@
 
 #include "app/mainwindow.h"
 #include "benchroom.h"
+#include "benchscreen.h"
 #include "model/pairtext.h"
 #include "support/fakewindow.h"
-#include "support/privatefolders.h"
 #include "view/planview.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
@@ -168,17 +167,7 @@ void row(const char *name, double value, const char *unit, double limit, const c
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
-    check(home.isValid(), "no temporary folder");
-    usePrivateFolders(home.path());
-    const QString screen = home.filePath("screen.json");
-    QFile config(screen);
-    check(config.open(QIODevice::WriteOnly)
-            && config.write(R"({ "screens": [ { "name": "bench", "x": 0, "y": 0,
-                "width": 1280, "height": 1024, "logicalDpi": 96 } ] })")
-                > 0,
-        "no screen configuration");
-    config.close();
-    qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screen));
+    check(useBenchScreen(home), "no temporary folder or screen");
     QApplication app(argc, argv);
 
     Window full(ObjectTable::maxRows);

@@ -1,0 +1,34 @@
+#pragma once
+
+// What the benchmarks of the real plan view share: HOME and the XDG folders
+// in a temporary folder, and an offscreen screen of 1280 x 1024 on which
+// the large room's plan scrolls.
+
+#include "support/privatefolders.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace plandex::bench {
+
+// Before the QApplication is made; false when the folder or the screen's
+// description could not be made.
+inline bool useBenchScreen(const QTemporaryDir &home)
+{
+    if (!home.isValid())
+        return false;
+    usePrivateFolders(home.path());
+    const QString screen = home.filePath("screen.json");
+    QFile config(screen);
+    if (!config.open(QIODevice::WriteOnly)
+        || config.write(R"({ "screens": [ { "name": "bench", "x": 0, "y": 0,
+                "width": 1280, "height": 1024, "logicalDpi": 96 } ] })")
+            <= 0)
+        return false;
+    config.close();
+    qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screen));
+    return true;
+}
+
+} // namespace plandex::bench
