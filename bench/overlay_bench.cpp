@@ -6,11 +6,9 @@
 // temporary folder.
 
 #include "app/mainwindow.h"
-#include "benchroom.h"
-#include "benchscreen.h"
-#include "model/pairtext.h"
 #include "support/fakewindow.h"
 #include "view/planview.h"
+#include "viewbench.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -63,13 +61,7 @@ struct Bench {
     {
         e.K().resize({L.width, L.height});
         e.ProvForm();
-        std::vector<ObjectTable::Row> rows;
-        for (int i = 0; i < L.count; ++i) {
-            const Rect r = L.object(i);
-            rows.push_back(ObjectTable::makeRow(QStringLiteral("Объект %1").arg(i + 1),
-                createdPair(r.l, r.r), createdPair(r.t, r.b)));
-        }
-        check(e.table().replaceAll(std::move(rows)), "the table took no rows");
+        check(e.table().replaceAll(layoutRows(L)), "the table took no rows");
         e.OBNOV();
         window.show();
         for (int i = 0; i < 10 && !window.windowHandle()->isExposed(); ++i)

@@ -1,14 +1,19 @@
 #pragma once
 
 // What the benchmarks of the real plan view share: HOME and the XDG folders
-// in a temporary folder, and an offscreen screen of 1280 x 1024 on which
-// the large room's plan scrolls.
+// in a temporary folder, an offscreen screen of 1280 x 1024 on which the
+// large room's plan scrolls, and the rows of the room they edit.
 
+#include "benchroom.h"
+#include "model/objecttable.h"
+#include "model/pairtext.h"
 #include "support/privatefolders.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <vector>
 
 namespace plandex::bench {
 
@@ -29,6 +34,18 @@ inline bool useBenchScreen(const QTemporaryDir &home)
     config.close();
     qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screen));
     return true;
+}
+
+// The layout's objects as the editor stores those it draws.
+inline std::vector<ObjectTable::Row> layoutRows(const Layout &L)
+{
+    std::vector<ObjectTable::Row> rows;
+    for (int i = 0; i < L.count; ++i) {
+        const Rect r = L.object(i);
+        rows.push_back(ObjectTable::makeRow(
+            QStringLiteral("Объект %1").arg(i + 1), createdPair(r.l, r.r), createdPair(r.t, r.b)));
+    }
+    return rows;
 }
 
 } // namespace plandex::bench
