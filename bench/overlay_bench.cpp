@@ -59,13 +59,7 @@ struct Bench {
 
     Bench()
     {
-        e.K().resize({L.width, L.height});
-        e.ProvForm();
-        check(e.table().replaceAll(layoutRows(L)), "the table took no rows");
-        e.OBNOV();
-        window.show();
-        for (int i = 0; i < 10 && !window.windowHandle()->isExposed(); ++i)
-            settle();
+        check(showLayout(window, L), "the table took no rows");
         // Scrolled to the top right, where the drags go.
         for (QScrollBar *bar : view.findChildren<QScrollBar *>())
             bar->setValue(bar->orientation() == Qt::Horizontal ? bar->maximum() : 0);

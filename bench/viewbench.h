@@ -4,14 +4,17 @@
 // in a temporary folder, an offscreen screen of 1280 x 1024 on which the
 // large room's plan scrolls, and the rows of the room they edit.
 
+#include "app/mainwindow.h"
 #include "benchroom.h"
 #include "model/objecttable.h"
 #include "model/pairtext.h"
 #include "support/privatefolders.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <vector>
 
@@ -46,6 +49,22 @@ inline std::vector<ObjectTable::Row> layoutRows(const Layout &L)
             QStringLiteral("Объект %1").arg(i + 1), createdPair(r.l, r.r), createdPair(r.t, r.b)));
     }
     return rows;
+}
+
+// The window showing the layout's room, of the layout's size or of room,
+// once it is on the screen; false when the table took no rows.
+inline bool showLayout(MainWindow &window, const Layout &L, QSize room = {})
+{
+    Editor &e = window.editor();
+    e.K().resize(room.isValid() ? room : QSize(L.width, L.height));
+    e.ProvForm();
+    if (!e.table().replaceAll(layoutRows(L)))
+        return false;
+    e.OBNOV();
+    window.show();
+    for (int i = 0; i < 20 && !window.windowHandle()->isExposed(); ++i)
+        QCoreApplication::processEvents();
+    return true;
 }
 
 } // namespace plandex::bench

@@ -95,13 +95,7 @@ struct Window {
     explicit Window(int count, QSize room = {})
         : L(makeLayout(count, false))
     {
-        e.K().resize(room.isValid() ? room : QSize(L.width, L.height));
-        e.ProvForm();
-        check(e.table().replaceAll(layoutRows(L)), "the table took no rows");
-        e.OBNOV();
-        window.show();
-        for (int i = 0; i < 10 && !window.windowHandle()->isExposed(); ++i)
-            settle();
+        check(showLayout(window, L, room), "the table took no rows");
         view.installEventFilter(&counter);
     }
     // Whether the whole view was painted since the count given.
