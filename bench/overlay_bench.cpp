@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>

@@ -17,7 +17,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWindow>
 
 #include <chrono>
 #include <cstdio>
