@@ -167,14 +167,6 @@
         <translation>The room must be no larger than 700 x 500 cm and no smaller than 50 x 50 cm!</translation>
     </message>
     <message>
-        <source>Дальше объект не сдвинуть!</source>
-        <translation>The object cannot move any further!</translation>
-    </message>
-    <message>
-        <source>Сначала выберите объект!</source>
-        <translation>Select an object first!</translation>
-    </message>
-    <message>
         <source>У этого объекта неверные координаты!</source>
         <translation>This object has wrong coordinates!</translation>
     </message>
@@ -193,6 +185,30 @@
     <message>
         <source>Для поворота объекта нет места!</source>
         <translation>There is no room to turn the object!</translation>
+    </message>
+    <message>
+        <source>Для двери нет места!</source>
+        <translation>There is no room for the door!</translation>
+    </message>
+    <message>
+        <source>Для окна нет места!</source>
+        <translation>There is no room for the window!</translation>
+    </message>
+    <message>
+        <source>Для проёма нет места!</source>
+        <translation>There is no room for the opening!</translation>
+    </message>
+    <message>
+        <source>Ширина должна быть от %1 до %2 см!</source>
+        <translation>The width must be from %1 to %2 cm!</translation>
+    </message>
+    <message>
+        <source>Двери, окна и проёмы не переименовываются!</source>
+        <translation>Doors, windows and openings cannot be renamed!</translation>
+    </message>
+    <message>
+        <source>Название не может начинаться со знака %1!</source>
+        <translation>A name cannot begin with the sign %1!</translation>
     </message>
     <message>
         <source>Комната не должна быть больше 4096 x 4096 cm, и меньше 50 x 50 cm!</source>
@@ -394,6 +410,10 @@
         <source>координаты %1 длиннее %2 символов</source>
         <translation>the coordinates %1 are longer than %2 characters</translation>
     </message>
+    <message>
+        <source>файл комнаты был бы больше %1 МБ</source>
+        <translation>the room file would be larger than %1 MB</translation>
+    </message>
 </context>
 <context>
     <name>ObjectCommands</name>
@@ -453,6 +473,33 @@
         <source>Удалить</source>
         <translation>Delete</translation>
     </message>
+    <message>
+        <source>Дверь</source>
+        <translation>Door</translation>
+    </message>
+    <message>
+        <source>Окно</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Проём</source>
+        <translation>Opening</translation>
+    </message>
+</context>
+<context>
+    <name>Openings</name>
+    <message>
+        <source>Дверь %1</source>
+        <translation>Door %1</translation>
+    </message>
+    <message>
+        <source>Окно %1</source>
+        <translation>Window %1</translation>
+    </message>
+    <message>
+        <source>Проём %1</source>
+        <translation>Opening %1</translation>
+    </message>
 </context>
 <context>
     <name>OverlayCommands</name>
@@ -471,6 +518,10 @@
         <source>комната %1 × %2 см не помещается на лист в масштабе 1:%3</source>
         <translation>the room of %1 × %2 cm does not fit on the sheet at 1:%3</translation>
     </message>
+    <message>
+        <source>%1: это сам файл комнаты</source>
+        <translation>%1: this is the room file itself</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompts</name>
@@ -488,6 +539,19 @@
     </message>
 </context>
 <context>
+    <name>RecoveryStore</name>
+    <message>
+        <source>это не папка</source>
+        <translation>it is not a folder</translation>
+    </message>
+    <message>
+        <source>Папка %1 недоступна
+%2</source>
+        <translation>The folder %1 cannot be used
+%2</translation>
+    </message>
+</context>
+<context>
     <name>RoomCommands</name>
     <message>
         <source>Размеры комнаты…</source>
@@ -499,6 +563,16 @@
     <message>
         <source>Восстановить комнату, не сохранённую при прошлой работе?</source>
         <translation>Restore the room that was left unsaved last time?</translation>
+    </message>
+    <message>
+        <source>Несохранённые изменения не сохраняются на случай сбоя.
+%1</source>
+        <translation>Unsaved changes are not being kept for recovery.
+%1</translation>
+    </message>
+    <message>
+        <source>Несохранённые изменения снова сохраняются на случай сбоя.</source>
+        <translation>Unsaved changes are being kept for recovery again.</translation>
     </message>
 </context>
 <context>
@@ -575,6 +649,18 @@
 %2</source>
         <translation>Could not save the file %1
 %2</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>это ссылка</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>ссылка в общей папке принадлежит другому пользователю</source>
+        <translation>the link in a shared folder belongs to another user</translation>
     </message>
 </context>
 <context>
@@ -667,6 +753,41 @@
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>plandex::OpeningDialog</name>
+    <message>
+        <source> см</source>
+        <translation> cm</translation>
+    </message>
+    <message>
+        <source>Ширина:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>слева</source>
+        <translation>on the left</translation>
+    </message>
+    <message>
+        <source>справа</source>
+        <translation>on the right</translation>
+    </message>
+    <message>
+        <source>Петли:</source>
+        <translation>Hinges:</translation>
+    </message>
+    <message>
+        <source>внутрь</source>
+        <translation>inwards</translation>
+    </message>
+    <message>
+        <source>наружу</source>
+        <translation>outwards</translation>
+    </message>
+    <message>
+        <source>Открывается:</source>
+        <translation>Opens:</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include <QFile>
+#include "files/filepath.h"
 
 namespace plandex {
 
@@ -10,7 +10,7 @@ QString commandLineText(int argc, const char *const *argv)
     for (int i = 1; i < argc; ++i) {
         if (i > 1)
             text += u' ';
-        text += QFile::decodeName(argv[i]);
+        text += pathFromBytes(argv[i]);
     }
     return text;
 }

@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 #include "app/objectlistview.h"
+#include "dialogs/openingdialog.h"
 #include "dialogs/sizedialog.h"
+#include "model/visibletext.h"
 #include "view/planview.h"
 
 #include <QLabel>
@@ -14,6 +16,11 @@ namespace plandex {
 
 void MainWindow::showSizeDialog(const QString &ob, const QString &w, const QString &h)
 {
+    if (const auto opening = currentOpening(*m_editor)) {
+        OpeningDialog dialog(*m_editor, *opening, this);
+        dialog.exec();
+        return;
+    }
     SizeDialog dialog(*m_editor, *m_prompts, this);
     dialog.ob()->setText(ob);
     dialog.H()->setText(h);
@@ -31,7 +38,7 @@ void MainWindow::setCaption(const QString &caption)
 {
     // The caption shows the object's name, and Qt takes "[*]" in a title for
     // its mark of unsaved changes; doubled, it shows as written.
-    setWindowTitle(QString(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
+    setWindowTitle(visibleText(caption).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 }
 
 void MainWindow::setListVisible(bool visible)

@@ -4,6 +4,7 @@
 #include "plan/editor.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +50,11 @@ std::unique_ptr<QMessageBox> box(
 void QtPrompts::message(const QString &text)
 {
     box(text, QMessageBox::Ok, m_parent)->exec();
+}
+
+void QtPrompts::beep()
+{
+    QApplication::beep();
 }
 
 bool QtPrompts::confirm(const QString &text)

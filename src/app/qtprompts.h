@@ -19,6 +19,7 @@ public:
     { }
 
     void message(const QString &text) override;
+    void beep() override;
     bool confirm(const QString &text) override;
     Answer askYesNoCancel(const QString &text) override;
     QString input(const QString &prompt, const QString &initial = {}) override;

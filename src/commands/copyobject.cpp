@@ -1,5 +1,6 @@
 #include "commands/currentobject.h"
 #include "commands/objectcommands.h"
+#include "commands/openingcommands.h"
 #include "plan/editor.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,10 @@ void copyCurrent(Editor &editor)
     const auto box = currentBox(editor);
     if (!box || !roomForAnotherRow(editor))
         return;
+    if (const auto opening = currentOpening(editor)) {
+        copyOpening(editor, *opening);
+        return;
+    }
     const SpatialIndex::Box &b = *box;
     const qint64 length = qint64(b.right) - b.left, width = qint64(b.bottom) - b.top;
     // The original stays where it is and is in the way like any other.

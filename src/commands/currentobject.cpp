@@ -12,7 +12,7 @@ bool haveCurrentObject(Editor &editor)
 {
     if (editor.table().selection() >= 0)
         return true;
-    editor.prompts().message(QCoreApplication::translate("Editor", "Сначала выберите объект!"));
+    editor.prompts().beep();
     return false;
 }
 
@@ -48,13 +48,18 @@ std::optional<QPoint> freePlace(Editor &editor, qint64 width, qint64 height, QPo
 
 void placeCurrent(Editor &editor, const SpatialIndex::Box &r)
 {
+    placeCurrentAs(editor, editor.table().selectedName(), r);
+}
+
+void placeCurrentAs(Editor &editor, const QString &name, const SpatialIndex::Box &r)
+{
     ObjectTable &table = editor.table();
     const int row = table.selection();
     editor.collisionTest(r.left, r.top, r.right, r.bottom, row);
     if (editor.state().collided || row < 0)
         return;
     const ObjectTable::Row before = table.row(row);
-    table.rewrite(row, before.name, editedPair(r.left, r.right), editedPair(r.top, r.bottom));
+    table.rewrite(row, name, editedPair(r.left, r.right), editedPair(r.top, r.bottom));
     editor.history().rowRewritten(row, before);
     editor.OBNOV();
     table.select(row);

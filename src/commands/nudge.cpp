@@ -1,8 +1,7 @@
 #include "commands/currentobject.h"
 #include "commands/objectcommands.h"
+#include "commands/openingcommands.h"
 #include "plan/editor.h"
-
-#include <QCoreApplication>
 
 #include <cstdlib>
 
@@ -10,6 +9,10 @@ namespace plandex {
 
 void nudge(Editor &editor, int dx, int dy)
 {
+    if (const auto opening = currentOpening(editor)) {
+        nudgeOpening(editor, *opening, dx, dy);
+        return;
+    }
     const auto box = currentBox(editor);
     if (!box)
         return;
@@ -26,9 +29,9 @@ void nudge(Editor &editor, int dx, int dy)
         done = i;
     }
     if (done == 0) {
+        // Held down, the key repeats: a box would take the presses after it.
         if (steps > 0)
-            editor.prompts().message(
-                QCoreApplication::translate("Editor", "Дальше объект не сдвинуть!"));
+            editor.prompts().beep();
         return;
     }
     placeCurrent(

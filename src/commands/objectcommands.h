@@ -10,7 +10,7 @@ class Editor;
 
 // Commands on the current object from the keyboard and the menus. Each
 // change is one undo step; one that cannot be done changes nothing and
-// tells why.
+// tells why, or beeps when there is no object or a nudge is blocked.
 
 // Moves the current object by dx, dy (one of them 0), as far towards it as
 // it can go without passing anything.

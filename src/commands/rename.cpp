@@ -1,7 +1,8 @@
 #include "commands/currentobject.h"
 #include "commands/objectcommands.h"
-#include "model/codepage.h"
 #include "plan/editor.h"
+
+#include <QCoreApplication>
 
 namespace plandex {
 
@@ -9,10 +10,16 @@ void renameObject(Editor &editor)
 {
     if (!haveCurrentObject(editor))
         return;
+    // Its name is what it is: the size dialog changes it.
+    if (currentOpening(editor)) {
+        editor.prompts().message(
+            QCoreApplication::translate("Editor", "Двери, окна и проёмы не переименовываются!"));
+        return;
+    }
     ObjectTable &table = editor.table();
     const int row = table.selection();
     const ObjectTable::Row before = table.row(row);
-    const QString name = cleanObjectName(editor.prompts().input(objectNamePrompt(), before.name));
+    const QString name = askObjectName(editor.prompts(), before.name);
     if (name.isEmpty() || name == before.name)
         return;
     table.rewrite(row, name, before.x, before.y);

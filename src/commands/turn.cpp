@@ -1,5 +1,6 @@
 #include "commands/currentobject.h"
 #include "commands/objectcommands.h"
+#include "commands/openingcommands.h"
 #include "model/numberreading.h"
 #include "plan/editor.h"
 
@@ -9,6 +10,13 @@ namespace plandex {
 
 void turnCurrent(Editor &editor)
 {
+    // A door turns its hinges to the other side; a window or an opening
+    // without a leaf is its own turn.
+    if (const auto opening = currentOpening(editor)) {
+        if (opening->kind == OpeningKind::Door)
+            flipHinges(editor, *opening);
+        return;
+    }
     const auto box = currentBox(editor);
     if (!box)
         return;

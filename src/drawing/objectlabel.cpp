@@ -3,6 +3,7 @@
 #include "drawing/objectsinarea.h"
 #include "drawing/roomdrawing.h"
 #include "model/objecttable.h"
+#include "openings/opening.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -128,13 +129,13 @@ QString objectSizeText(qint64 width, qint64 height)
 }
 
 void drawObjectLabels(QPainter &painter, const ObjectTable &table, const QRectF &area,
-    const QFont &font, const QColor &color)
+    const QFont &font, const QColor &color, QSize room)
 {
-    paintObjectLabels(painter, table, area, font, color, Lookup::Grid);
+    paintObjectLabels(painter, table, area, font, color, Lookup::Grid, room);
 }
 
 void paintObjectLabels(QPainter &painter, const ObjectTable &table, const QRectF &area,
-    const QFont &font, const QColor &color, Lookup lookup)
+    const QFont &font, const QColor &color, Lookup lookup, QSize room)
 {
     QFont deviceFont = font;
     if (deviceFont.pixelSize() <= 0)
@@ -155,6 +156,8 @@ void paintObjectLabels(QPainter &painter, const ObjectTable &table, const QRectF
     forEachObjectIn(
         table, area,
         [&](int row, const ObjectRect &rect) {
+            if (room.isValid() && openingOfRow(table.row(row), room))
+                return;
             const QRectF box = onDevice(toDevice.mapRect(rect.ordered()));
             if (box.height() < metrics.height() || drawn.overlaps(labelSpace(box, metrics)))
                 return;

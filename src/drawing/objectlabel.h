@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 
 class QFontMetricsF;
@@ -42,6 +43,6 @@ FittedLabel fitLabel(
 // another (in a damaged file) have such labels, and so the text laid out
 // is bounded by the device's area, not by the number of objects.
 void paintObjectLabels(QPainter &painter, const ObjectTable &table, const QRectF &area,
-    const QFont &font, const QColor &color, Lookup lookup);
+    const QFont &font, const QColor &color, Lookup lookup, QSize room = {});
 
 } // namespace plandex

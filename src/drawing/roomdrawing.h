@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 
 class QPainter;
@@ -21,8 +22,9 @@ QString objectSizeText(qint64 width, qint64 height);
 // taken as pixels) is the text's height on the device whatever the
 // transform. Each label is centred inside its object, shortened with "…"
 // when only part of it fits, left out when nothing fits, and never painted
-// outside the object.
+// outside the object. Given the room's size, the doors, windows and
+// openings of the room get no label: they are drawn as their symbols.
 void drawObjectLabels(QPainter &painter, const ObjectTable &table, const QRectF &area,
-    const QFont &font, const QColor &color);
+    const QFont &font, const QColor &color, QSize room = {});
 
 } // namespace plandex

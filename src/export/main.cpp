@@ -1,10 +1,12 @@
 // plandex-export: a room file as a PDF or PNG sheet, without a window.
 
 #include "export/exportarguments.h"
+#include "files/filepath.h"
 #include "files/komfile.h"
 #include "files/wholefile.h"
 #include "language/language.h"
 #include "model/objecttable.h"
+#include "model/visibletext.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -52,9 +54,10 @@ int main(int argc, char *argv[])
     // Before the arguments, whose complaints are in the user's language.
     useLanguage(userLanguage());
 
+    // Paths keep their bytes, UTF-8 or not.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << pathFromBytes(argv[i]);
     const ExportArguments args = parseExportArguments(arguments);
     if (args.help) {
         std::fputs(usage, stdout);
@@ -65,10 +68,13 @@ int main(int argc, char *argv[])
 
     const WholeFile file = ReadWholeFile(args.room);
     if (file.problem != ReadProblem::None)
-        return fail(PlandexExport::tr("%1: не удалось прочитать файл").arg(args.room));
+        return fail(PlandexExport::tr("%1: не удалось прочитать файл").arg(visibleText(args.room)));
     const KomReadResult read = readKom(file.bytes);
     if (read.error)
-        return fail(QStringLiteral("%1: %2").arg(args.room, read.error.describe()));
+        return fail(QStringLiteral("%1: %2").arg(visibleText(args.room), read.error.describe()));
+    // The sheet would take the room file's place, by its name or a link.
+    if (isSameFile(args.room, args.out))
+        return fail(PlandexExport::tr("%1: это сам файл комнаты").arg(visibleText(args.out)));
 
     ObjectTable table;
     std::vector<ObjectTable::Row> rows;
@@ -88,6 +94,6 @@ int main(int argc, char *argv[])
                         .arg(request.options.scale));
     const QString reason = writeSheet(args.format, args.out, table, room, request);
     if (!reason.isEmpty())
-        return fail(QStringLiteral("%1: %2").arg(args.out, reason));
+        return fail(QStringLiteral("%1: %2").arg(visibleText(args.out), reason));
     return 0;
 }

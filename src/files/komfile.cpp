@@ -1,5 +1,6 @@
 #include "files/komfile.h"
 
+#include "files/wholefile.h"
 #include "model/codepage.h"
 #include "model/numberreading.h"
 #include "model/pairtext.h"
@@ -17,6 +18,8 @@ constexpr char16_t recordMark = 0x01;
 constexpr char16_t nameEnd = 0x02;
 constexpr char16_t pairEnd = 0x03;
 constexpr qsizetype headerLength = sizeof komHeader - 1;
+// The most characters of a file one character of a name takes: "&#65535;".
+constexpr qsizetype longestReference = 8;
 
 bool isMark(char16_t c)
 {
@@ -128,9 +131,14 @@ KomReadResult readKom(const QByteArray &bytes, PairBlanks blanks)
             QStringView field = QStringView(text).sliced(pos, end - pos);
             if (f > 0 && blanks == PairBlanks::Trim)
                 field = trimBlanks(field);
-            if (field.size() > (f == 0 ? komMaxNameLength : komMaxPairLength))
+            // A name's references are read only from a field that can hold
+            // no more characters than a name may have.
+            const qsizetype longest
+                = f == 0 ? komMaxNameLength * longestReference : komMaxPairLength;
+            if (field.size() <= longest)
+                parts[f] = f == 0 ? withoutCharacterReferences(field) : field.toString();
+            if (field.size() > longest || (f == 0 && parts[f].size() > komMaxNameLength))
                 return failed(f == 0 ? KomProblem::LongName : KomProblem::LongPair, pos, object);
-            parts[f] = field.toString();
             pos = end + 1;
         }
         room.objects.push_back({std::move(parts[0]), std::move(parts[1]), std::move(parts[2])});
@@ -153,7 +161,7 @@ KomWriteResult writeKom(const KomRoom &room)
     text += QString::number(room.height);
     for (const KomRoom::Object &o : room.objects) {
         text += QChar(recordMark);
-        text += o.name;
+        appendWithCharacterReferences(text, o.name);
         text += QChar(nameEnd);
         text += o.x;
         text += QChar(pairEnd);
@@ -192,6 +200,12 @@ KomWriteResult writeKom(const KomRoom &room)
     }
     result.bytes = std::move(*bytes);
     result.bytes += "\r\n";
+    // Names written as references can make a file larger than any reader
+    // takes.
+    if (result.bytes.size() > maxWholeFileSize) {
+        result.bytes.clear();
+        result.error = {KomProblem::TooLarge, -1, -1};
+    }
     return result;
 }
 
@@ -234,6 +248,9 @@ QString KomError::describe() const
         return QCoreApplication::translate("KomError", "имя %1 длиннее %2 символов")
             .arg(which)
             .arg(komMaxNameLength);
+    case KomProblem::TooLarge:
+        return QCoreApplication::translate("KomError", "файл комнаты был бы больше %1 МБ")
+            .arg(maxWholeFileSize / (qint64(1024) * 1024));
     case KomProblem::LongPair:
         return QCoreApplication::translate("KomError", "координаты %1 длиннее %2 символов")
             .arg(which)

@@ -45,10 +45,12 @@ enum class KomProblem {
     StrayMark,
     // Reading: more objects than the table can hold.
     TooManyObjects,
-    // Writing: a name or pair text holds a record mark or a character
-    // the code page cannot hold.
+    // Writing: a name holds a record mark, or a pair text a record mark or
+    // a character the code page cannot hold.
     UnwritableName,
     UnwritablePair,
+    // Writing: the file would be larger than a reader takes.
+    TooLarge,
     // Reading and writing: a name or pair text longer than a file may hold.
     LongName,
     LongPair,
@@ -71,8 +73,8 @@ inline constexpr int komMaxSide = 4096;
 // The object table counts in 16-bit signed numbers.
 inline constexpr int komMaxObjects = 32767;
 // The longest object name a room may hold, and the longest pair text, in
-// characters: no file can make the list and the window measure megabytes
-// of text.
+// characters (a name's as the table holds it, references read): no file
+// can make the list and the window measure megabytes of text.
 inline constexpr int komMaxNameLength = 1000;
 inline constexpr int komMaxPairLength = 64;
 // The header every room file begins with.
@@ -90,7 +92,8 @@ enum class PairBlanks { Trim, Keep };
 
 // Reads a whole room file. Everything is checked before a room is given
 // back, so a room that reads also writes and reads back the same. CR and
-// LF at the very end are ignored; names keep the blanks at their ends.
+// LF at the very end are ignored; names keep the blanks at their ends, and
+// their character references are read (see withoutCharacterReferences).
 KomReadResult readKom(const QByteArray &bytes, PairBlanks blanks = PairBlanks::Trim);
 
 // The file without the CR and LF bytes at its very end, which count nowhere.
@@ -105,7 +108,8 @@ struct KomWriteResult {
 };
 
 // Writes a room as the bytes of a room file, or refuses a name or pair
-// text that would not read back the same or is too long.
+// text that would not read back the same or is too long. A name's
+// characters that the code page cannot hold are written as references.
 KomWriteResult writeKom(const KomRoom &room);
 
 } // namespace plandex

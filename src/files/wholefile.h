@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/filepath.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,7 +9,7 @@ namespace plandex {
 
 // Larger files are never room files; reading them whole would only waste
 // memory.
-inline constexpr qint64 maxWholeFileSize = 64 * 1024 * 1024;
+inline constexpr qint64 maxWholeFileSize = qint64(64) * 1024 * 1024;
 
 enum class ReadProblem { None, Missing, NotRegular, TooLarge, Unreadable };
 
@@ -16,13 +18,14 @@ struct WholeFile {
     ReadProblem problem = ReadProblem::None;
 };
 
-// The whole content of a regular file of at most maxWholeFileSize bytes.
-// Anything else (a folder, a fifo, a device) is refused before it is
-// opened, so that reading can never block.
-WholeFile ReadWholeFile(const QString &path);
+// The whole content of a regular file of at most limit bytes. Anything
+// else (a folder, a fifo, a device, with Links::Refuse a link) is refused
+// before it is opened, so that reading can never block.
+WholeFile ReadWholeFile(
+    const QString &path, Links links = Links::Follow, qint64 limit = maxWholeFileSize);
 
 // Writes bytes as the whole content of the file, safely (see
 // saveFileSafely); returns why it failed, or an empty text.
-QString WriteWholeFile(const QString &path, const QByteArray &bytes);
+QString WriteWholeFile(const QString &path, const QByteArray &bytes, Links links = Links::Follow);
 
 } // namespace plandex

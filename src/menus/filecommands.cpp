@@ -1,6 +1,7 @@
 #include "menus/filecommands.h"
 
 #include "menus/commandmenu.h"
+#include "model/visibletext.h"
 #include "plan/editor.h"
 
 #include <QAbstractButton>
@@ -32,13 +33,9 @@ QString roomFileItemText(const QString &path)
 {
     if (path.isEmpty())
         return FileCommands::tr("Файл: не сохранён");
-    QString name = QFileInfo(path).fileName();
-    // A menu item takes "&" as the mark of its access key and a tab as the
-    // start of its shortcut.
-    for (QChar &c : name) {
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char('?');
-    }
+    // A menu item takes "&" as the mark of its access key and a tab (shown
+    // as an escape) as the start of its shortcut.
+    QString name = visibleText(QFileInfo(path).fileName());
     name.replace(QLatin1Char('&'), QLatin1String("&&"));
     return FileCommands::tr("Файл: %1").arg(name);
 }

@@ -1,12 +1,15 @@
 #include "menus/objectcommands.h"
 
 #include "commands/objectcommands.h"
+#include "commands/openingcommands.h"
 #include "menus/commandmenu.h"
 #include "placement/furniture.h"
 #include "plan/editor.h"
 
 #include <QCoreApplication>
 #include <QMenu>
+
+#include <utility>
 
 namespace plandex {
 
@@ -57,6 +60,15 @@ void addPieces(Editor &e, CommandMenu &menu)
                 addPiece(e, title, size, menu.planPoint());
             });
     }
+    pieces->addSeparator();
+    const std::pair<OpeningKind, const char *> openings[] = {
+        {OpeningKind::Door, QT_TRANSLATE_NOOP("ObjectCommands", "Дверь")},
+        {OpeningKind::Window, QT_TRANSLATE_NOOP("ObjectCommands", "Окно")},
+        {OpeningKind::Passage, QT_TRANSLATE_NOOP("ObjectCommands", "Проём")},
+    };
+    for (const auto &opening : openings)
+        menu.addTo(pieces, ObjectCommands::tr(opening.second), {},
+            [&e, &menu, kind = opening.first] { addOpening(e, kind, menu.planPoint()); });
 }
 
 } // namespace

@@ -7,8 +7,9 @@
 
 namespace plandex {
 
-// Room files hold 8-bit text in the Windows-1251 code page. A character
-// the code page cannot hold is written as the encoder's substitute byte.
+// Room files hold 8-bit text in the Windows-1251 code page. toCodePage
+// writes a character the code page cannot hold as the encoder's substitute
+// byte; names go through withCharacterReferences first and lose nothing.
 QByteArray toCodePage(const QString &text);
 QString fromCodePage(const QByteArray &bytes);
 
@@ -24,9 +25,19 @@ CodePageText decodeCodePage(QByteArrayView bytes);
 // character has no byte of its own in the code page.
 std::optional<QByteArray> encodeCodePage(QStringView text);
 
+// Appends a name as the code page can hold it whole: each character the
+// code page cannot hold as a numeric character reference of its code point
+// ("&#233;"), and each "&" that begins text of that form ("&#65;") as
+// "&#38;", so that no text of the name is taken for a reference. A name
+// with neither is appended as it is.
+void appendWithCharacterReferences(QString &out, QStringView name);
+// The name again: "&#38;" is "&", and "&#N;" the character N when the code
+// page cannot hold it; any other text stays as written, so a file of an
+// older writer reads as it always did.
+QString withoutCharacterReferences(QStringView text);
+
 // An object's name as the room file will keep it: control characters
-// (which would break the file's record marks) removed, characters the code
-// page cannot hold replaced by "?".
+// (which would break the file's record marks) removed.
 QString cleanObjectName(const QString &typed);
 
 } // namespace plandex

@@ -121,7 +121,7 @@ QVariant ObjectTable::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= count())
         return {};
     if (role == Qt::DisplayRole)
-        return name(index.row());
+        return m_shownName ? m_shownName(row(index.row())) : name(index.row());
     return {};
 }
 

@@ -6,6 +6,7 @@
 #include <QAbstractListModel>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace plandex {
@@ -78,6 +79,9 @@ public:
     const QString &savedIndex() const { return m_savedIndex; }
     void setSavedIndex(const QString &text) { m_savedIndex = text; }
 
+    // What the list shows for a row: its name, unless this says otherwise.
+    void setShownName(std::function<QString(const Row &)> shown) { m_shownName = std::move(shown); }
+
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
@@ -94,6 +98,7 @@ private:
     std::vector<Row> m_rows;
     int m_selection = -1;
     QString m_savedIndex;
+    std::function<QString(const Row &)> m_shownName;
     SpatialIndex m_index {*this};
 };
 

@@ -1,5 +1,6 @@
 #include "plan/editor.h"
 
+#include "model/codepage.h"
 #include "model/geometry.h"
 #include "plan/colors.h"
 
@@ -18,10 +19,24 @@ QString objectNamePrompt()
         "Editor", "Введите название этого объекта\r\n(Например 'Диван')");
 }
 
+QString askObjectName(Prompts &prompts, const QString &initial)
+{
+    QString name = cleanObjectName(prompts.input(objectNamePrompt(), initial));
+    while (hasOpeningMarker(name)) {
+        prompts.message(
+            QCoreApplication::translate("Editor", "Название не может начинаться со знака %1!")
+                .arg(openingMarker));
+        name = cleanObjectName(prompts.input(objectNamePrompt(), name));
+    }
+    return name;
+}
+
 Editor::Editor(WindowPort &window, Prompts &prompts)
     : m_window(window)
     , m_prompts(prompts)
 {
+    m_table.setShownName(
+        [this](const ObjectTable::Row &row) { return shownName(row, m_K.size()); });
     QObject::connect(&m_table, &ObjectTable::clicked, [this] { L_Click(); });
     QObject::connect(&m_table, &ObjectTable::selectionChanged, [this] { Timer1_Timer(); });
 }
@@ -91,7 +106,7 @@ void Editor::showSize32(qint64 w, qint64 h)
 
 void Editor::fillObj(int rgb)
 {
-    m_K.fillBox(m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom, rgb);
+    paintBox({m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom}, rgb);
 }
 
 void Editor::fillPreview(int rgb)

@@ -5,6 +5,7 @@
 #include "model/edges.h"
 #include "model/objecttable.h"
 #include "model/windowstate.h"
+#include "openings/opening.h"
 #include "plan/plansurface.h"
 #include "plan/windowport.h"
 
@@ -23,6 +24,10 @@ inline const QString mainCaption = QStringLiteral("My Plandex");
 // Texts of the editor that other parts show too.
 QString badFileMessage();
 QString objectNamePrompt();
+// Asks for an object's name, initial filled in, as the room file keeps it;
+// a name starting with the openings' marker is refused and asked again.
+// Empty on Cancel.
+QString askObjectName(Prompts &prompts, const QString &initial = {});
 
 // Mouse buttons as the handlers see them, summed when several are down.
 namespace buttons {
@@ -34,6 +39,15 @@ inline constexpr int middle = 4;
 // The state of the main window and the logic that edits it: the object
 // table, the plan K with its snapshot tmpPic, and the window variables.
 // It reaches the window only through WindowPort and Prompts.
+class Editor;
+
+// The opening row `row` stands for in the editor's room; empty for an
+// object or no row. currentOpening for the selected row.
+std::optional<Opening> rowOpening(const Editor &editor, int row);
+std::optional<Opening> currentOpening(const Editor &editor);
+// How the list and the window name a row ("Дверь 80" for an opening).
+QString shownRowName(const Editor &editor, int row);
+
 class Editor final : private HistoryTarget
 {
 public:
@@ -180,7 +194,20 @@ private:
     void commitPreview();
     // A grabbed object's drag ends without a commit: its preview goes.
     void dropPreview();
+    // The current object in an object colour: an opening's symbol in the
+    // colour of its own that stands for it, black erasing it.
     void fillObj(int rgb);
+    void paintBox(const Edges &box, int rgb);
+    void paintOpening(const Opening &opening, int rgb);
+    // The opening whose area is exactly box, if a row holds one.
+    std::optional<Opening> openingWithArea(const Edges &box) const;
+    // The lowest opening row whose symbol covers the point; -1 for none.
+    int openingRowAt(double X, double Y) const;
+    // A grabbed opening follows the mouse along its wall or onto the
+    // nearest other one.
+    void pressOpening(const Opening &opening);
+    void moveOpening(double X, double Y);
+    void releaseOpening();
     void fillPreview(int rgb);
     void outlinePreview(int rgb);
     // Puts the room of a sound file on the plan, as belonging to file.
@@ -197,6 +224,12 @@ private:
     // A drag's preview is on the plan where the table has no such object;
     // only a redraw takes it off.
     bool m_previewShown = false;
+    // The opening grabbed in move mode, as it was and where its preview is.
+    struct OpeningDrag {
+        Opening original;
+        Opening preview;
+    };
+    std::optional<OpeningDrag> m_openingDrag;
     bool m_sliding = false;
     QString m_roomFile;
     bool m_offerRoomFile = false;

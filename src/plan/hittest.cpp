@@ -38,8 +38,14 @@ void Editor::testpoz(double X, double Y)
                 hit = i;
         }
     }
+    // Beside a strip, a door's, window's or opening's mark picks it.
+    if (hit < 0) {
+        hit = openingRowAt(X, Y);
+        if (hit >= 0)
+            loadRow(m_table, hit, m_state);
+    }
     if (held && !(hit >= 0 && box(m_state) == heldBox))
-        m_K.fillBox(heldBox[0], heldBox[1], heldBox[2], heldBox[3], colors::blue);
+        paintBox({heldBox[0], heldBox[1], heldBox[2], heldBox[3]}, colors::blue);
     const WindowState &s = m_state;
     if (hit >= 0) {
         m_table.select(hit);

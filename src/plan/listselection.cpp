@@ -1,4 +1,5 @@
 #include "model/geometry.h"
+#include "model/visibletext.h"
 #include "plan/colors.h"
 #include "plan/editor.h"
 
@@ -27,7 +28,7 @@ void Editor::DelObj_Click()
 {
     if (!m_prompts.confirm(
             QCoreApplication::translate("Editor", "Вы действительно хотите удалить %1?")
-                .arg(m_table.selectedName())))
+                .arg(visibleText(shownRowName(*this, m_table.selection())))))
         return;
     const int row = m_table.selection();
     m_table.setSavedIndex(QString::number(row));

@@ -66,6 +66,10 @@ void Editor::moveCreate(double X, double Y)
 
 void Editor::moveObject(double X, double Y)
 {
+    if (m_openingDrag) {
+        moveOpening(X, Y);
+        return;
+    }
     WindowState &s = m_state;
     // Only a movement in both directions counts.
     if (X == s.pressX || Y == s.pressY || s.pressX == -1)

@@ -7,6 +7,7 @@ namespace plandex {
 void Editor::K_MouseDown(int button, int /*shift*/, double X, double Y)
 {
     m_state.tmpStr = QStringLiteral("HElaga");
+    m_openingDrag.reset();
     m_window.setCaption(mainCaption);
     m_window.setListVisible(false);
     // A press while a drag's preview is still shown (another button
@@ -46,9 +47,11 @@ void Editor::pressGrab(int button, double X, double Y)
     const bool moving = m_state.mode == EditMode::Move;
     testpoz(X, Y);
     // Move mode also wants an object's colour under the cursor; resize
-    // mode trusts the hit test alone.
+    // mode trusts the hit test alone. An opening is moved from anywhere on
+    // its swing or mark, and its size is no mouse's business.
+    const auto opening = currentOpening(*this);
     const bool grab = button == buttons::left && m_table.selection() != -1
-        && (!moving || m_K.point(X, Y) != colors::black);
+        && (opening ? moving : (!moving || m_K.point(X, Y) != colors::black));
     if (!grab) {
         if (moving)
             m_window.setPlanCursor(PlanCursor::Arrow);
@@ -57,11 +60,15 @@ void Editor::pressGrab(int button, double X, double Y)
         showSize(m_K.width(), m_K.height());
         return;
     }
-    m_window.setCaption(mainCaption + " - " + m_table.selectedName());
+    m_window.setCaption(mainCaption + " - " + shownRowName(*this, m_table.selection()));
     if (moving)
         m_window.setPlanCursor(PlanCursor::Move);
     assignIfRead(m_state.pressX, roundToInt32(X));
     assignIfRead(m_state.pressY, roundToInt32(Y));
+    if (opening) {
+        pressOpening(*opening);
+        return;
+    }
     // Cut the object out for the snapshot, then show it again as the one
     // being dragged.
     fillObj(colors::black);

@@ -1,4 +1,3 @@
-#include "model/codepage.h"
 #include "model/geometry.h"
 #include "model/pairtext.h"
 #include "plan/colors.h"
@@ -36,7 +35,9 @@ void Editor::K_MouseUp(int /*button*/, int /*shift*/, double X, double Y)
         m_K.saveUnder();
     }
 
-    if (s.mode == EditMode::Move) {
+    if (s.mode == EditMode::Move && m_openingDrag) {
+        releaseOpening();
+    } else if (s.mode == EditMode::Move) {
         if (s.dragDX == 0 || s.dragDY == 0 || s.pressX == -1 || s.pressY == -1) {
             dropPreview();
             return;
@@ -69,7 +70,7 @@ void Editor::releaseCreate()
     if (!m_bandAccepted) {
         cancelCreation();
     } else {
-        s.tmpStr = cleanObjectName(m_prompts.input(objectNamePrompt()));
+        s.tmpStr = askObjectName(m_prompts);
         if (s.tmpStr.isEmpty()) {
             cancelCreation();
         } else {

@@ -1,4 +1,5 @@
 #include "model/geometry.h"
+#include "openings/takengaps.h"
 #include "plan/colors.h"
 #include "plan/editor.h"
 
@@ -18,12 +19,19 @@ void Editor::OBNOV()
     // A number that does not fit leaves the one read before it in place.
     // All boxes are blue, so they are drawn together: a file of boxes over
     // the whole room costs no more than one pass over the plan.
+    // Openings go first: their marks beside a strip lie on floor that the
+    // furniture may cover.
+    TakenGaps gaps;
     const int rows = m_table.count();
     std::vector<PlanSurface::Box> boxes;
     boxes.reserve(size_t(rows));
     for (int i = 0; i < rows; ++i) {
         loadRow(m_table, i, m_state);
-        boxes.push_back({m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom});
+        const auto opening = openingOfRow(m_table.row(i), m_K.size());
+        if (!opening)
+            boxes.push_back({m_state.objLeft, m_state.objTop, m_state.objRight, m_state.objBottom});
+        else if (gaps.take(*opening))
+            paintOpening(*opening, colors::blue);
     }
     m_K.fillBoxes(boxes, colors::blue);
     if (rows > 0)

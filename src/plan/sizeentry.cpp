@@ -27,6 +27,10 @@ void Editor::sizeDialogFromLabels()
 
 void Editor::vvod(double a, double b)
 {
+    // An opening's size is its width on its wall, which the size dialog
+    // does not know.
+    if (currentOpening(*this))
+        return;
     WindowState &s = m_state;
     const qint32 cornerX = s.objLeft, cornerY = s.objTop;
     const double right = double(s.objLeft) + a, bottom = double(s.objTop) + b;

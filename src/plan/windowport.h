@@ -35,6 +35,9 @@ public:
     virtual ~Prompts() = default;
     // A message with an OK button.
     virtual void message(const QString &text) = 0;
+    // A short sound, for a key that cannot act: no box to take the keys
+    // pressed after it.
+    virtual void beep() = 0;
     // Yes (the default) and No; true for Yes.
     virtual bool confirm(const QString &text) = 0;
     // Yes (the default), No and Cancel (Esc, and the close box).

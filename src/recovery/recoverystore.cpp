@@ -2,85 +2,18 @@
 
 #include "files/safesave.h"
 #include "files/wholefile.h"
+#include "model/visibletext.h"
+#include "recovery/recoveryfiles.h"
 
-#include <QDateTime>
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSet>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace plandex {
 
-namespace {
-
-const QString roomSuffix = QStringLiteral("kom");
-const QString pathSuffix = QStringLiteral("path");
-const QString lockSuffix = QStringLiteral("lock");
-// No file system gives a longer path.
-constexpr qsizetype maxPathBytes = 4096;
-
-QString fileOf(const QString &folder, const QString &id, const QString &suffix)
-{
-    return folder + u'/' + id + u'.' + suffix;
-}
-
-int openLock(const QString &path, int flags)
-{
-    return ::open(QFile::encodeName(path).constData(), flags | O_RDWR | O_CLOEXEC, 0600);
-}
-
-// A lock taken on a file that was removed meanwhile guards nothing.
-bool stillNamed(int fd, const QString &path)
-{
-    struct stat held;
-    struct stat named;
-    return ::fstat(fd, &held) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0
-        && held.st_dev == named.st_dev && held.st_ino == named.st_ino;
-}
-
-// The lock file at path, locked without waiting; -1 when another process
-// holds it or it cannot be had. A missing lock file is made when create
-// says so.
-int takeLock(const QString &path, bool create)
-{
-    int fd = openLock(path, 0);
-    if (fd < 0 && errno == ENOENT && create)
-        fd = openLock(path, O_CREAT | O_EXCL);
-    if (fd < 0)
-        return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !stillNamed(fd, path)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-bool removeIfThere(const QString &path)
-{
-    return QFile::remove(path) || !QFileInfo::exists(path);
-}
-
-// The path file: the path's bytes and a line end, nothing else.
-std::optional<QString> readFilePath(const QString &path)
-{
-    const WholeFile whole = ReadWholeFile(path);
-    if (whole.problem == ReadProblem::Missing)
-        return QString();
-    const QByteArray &b = whole.bytes;
-    if (whole.problem != ReadProblem::None || b.size() < 2 || b.size() > maxPathBytes + 1
-        || !b.startsWith('/') || b.indexOf('\n') != b.size() - 1 || b.contains('\0'))
-        return std::nullopt;
-    return QFile::decodeName(b.chopped(1));
-}
-
-} // namespace
+using namespace recoveryfiles;
 
 RecoveryLeftover::RecoveryLeftover(QString folder, QString id, int lockFd)
     : m_folder(std::move(folder))
@@ -96,27 +29,27 @@ RecoveryLeftover::~RecoveryLeftover()
 
 QString RecoveryLeftover::roomPath() const
 {
-    return fileOf(m_folder, m_id, roomSuffix);
+    return fileOf(m_folder, m_id, room);
 }
 
 std::optional<RecoveredRoom> RecoveryLeftover::read() const
 {
-    const WholeFile whole = ReadWholeFile(roomPath());
+    const WholeFile whole = ReadWholeFile(roomPath(), Links::Refuse);
     if (whole.problem != ReadProblem::None)
         return std::nullopt;
-    KomReadResult room = readKom(whole.bytes, PairBlanks::Keep);
-    std::optional<QString> file = readFilePath(fileOf(m_folder, m_id, pathSuffix));
-    if (room.error || !file)
+    KomReadResult kom = readKom(whole.bytes, PairBlanks::Keep);
+    if (kom.error)
         return std::nullopt;
-    return RecoveredRoom {std::move(room.room), std::move(*file)};
+    const WholeFile pathText = ReadWholeFile(fileOf(m_folder, m_id, path), Links::Refuse);
+    return RecoveredRoom {std::move(kom.room), fileOfPathText(pathText.bytes)};
 }
 
 void RecoveryLeftover::remove()
 {
     // The room first: a path or a lock file without it offers nothing.
-    QFile::remove(roomPath());
-    QFile::remove(fileOf(m_folder, m_id, pathSuffix));
-    QFile::remove(fileOf(m_folder, m_id, lockSuffix));
+    removeFile(roomPath());
+    removeFile(fileOf(m_folder, m_id, path));
+    removeFile(fileOf(m_folder, m_id, lock));
 }
 
 QString RecoveryStore::defaultFolder()
@@ -131,24 +64,16 @@ QString RecoveryStore::defaultFolder()
 RecoveryStore::RecoveryStore(const QString &folder)
     : m_folder(folder)
 {
-    if (!QDir().mkpath(folder))
-        return;
-    // Rooms are the user's own business.
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    for (int attempt = 0; attempt < 8 && m_lockFd < 0; ++attempt) {
-        m_id = QStringLiteral("%1-%2")
-                   .arg(::getpid())
-                   .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'));
+    const QString unusable = makeOwnFolder(folder);
+    for (int attempt = 0; unusable.isEmpty() && attempt < 8 && m_lockFd < 0; ++attempt) {
+        m_id = newId();
         // A fresh name: an existing file of that name is another copy's.
-        const QString lock = fileOf(m_folder, m_id, lockSuffix);
-        const int fd = openLock(lock, O_CREAT | O_EXCL);
-        if (fd < 0)
-            continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && stillNamed(fd, lock))
-            m_lockFd = fd;
-        else
-            ::close(fd);
+        m_lockFd = takeLock(fileOf(m_folder, m_id, lock), true, true);
     }
+    if (!isActive())
+        m_problem = QCoreApplication::translate("RecoveryStore", "Папка %1 недоступна\n%2")
+                        .arg(visibleText(folder),
+                            unusable.isEmpty() ? saveFailureReason(errno) : unusable);
 }
 
 RecoveryStore::~RecoveryStore()
@@ -158,13 +83,13 @@ RecoveryStore::~RecoveryStore()
     discard();
     m_worker.wait();
     // Still locked while it goes, so no other copy takes it for a dead one's.
-    QFile::remove(fileOf(m_folder, m_id, lockSuffix));
+    removeFile(fileOf(m_folder, m_id, lock));
     ::close(m_lockFd);
 }
 
 QString RecoveryStore::roomPath() const
 {
-    return fileOf(m_folder, m_id, roomSuffix);
+    return fileOf(m_folder, m_id, room);
 }
 
 void RecoveryStore::spliceRows(int first, int removed, std::vector<KomRoom::Object> inserted)
@@ -208,31 +133,52 @@ void RecoveryStore::waitUntilDone()
     m_worker.wait();
 }
 
+bool RecoveryStore::isKept() const
+{
+    const std::lock_guard lock(m_reportMutex);
+    return m_kept;
+}
+
+void RecoveryStore::onWritten(std::function<void(const QString &)> report)
+{
+    const std::lock_guard lock(m_reportMutex);
+    m_report = std::move(report);
+}
+
+void RecoveryStore::report(const QString &failure)
+{
+    const std::lock_guard lock(m_reportMutex);
+    m_kept = failure.isEmpty();
+    if (m_report)
+        m_report(failure);
+}
+
 void RecoveryStore::write(const QString &file)
 {
-    // The table holds nothing a room file cannot.
     const KomWriteResult bytes = writeKom(m_room);
     if (bytes.error)
-        return;
+        return report(bytes.error.describe());
     // The path first, so that a room never lacks the path it has. Killed
     // between the two, the last room but one is kept with the new path,
     // which changes no more than where saving starts.
     if (m_fileWritten != file) {
-        const QString path = fileOf(m_folder, m_id, pathSuffix);
-        const bool written = file.isEmpty()
-            ? removeIfThere(path)
-            : WriteWholeFile(path, QFile::encodeName(file) + '\n').isEmpty();
-        if (!written)
-            return;
+        const QString pathFile = fileOf(m_folder, m_id, path);
+        const QByteArray text = pathFileText(file);
+        const QString failure = text.isEmpty()
+            ? (removeFile(pathFile) ? QString() : saveFailureReason(errno))
+            : WriteWholeFile(pathFile, text, Links::Refuse);
+        if (!failure.isEmpty())
+            return report(saveFailureMessage(pathFile, failure));
         m_fileWritten = file;
     }
-    WriteWholeFile(roomPath(), bytes.bytes);
+    const QString failure = WriteWholeFile(roomPath(), bytes.bytes, Links::Refuse);
+    report(failure.isEmpty() ? failure : saveFailureMessage(roomPath(), failure));
 }
 
 void RecoveryStore::erase()
 {
-    QFile::remove(roomPath());
-    QFile::remove(fileOf(m_folder, m_id, pathSuffix));
+    removeFile(roomPath());
+    removeFile(fileOf(m_folder, m_id, path));
     m_fileWritten.reset();
 }
 
@@ -241,33 +187,33 @@ std::unique_ptr<RecoveryLeftover> RecoveryStore::claimNewestLeftover()
     if (!isActive())
         return nullptr;
     QSet<QString> ids;
-    for (const QString &name : QDir(m_folder).entryList(QDir::Files | QDir::Hidden)) {
-        const qsizetype dot = name.indexOf(u'.');
-        const QString suffix = name.mid(dot + 1);
-        if (dot > 0 && (suffix == roomSuffix || suffix == pathSuffix || suffix == lockSuffix))
-            ids.insert(name.left(dot));
+    const QStringList names
+        = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (const std::optional<QString> id = idOf(name))
+            ids.insert(*id);
     }
     ids.remove(m_id);
 
     std::unique_ptr<RecoveryLeftover> newest;
-    QDateTime newestTime;
+    qint64 newestTime = 0;
     for (const QString &id : std::as_const(ids)) {
         // Its owner made the lock file before anything else: without one,
         // the owner is gone too.
-        const int fd = takeLock(fileOf(m_folder, id, lockSuffix), true);
+        const int fd = takeLock(fileOf(m_folder, id, lock), true);
         if (fd < 0)
             continue;
         auto left = std::make_unique<RecoveryLeftover>(m_folder, id, fd);
         // Looked at only now that it is held: its owner may have cleaned up
         // since the folder was listed.
-        const QFileInfo room(left->roomPath());
-        if (!room.exists()) {
+        const std::optional<qint64> time = modifiedAt(left->roomPath());
+        if (!time) {
             left->remove();
             continue;
         }
-        if (!newest || room.lastModified() > newestTime) {
+        if (!newest || *time > newestTime) {
             newest = std::move(left);
-            newestTime = room.lastModified();
+            newestTime = *time;
         }
     }
     return newest;

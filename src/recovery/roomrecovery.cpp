@@ -4,8 +4,20 @@
 #include "recovery/recoverystore.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace plandex {
+
+namespace {
+
+QString notKeptMessage(const QString &why)
+{
+    return QCoreApplication::translate(
+        "RoomRecovery", "Несохранённые изменения не сохраняются на случай сбоя.\n%1")
+        .arg(why);
+}
+
+} // namespace
 
 RoomRecovery::RoomRecovery(Editor &editor, RecoveryStore &store)
     : m_editor(editor)
@@ -36,6 +48,12 @@ RoomRecovery::RoomRecovery(Editor &editor, RecoveryStore &store)
             m_store.spliceRows(0, -1, komObjects(m_editor.table()));
     });
 
+    // Told on the writing thread; heard on this one.
+    store.onWritten([this](const QString &failure) {
+        QMetaObject::invokeMethod(
+            this, [this, failure] { written(failure); }, Qt::QueuedConnection);
+    });
+
     const QUndoStack &stack = editor.history().stack();
     connect(&stack, &QUndoStack::indexChanged, this, &RoomRecovery::follow);
     // A step onto or off the saved state raises both signals, the index
@@ -44,6 +62,12 @@ RoomRecovery::RoomRecovery(Editor &editor, RecoveryStore &store)
         if (m_followed != followedState())
             follow();
     });
+}
+
+RoomRecovery::~RoomRecovery()
+{
+    m_store.onWritten({});
+    dropLeftover();
 }
 
 std::pair<int, bool> RoomRecovery::followedState() const
@@ -59,15 +83,51 @@ void RoomRecovery::follow()
         m_store.spliceRows(
             0, -1, modified ? komObjects(m_editor.table()) : std::vector<KomRoom::Object>());
     m_rowsKept = modified;
-    if (modified)
+    if (modified && !m_store.isActive() && !m_toldInactive) {
+        m_toldInactive = true;
+        tell(notKeptMessage(m_store.problem()));
+    }
+    if (modified) {
         m_store.keep(m_editor.K().width(), m_editor.K().height(), m_editor.roomFile());
-    else
+    } else {
         m_store.discard();
+        // Saved: the room is safe in its file.
+        dropLeftover();
+    }
+}
+
+void RoomRecovery::written(const QString &failure)
+{
+    if (failure.isEmpty())
+        dropLeftover();
+    if (failure.isEmpty() == !m_toldFailing)
+        return;
+    m_toldFailing = !failure.isEmpty();
+    tell(m_toldFailing ? notKeptMessage(failure)
+                       : QCoreApplication::translate("RoomRecovery",
+                           "Несохранённые изменения снова сохраняются на случай сбоя."));
+}
+
+void RoomRecovery::tell(const QString &text)
+{
+    // A box in the middle of a drag would take the mouse from it.
+    if (m_editor.state().tmpStr == QLatin1String("HElaga") && m_editor.K().saving()) {
+        QTimer::singleShot(250, this, [this, text] { tell(text); });
+        return;
+    }
+    m_editor.prompts().message(text);
+}
+
+void RoomRecovery::dropLeftover()
+{
+    if (m_leftover)
+        m_leftover->remove();
+    m_leftover.reset();
 }
 
 bool RoomRecovery::offerLeftover(Prompts &prompts)
 {
-    const std::unique_ptr<RecoveryLeftover> left = m_store.claimNewestLeftover();
+    std::unique_ptr<RecoveryLeftover> left = m_store.claimNewestLeftover();
     if (!left)
         return false;
     if (!prompts.confirm(QCoreApplication::translate(
@@ -82,9 +142,12 @@ bool RoomRecovery::offerLeftover(Prompts &prompts)
         return false;
     }
     m_editor.recoverRoom(room->room, room->file);
-    // This copy's own recovery file is on disk before the old one goes.
+    // The old copy goes only once this copy's own is on disk; until then it
+    // stays, held, for a later start.
     m_store.waitUntilDone();
-    left->remove();
+    m_leftover = std::move(left);
+    if (m_store.isKept())
+        dropLeftover();
     return true;
 }
 

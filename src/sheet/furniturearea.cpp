@@ -1,6 +1,8 @@
 #include "sheet/furniturearea.h"
 
 #include "drawing/objectsinarea.h"
+#include "model/objecttable.h"
+#include "openings/opening.h"
 
 #include <algorithm>
 #include <vector>
@@ -69,7 +71,10 @@ qint64 furnitureArea(const ObjectTable &table, QSize room)
     const QRectF floor(0, 0, room.width(), room.height());
     forEachObjectIn(
         table, floor,
-        [&](int, const ObjectRect &r) {
+        [&](int row, const ObjectRect &r) {
+            // A door's swing is floor kept free, not furniture.
+            if (openingOfRow(table.row(row), room))
+                return;
             const qint64 x1 = std::max<qint64>(0, std::min(r.left, r.right));
             const qint64 x2 = std::min<qint64>(room.width(), std::max(r.left, r.right));
             const qint64 y1 = std::max<qint64>(0, std::min(r.top, r.bottom));

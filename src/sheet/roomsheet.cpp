@@ -4,7 +4,9 @@
 #include "drawing/objectsinarea.h"
 #include "drawing/outlines.h"
 #include "language/language.h"
+#include "openings/opening.h"
 #include "sheet/furniturearea.h"
+#include "sheet/openingsheet.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -61,7 +63,10 @@ void drawObjects(QPainter &painter, const SheetLayout &layout, const ObjectTable
     // The sheet shows the whole room: the table is walked, no grid is built.
     forEachObjectIn(
         table, floor,
-        [&](int, const ObjectRect &rect) { boxes.push_back(toPage.mapRect(rect.ordered())); },
+        [&](int row, const ObjectRect &rect) {
+            if (!openingOfRow(table.row(row), room))
+                boxes.push_back(toPage.mapRect(rect.ordered()));
+        },
         Lookup::Walk);
     QPen pen = line(layout, 0.25);
     pen.setCapStyle(Qt::SquareCap); // the corners closed
@@ -72,7 +77,7 @@ void drawObjects(QPainter &painter, const SheetLayout &layout, const ObjectTable
     painter.save();
     painter.setClipRect(layout.room);
     painter.setWorldTransform(toPage);
-    paintObjectLabels(painter, table, floor, sheetFont(layout, 2.5), Qt::black, Lookup::Walk);
+    paintObjectLabels(painter, table, floor, sheetFont(layout, 2.5), Qt::black, Lookup::Walk, room);
     painter.restore();
 }
 
@@ -249,6 +254,7 @@ void drawSheet(QPainter &painter, const SheetLayout &layout, const ObjectTable &
     painter.setRenderHint(QPainter::Antialiasing);
     drawObjects(painter, layout, table, room);
     drawWalls(painter, layout);
+    drawOpenings(painter, layout, table, room);
     drawDimensions(painter, layout, room);
     painter.setPen(Qt::black);
     drawScaleBar(painter, layout);

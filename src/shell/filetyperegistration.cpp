@@ -102,8 +102,13 @@ void runTool(const QString &tool, const QStringList &arguments)
 
 XdgFolders XdgFolders::ofUser()
 {
+    // Qt lists the user's own folder first.
+    const QStringList config
+        = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    const QStringList data = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     return {QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)};
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), config.mid(1),
+        data.mid(1), qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts)};
 }
 
 QStringList registerFileType(const QString &program, const XdgFolders &folders)
@@ -135,7 +140,13 @@ QStringList registerFileType(const QString &program, const XdgFolders &folders)
     const bool roomIconChanged = write(roomIcon, resource(roomIconResource));
 
     const QString listPath = folders.configHome + "/mimeapps.list";
-    if (setDefaultApplication(listPath, roomMimeType, desktopFileName))
+    QStringList listFolders = QStringList(folders.configHome) + folders.configDirs;
+    listFolders.append(appsDir);
+    for (const QString &data : folders.dataDirs)
+        listFolders.append(data + "/applications");
+    if (!defaultIsSettled(
+            mimeappsLists(listFolders, folders.desktops), roomMimeType, desktopFileName)
+        && setDefaultApplication(listPath, roomMimeType, desktopFileName))
         written.append(listPath);
 
     struct Database {

@@ -101,6 +101,52 @@ QByteArray withDefaultApplication(
     return lines.join();
 }
 
+bool defaultIsSettled(const QStringList &lists, const QString &mimeType, const QString &desktopFile)
+{
+    const QByteArray key = mimeType.toUtf8();
+    const QByteArray ours = desktopFile.toUtf8();
+    for (const QString &path : lists) {
+        const WholeFile list = ReadWholeFile(path, Links::Follow, maxMimeappsListSize);
+        if (list.problem == ReadProblem::TooLarge)
+            return true;
+        const QByteArray &b = list.bytes;
+        QByteArray group;
+        for (qsizetype start = 0, end = 0; start < b.size(); start = end + 1) {
+            end = b.indexOf('\n', start);
+            end = end < 0 ? b.size() : end;
+            const QByteArray bare
+                = QByteArrayView(b).sliced(start, end - start).trimmed().toByteArray();
+            if (bare.isEmpty())
+                continue;
+            if (isGroupHeader(bare)) {
+                group = bare;
+                continue;
+            }
+            if (keyOf(bare) != key)
+                continue;
+            if (group == defaultGroup && namesAnApplication(bare))
+                return true;
+            const QList<QByteArray> removed = bare.mid(bare.indexOf('=') + 1).split(';');
+            if (group == "[Removed Associations]"
+                && std::any_of(removed.begin(), removed.end(),
+                    [&ours](const QByteArray &name) { return name.trimmed() == ours; }))
+                return true;
+        }
+    }
+    return false;
+}
+
+QStringList mimeappsLists(const QStringList &folders, const QStringList &desktops)
+{
+    QStringList lists;
+    for (const QString &folder : folders) {
+        for (const QString &desktop : desktops)
+            lists << folder + u'/' + desktop.toLower() + QStringLiteral("-mimeapps.list");
+        lists << folder + QStringLiteral("/mimeapps.list");
+    }
+    return lists;
+}
+
 bool setDefaultApplication(const QString &path, const QString &mimeType, const QString &desktopFile,
     const std::function<void()> &beforeRename)
 {
@@ -108,7 +154,7 @@ bool setDefaultApplication(const QString &path, const QString &mimeType, const Q
     // again as late as the safe writer allows, and a change made meanwhile
     // is merged rather than lost. A list that never settles is left to them.
     for (int attempt = 0; attempt < 4; ++attempt) {
-        const WholeFile list = ReadWholeFile(path);
+        const WholeFile list = ReadWholeFile(path, Links::Follow, maxMimeappsListSize);
         if (list.problem != ReadProblem::None && list.problem != ReadProblem::Missing)
             return false;
         const QByteArray merged = withDefaultApplication(list.bytes, mimeType, desktopFile);

@@ -145,7 +145,8 @@ void PlanOverlay::labelsIn(
         return;
     painter.save();
     painter.setClipRegion(region, Qt::IntersectClip);
-    drawObjectLabels(painter, table, QRectF(region.boundingRect()), m_font, color);
+    drawObjectLabels(
+        painter, table, QRectF(region.boundingRect()), m_font, color, m_editor.K().size());
     painter.restore();
 }
 

@@ -1,12 +1,15 @@
 // Names come from room files and paths from folders that anyone may have
 // made: every place that shows one shows its literal text, never markup.
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/qtprompts.h"
 #include "dialogs/filelist.h"
 #include "dialogs/opendialog.h"
 #include "dialogs/savedialog.h"
 #include "dialogs/sizedialog.h"
+#include "files/filepath.h"
 #include "files/safesave.h"
+#include "menus/commandmenu.h"
 #include "plan/editor.h"
 #include "support/fakewindow.h"
 #include "support/modal.h"
@@ -16,12 +19,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -113,6 +118,21 @@ void TestPlainText::shownAsWritten_data()
     QTest::newRow("caption") << "caption"
                              << "My Plandex - Шкаф [*] <b>x"
                              << "My Plandex - Шкаф [*] <b>x";
+    // A control character breaks the line, and a turn of direction shows
+    // another name: both show as escapes, the stored name as it is.
+    QTest::newRow("caption with a line break and a turn")
+        << "caption" << QString("My Plandex - new\nline \u202Egpj.kom")
+        << "My Plandex - new\\u000Aline \\u202Egpj.kom";
+    QTest::newRow("delete question, name turned")
+        << "delete" << QString("Шкаф \u202E") << "Вы действительно хотите удалить Шкаф \\u202E?";
+    QTest::newRow("message naming a path with a tab")
+        << "message" << saveFailureMessage("/a\tb\u2066.kom", "нет места")
+        << "Не удалось сохранить файл /a\\u0009b\\u2066.kom\nнет места";
+    // Its bytes reach the file system as they are, whatever they are.
+    QTest::newRow("menu, a path from the command line not UTF-8")
+        << "command line"
+        << "room" + QString(QChar(0xDCE9)) + ".kom"
+        << "Файл: room\\xE9.kom";
 }
 
 void TestPlainText::shownAsWritten()
@@ -126,6 +146,8 @@ void TestPlainText::shownAsWritten()
         looked = true;
         if (place == "caption") {
             QCOMPARE(window->windowHandle()->title(), shown);
+        } else if (place == "command line") {
+            QCOMPARE(qobject_cast<QMenu *>(window)->actions().first()->text(), shown);
         } else {
             QLabel *label = labelShowing(window, shown);
             QVERIFY(label);
@@ -178,6 +200,26 @@ void TestPlainText::show(
             files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
         look(dialog.get());
         QVERIFY(file.remove());
+    } else if (place == "command line") {
+        const QByteArray path = pathBytes(m_tmp.filePath(text));
+        QFile file;
+        QVERIFY(file.open(std::fopen(path.constData(), "wb"), QIODevice::WriteOnly,
+            QFileDevice::AutoCloseHandle));
+        QVERIFY(file.write("komfile: 553|361\x01"
+                           "A\x02 1|2\x03 1|2\x01\r\n")
+            > 0);
+        file.close();
+        ScriptedPrompts scripted;
+        MainWindow main(&scripted);
+        const char *argv[] = {"plandex", path.constData()};
+        main.editor().openCommandLine(commandLineText(2, argv));
+        QCOMPARE(scripted.messages, QStringList());
+        QCOMPARE(main.editor().table().count(), 1);
+        QVERIFY(main.editor().saveKom(main.editor().roomFile()));
+        QVERIFY(!QFile::exists(m_tmp.filePath(u"room\uFFFD.kom"_qs)));
+        main.commands().popup(MenuPlace::List, QPoint(60, 60));
+        look(main.commands().shown());
+        main.commands().shown()->close();
     } else if (place == "caption") {
         ScriptedPrompts scripted;
         MainWindow main(&scripted);

@@ -1,6 +1,4 @@
-#include "commands/objectcommands.h"
-#include "plan/editor.h"
-#include "support/fakewindow.h"
+#include "support/commandscript.h"
 #include "support/planchecks.h"
 
 #include <QTest>
@@ -27,17 +25,18 @@ void TestObjectCommands::commands_data()
     // delete, yes (the next question is answered Yes), chair:x,y (a 45 x 45
     // piece at that point), undo; "*n" repeats.
     QTest::addColumn<QString>("script");
-    // The rows, "/ selection / undo steps", and each message told.
+    // The rows, "/ selection / undo steps", each message told, and "!" for
+    // each beep.
     QTest::addColumn<QString>("after");
 
     const QSize big(700, 500);
-    const QString lone = "A 100,100,150,150", blocked = " Дальше объект не сдвинуть!";
+    const QString lone = "A 100,100,150,150";
     // The neighbour 100 cm to the right stops the object 1 cm short.
     QTest::newRow("nudge to a neighbour")
         << big << lone + "; B 250,100,300,150" << 0 << "right10*12"
-        << "A: 199| 249, 100| 150; B:250|300,100|150 / 0 / 10" + blocked + blocked;
+        << "A: 199| 249, 100| 150; B:250|300,100|150 / 0 / 10 !!";
     QTest::newRow("nudge to a wall") << big << "A 3,100,53,150" << 0 << "left*5"
-                                     << "A: 0| 50, 100| 150 / 0 / 3" + blocked + blocked;
+                                     << "A: 0| 50, 100| 150 / 0 / 3 !!";
     QTest::newRow("a long nudge as far as the wall")
         << big << "A 100,440,150,495" << 0 << "down10 up"
         << "A: 100| 150, 444| 499 / 0 / 2";
@@ -81,9 +80,8 @@ void TestObjectCommands::commands_data()
                                          << "/ -1 / 1";
     QTest::newRow("delete answered no") << big << lone << 0 << "delete"
                                         << "A:100|150,100|150 / 0 / 0";
-    const QString none = " Сначала выберите объект!";
     QTest::newRow("no current object") << big << lone << -1 << "right turn copy delete"
-                                       << "A:100|150,100|150 / -1 / 0" + none + none + none + none;
+                                       << "A:100|150,100|150 / -1 / 0 !!!!";
     const QString swapped = " У этого объекта неверные координаты!";
     QTest::newRow("swapped corners") << big << "A 150,100,100,150" << 0 << "right turn copy"
                                      << "A:150|100,100|150 / 0 / 0" + swapped + swapped + swapped;
@@ -97,70 +95,38 @@ void TestObjectCommands::commands()
     QFETCH(QString, script);
     QFETCH(QString, after);
 
-    FakeWindow window;
-    ScriptedPrompts prompts;
-    Editor e(window, prompts);
-    e.load();
-    e.K().resize(room);
-    if (objects == "full")
+    CommandRoom editing(room, objects);
+    Editor &e = editing.e;
+    if (objects == "full") {
         e.table().replaceAll(std::vector<ObjectTable::Row>(
             size_t(ObjectTable::maxRows), ObjectTable::makeRow("o", "0|0", "0|0")));
-    for (const QString &object : objects.split("; ", Qt::SkipEmptyParts)) {
-        const QStringList n = object.section(' ', 1).split(',');
-        if (n.size() == 4)
-            e.table().append(object.section(' ', 0, 0), n[0] + '|' + n[2], n[1] + '|' + n[3]);
+        e.OBNOV();
     }
-    e.OBNOV();
-    const auto rows = [&e] {
-        QStringList out;
-        for (int i = 0; i < e.table().count() && i < 3; ++i)
-            out << e.table().name(i) + ':' + e.table().xText(i) + ',' + e.table().yText(i);
-        return out.join("; ");
-    };
-    const QString before = rows();
+    const QString before = editing.rows();
     const bool sound = e.table().count() < 1000 && planFault(e).isEmpty();
     e.table().select(current);
 
     for (const QString &word : script.split(' ')) {
         const QString c = word.section('*', 0, 0);
-        const int step = c.endsWith("10") ? 10 : 1;
         for (int i = 0; i < qMax(1, word.section('*', 1).toInt()); ++i) {
-            if (c.startsWith("right") || c.startsWith("left"))
-                nudge(e, c.startsWith("left") ? -step : step, 0);
-            else if (c.startsWith("up") || c.startsWith("down"))
-                nudge(e, 0, c.startsWith("up") ? -step : step);
-            else if (c == "turn")
-                turnCurrent(e);
-            else if (c == "copy")
-                copyCurrent(e);
-            else if (c == "delete")
-                deleteCurrent(e);
-            else if (c == "yes")
-                prompts.confirmAnswers.push_back(true);
-            else if (c == "undo")
-                e.history().undo();
-            else
+            if (!editing.command(c))
                 addPiece(e, "Стул", {45, 45},
                     QPointF(c.section(':', 1).section(',', 0, 0).toDouble(),
                         c.section(',', 1).toDouble()));
         }
     }
 
-    const int steps = e.history().stack().index();
-    QCOMPARE(QStringList({rows(), QString::number(e.table().selection()), QString::number(steps)})
-                 .join(" / ")
-                 .trimmed()
-            + (prompts.messages.isEmpty() ? "" : ' ' + prompts.messages.join(' ')),
-        after);
+    QCOMPARE(editing.outcome(), after);
     if (sound)
         QCOMPARE(planFault(e), QString());
     // The labels show the current object's size.
     if (e.table().selection() >= 0)
-        QCOMPARE(window.labelW, QString::number(rowRect(e, e.table().selection()).width() - 1));
+        QCOMPARE(
+            editing.window.labelW, QString::number(rowRect(e, e.table().selection()).width() - 1));
     // Every step undoes to where the room began.
-    for (int i = 0; i < steps; ++i)
+    for (int i = e.history().stack().index(); i > 0; --i)
         e.history().undo();
-    QCOMPARE(rows(), before);
+    QCOMPARE(editing.rows(), before);
 }
 
 QTEST_MAIN(TestObjectCommands)

@@ -1,11 +1,19 @@
 #include "support/filebytes.h"
 #include "support/scratchdir.h"
 #include "support/sheetchecks.h"
+#include "support/tmpfsmount.h"
 
 #include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTest>
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // plandex-export as scripts run it: a room file in, a PDF or PNG out.
 class TestExport : public QObject
@@ -20,6 +28,8 @@ private slots:
     void pngHasThePageSizeAtItsDpi();
     void refusesAndLeavesNothing_data();
     void refusesAndLeavesNothing();
+    void replacesOnlyWhatItMay_data();
+    void replacesOnlyWhatItMay();
 
 private:
     struct Run {
@@ -35,6 +45,17 @@ private:
         if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
             return {};
         return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    }
+    // The same through the shell, with paths as bytes, which need not be
+    // UTF-8 (the paths hold no quotation mark).
+    Run run(const QByteArray &room, const QByteArray &out) const
+    {
+        const QByteArray errors = QFile::encodeName(m_dir->filePath("errors"));
+        const QByteArray line = PLANDEX_EXPORT " '" + room + "' '" + out + "' 2>'" + errors + "'";
+        const int status = std::system(line.constData());
+        const QByteArray text = contentOf(QFile::decodeName(errors));
+        QFile::remove(QFile::decodeName(errors));
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, QString::fromUtf8(text)};
     }
     QString room() const { return m_dir->filePath("комната.kom"); }
 
@@ -156,6 +177,124 @@ void TestExport::refusesAndLeavesNothing()
         qPrintable(r.errors));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         before);
+}
+
+namespace {
+
+QByteArray bytesAt(const QByteArray &path)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK);
+    QByteArray bytes(1 << 20, '\0');
+    bytes.truncate(fd < 0 ? 0 : qMax<qsizetype>(0, ::read(fd, bytes.data(), bytes.size())));
+    if (fd >= 0)
+        ::close(fd);
+    return bytes;
+}
+
+} // namespace
+
+void TestExport::replacesOnlyWhatItMay_data()
+{
+    // What stands where the sheet goes, and why the run refuses (empty:
+    // the sheet is written).
+    QTest::addColumn<QString>("there");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a disk too full keeps the old sheet") << "full disk"
+                                                         << "на диске нет места";
+    QTest::newRow("a fifo") << "fifo"
+                            << "это не обычный файл";
+    QTest::newRow("another user's link in a sticky folder")
+        << "foreign link"
+        << "ссылка в общей папке принадлежит другому пользователю";
+    QTest::newRow("the user's own link there") << "own link"
+                                               << "";
+    const QString room = "это сам файл комнаты";
+    QTest::newRow("the room file, named .pdf") << "room" << room;
+    QTest::newRow("a hard link to the room") << "hard link" << room;
+    QTest::newRow("a symbolic link to the room") << "link to room" << room;
+    QTest::newRow("names that are not UTF-8") << "not UTF-8"
+                                              << "";
+}
+
+// Only a regular file is replaced, through links only as the kernel would
+// follow them, never the room, and only once every byte is on the disk.
+void TestExport::replacesOnlyWhatItMay()
+{
+    QFETCH(QString, there);
+    QFETCH(QString, reason);
+    const QByteArray dir = QFile::encodeName(m_dir->path());
+    QByteArray roomPath = QFile::encodeName(room());
+    QByteArray roomBytes = knownRoomFile();
+    QByteArray out = dir + "/sheet.pdf";
+    // What the sheet's path leads to, and what it held.
+    QByteArray target = dir + "/old.pdf";
+    QVERIFY(put(QFile::decodeName(target), "old"));
+    std::unique_ptr<TmpfsMount> mount;
+    if (there == "full disk") {
+        // A page for the old sheet and two for the new. The sheet of a
+        // thousand objects is larger, and written in pieces that the disk
+        // takes only in part.
+        mount = std::make_unique<TmpfsMount>(m_dir->filePath("disk"), "size=12k");
+        if (!mount->mounted)
+            QSKIP("mounting a tmpfs needs root with CAP_SYS_ADMIN");
+        roomBytes = "komfile: 4000|4000";
+        for (int i = 0; i < 1000; ++i)
+            roomBytes += QString("\x01o\x02%1|%2\x03%3|%4")
+                             .arg(i % 60 * 60)
+                             .arg(i % 60 * 60 + 50)
+                             .arg(i / 60 * 60)
+                             .arg(i / 60 * 60 + 50)
+                             .toLatin1();
+        roomBytes += "\x01\r\n";
+        QVERIFY(put(room(), roomBytes));
+        out = target = dir + "/disk/sheet.pdf";
+        QVERIFY(put(QFile::decodeName(out), "old"));
+    } else if (there == "fifo") {
+        QCOMPARE(::mkfifo(out.constData(), 0600), 0);
+        target = out;
+    } else if (there == "own link" || there == "foreign link") {
+        QCOMPARE(::mkdir(dir + "/shared", 0777), 0);
+        QCOMPARE(::chmod(dir + "/shared", 01777), 0);
+        out = dir + "/shared/sheet.pdf";
+        QCOMPARE(::symlink(target.constData(), out.constData()), 0);
+        if (there == "foreign link" && ::lchown(out.constData(), 12345, 12345) != 0)
+            QSKIP("giving a link to another user needs root");
+    } else if (there == "room") {
+        out = roomPath = dir + "/room.pdf";
+        QVERIFY(put(QFile::decodeName(out), knownRoomFile()));
+    } else if (there == "hard link") {
+        QCOMPARE(::link(roomPath.constData(), out.constData()), 0);
+    } else if (there == "link to room") {
+        QCOMPARE(::symlink(roomPath.constData(), out.constData()), 0);
+    } else if (there == "not UTF-8") {
+        const QByteArray renamed = dir + "/room\xe9.kom";
+        QCOMPARE(::rename(roomPath.constData(), renamed.constData()), 0);
+        roomPath = renamed;
+        out = target = dir + "/sheet\xe9.pdf";
+    }
+    const QByteArray before = bytesAt(target);
+    const QByteArray folder = out.left(out.lastIndexOf('/'));
+    const QStringList entries
+        = QDir(QFile::decodeName(folder)).entryList(QDir::AllEntries | QDir::Hidden);
+
+    const Run r = run(roomPath, out);
+    if (reason.isEmpty()) {
+        QCOMPARE(r.errors, QString());
+        QCOMPARE(r.status, 0);
+        QVERIFY(bytesAt(target).startsWith("%PDF"));
+    } else {
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.errors.endsWith(": " + reason + "\n"), qPrintable(r.errors));
+        QCOMPARE(bytesAt(target), before);
+        // No temporary file left beside it.
+        QCOMPARE(
+            QDir(QFile::decodeName(folder)).entryList(QDir::AllEntries | QDir::Hidden), entries);
+    }
+    QCOMPARE(bytesAt(roomPath), roomBytes);
+    struct stat st;
+    QCOMPARE(::lstat(out.constData(), &st), 0);
+    QCOMPARE(S_ISFIFO(st.st_mode), there == "fifo");
+    QCOMPARE(S_ISLNK(st.st_mode), there.contains("link") && there != "hard link");
 }
 
 QTEST_GUILESS_MAIN(TestExport)

@@ -115,6 +115,14 @@ void TestKomFile::read_data()
         << k("komfile: 5|5{1}a{2}1|2{3}    " + pair + "    {1}") << P::None << x << false;
     QTest::newRow("x pair of 65 characters")
         << k("komfile: 5|5{1}a{2}7" + pair + "{3}3|4{1}") << P::LongPair << x << false;
+    QTest::newRow("references") << k(
+        "komfile: 5|5{1}&#321;&#243;&#380;ko &#38;#1; &#1078; &#38;{2}1|2{3}3|4{1}\r\n")
+                                << P::None
+                                << KomRoom {5, 5, Objects {{"Łóżko &#1; &#1078; &", "1|2", "3|4"}}}
+                                << false;
+    QTest::newRow("name of 1,000 characters as references") << k("komfile: 5|5{1}"
+        + QString(komMaxNameLength, u'x').replace("x", "&#12354;") + "{2}1|2{3}3|4{1}\r\n")
+                                                            << P::None << x << true;
     QTest::newRow("y pair of 65 characters")
         << k("komfile: 5|5{1}a{2}1|2{3}" + pair + "7{1}") << P::LongPair << x << false;
 }
@@ -158,9 +166,11 @@ void TestKomFile::write_data()
             Objects {{"a", "1|2", "3|4"}, {QString("b") + QChar(mark), "1|2", "3|4"}}}
                                                  << P::UnwritableName << 1 << none;
     QTest::newRow("name outside the code page")
-        << KomRoom {5, 5, Objects {{"桌子", "1|2", "3|4"}}} << P::UnwritableName << 0 << none;
-    QTest::newRow("name beyond 16 bits")
-        << KomRoom {5, 5, Objects {{"a😀", "1|2", "3|4"}}} << P::UnwritableName << 0 << none;
+        << KomRoom {5, 5, Objects {{"Café 桌子", "1|2", "3|4"}}} << P::None << -1
+        << k("komfile: 5|5{1}Caf&#233; &#26700;&#23376;{2}1|2{3}3|4{1}\r\n");
+    QTest::newRow("name beyond 16 bits, and text like a reference")
+        << KomRoom {5, 5, Objects {{"a😀 &#65; &#x; &", "1|2", "3|4"}}} << P::None << -1
+        << k("komfile: 5|5{1}a&#128512; &#38;#65; &#x; &{2}1|2{3}3|4{1}\r\n");
     QTest::newRow("pair with a mark")
         << KomRoom {5, 5, Objects {{"a", "1|2", "3\x01|4"}}} << P::UnwritablePair << 0 << none;
     const QString longest(komMaxNameLength, u'Ж'), pair(komMaxPairLength, u'7');

@@ -1,5 +1,4 @@
 #include "app/mainwindow.h"
-#include "commands/objectcommands.h"
 #include "dialogs/opendialog.h"
 #include "dialogs/sizedialog.h"
 #include "language/language.h"
@@ -139,7 +138,7 @@ QStringList TestLanguage::textsOf(const QString &where)
         return {dialog.windowTitle(), dialog.findChild<QPushButton *>("noop")->text()};
     }
     if (where == "message")
-        return boxTexts([&w] { nudge(w.editor(), 1, 0); });
+        return boxTexts([&w] { w.editor().openKom(QString()); });
     if (where == "question")
         return boxTexts([&w] { w.prompts().confirm("?"); });
     if (where == "Qt's own button") {
@@ -183,8 +182,8 @@ void TestLanguage::windowSpeaksIt_data()
                                          << "Отмена"
                                          << "Cancel";
     QTest::newRow("message") << "message"
-                             << "Сначала выберите объект!"
-                             << "Select an object first!";
+                             << "Неверный формат файла"
+                             << "Wrong file format";
     QTest::newRow("question") << "question"
                               << "Нет"
                               << "No";

@@ -147,18 +147,21 @@ void TestRecoveryStore::offersOnlyRoomsOfCopiesThatAreGone_data()
     QTest::addColumn<QStringList>("after");
     QTest::newRow("nothing") << QStringList {} << "" << QStringList {};
     QTest::newRow("a running copy's room") << QStringList {"live"} << "" << QStringList {"live"};
-    QTest::newRow("a gone copy's room, lock file left") << QStringList {
-        "9-a:lock room path"} << "9-a" << QStringList {"9-a.kom", "9-a.lock", "9-a.path"};
-    QTest::newRow("a gone copy's room, no lock file")
-        << QStringList {"9-a:room"} << "9-a" << QStringList {"9-a.kom", "9-a.lock"};
-    QTest::newRow("a lock file alone goes") << QStringList {"9-a:lock"} << "" << QStringList {};
+    QTest::newRow("a gone copy's room, lock file left")
+        << QStringList {"9-0000000a:lock room path"} << "9-0000000a"
+        << QStringList {"9-0000000a.kom", "9-0000000a.lock", "9-0000000a.path"};
+    QTest::newRow("a gone copy's room, no lock file") << QStringList {
+        "9-0000000a:room"} << "9-0000000a" << QStringList {"9-0000000a.kom", "9-0000000a.lock"};
+    QTest::newRow("a lock file alone goes")
+        << QStringList {"9-0000000a:lock"} << "" << QStringList {};
     QTest::newRow("a path without a room goes")
-        << QStringList {"9-a:lock path"} << "" << QStringList {};
+        << QStringList {"9-0000000a:lock path"} << "" << QStringList {};
     QTest::newRow("the newest of two; the older stays")
-        << QStringList {"9-old:lock room", "9-new:lock room"} << "9-new"
-        << QStringList {"9-new.kom", "9-new.lock", "9-old.kom", "9-old.lock"};
-    QTest::newRow("gone and running") << QStringList {"live", "9-a:lock room"} << "9-a"
-                                      << QStringList {"9-a.kom", "9-a.lock", "live"};
+        << QStringList {"9-00000001:lock room", "9-00000002:lock room"} << "9-00000002"
+        << QStringList {"9-00000001.kom", "9-00000001.lock", "9-00000002.kom", "9-00000002.lock"};
+    QTest::newRow("gone and running")
+        << QStringList {"live", "9-0000000a:lock room"} << "9-0000000a"
+        << QStringList {"9-0000000a.kom", "9-0000000a.lock", "live"};
 }
 
 void TestRecoveryStore::offersOnlyRoomsOfCopiesThatAreGone()
@@ -227,12 +230,15 @@ void TestRecoveryStore::readsBackOrRefusesDamage_data()
         << QByteArray("komfile 600|400\x01\r\n") << QByteArray("none") << false << "";
     QTest::newRow("damaged record")
         << QByteArray("komfile: 600|400\x01Стол\x02") << QByteArray("none") << false << "";
-    QTest::newRow("empty path") << good << QByteArray("") << false << "";
-    QTest::newRow("relative path") << good << QByteArray("a.kom\n") << false << "";
-    QTest::newRow("no line end") << good << QByteArray("/rooms/a.kom") << false << "";
-    QTest::newRow("two lines") << good << QByteArray("/a.kom\n/b.kom\n") << false << "";
-    QTest::newRow("a zero byte") << good << QByteArray("/a\0.kom\n", 8) << false << "";
-    QTest::newRow("too long") << good << "/" + QByteArray(4096, 'a') + "\n" << false << "";
+    // A path no writer gives costs the room its file, never the room.
+    QTest::newRow("empty path") << good << QByteArray("") << true << "";
+    QTest::newRow("relative path") << good << QByteArray("a.kom\n") << true << "";
+    QTest::newRow("no line end") << good << QByteArray("/rooms/a.kom") << true << "";
+    QTest::newRow("two lines") << good << QByteArray("/a.kom\n/b.kom\n") << true << "";
+    QTest::newRow("a zero byte") << good << QByteArray("/a\0.kom\n", 8) << true << "";
+    QTest::newRow("too long") << good << "/" + QByteArray(4096, 'a') + "\n" << true << "";
+    QTest::newRow("not UTF-8") << good << QByteArray("/rooms/\xe9.kom\n") << true
+                               << "/rooms/" + QString(QChar(0xDCE9)) + ".kom";
 }
 
 void TestRecoveryStore::readsBackOrRefusesDamage()
@@ -242,9 +248,9 @@ void TestRecoveryStore::readsBackOrRefusesDamage()
     QFETCH(bool, sound);
     QFETCH(QString, file);
     QTemporaryDir dir;
-    QVERIFY(put(dir.filePath("9-a.kom"), room));
+    QVERIFY(put(dir.filePath("9-0000000a.kom"), room));
     if (path != "none")
-        QVERIFY(put(dir.filePath("9-a.path"), path));
+        QVERIFY(put(dir.filePath("9-0000000a.path"), path));
     RecoveryStore store(dir.path());
     const std::unique_ptr<RecoveryLeftover> leftover = store.claimNewestLeftover();
     QVERIFY(leftover);

@@ -42,6 +42,8 @@ private slots:
     void staleCacheIsRebuilt_data();
     void staleCacheIsRebuilt();
     void xdgMimeNamesTheTypeAndTheEntry();
+    void aDefaultSetAnywhereStays_data();
+    void aDefaultSetAnywhereStays();
     void failuresAreSilent_data();
     void failuresAreSilent();
     void mainWindowRegistersAtLoad();
@@ -440,6 +442,57 @@ void TestRegistration::xdgMimeNamesTheTypeAndTheEntry()
     QCOMPARE(
         run("xdg-mime", {"query", "default", "application/x-plandex-room"}, folders, dir.path()),
         QString("example.plandex.Plandex.desktop"));
+}
+
+void TestRegistration::aDefaultSetAnywhereStays_data()
+{
+    // A list the desktop looks in, under the folders config, data (the
+    // homes), etc and share (the system's), its text, and whether ours is
+    // made the default in config/mimeapps.list.
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("ours");
+
+    const QByteArray other = "[Default Applications]\napplication/x-plandex-room=other.desktop;\n";
+    const QByteArray removed
+        = "[Removed Associations]\napplication/x-plandex-room=example.plandex.Plandex.desktop;\n";
+    QTest::newRow("in the data home, the older place")
+        << "data/applications/mimeapps.list" << other << false;
+    QTest::newRow("in a desktop's own list") << "config/kde-mimeapps.list" << other << false;
+    QTest::newRow("in the system's configuration") << "etc/mimeapps.list" << other << false;
+    QTest::newRow("in the system's data") << "share/applications/mimeapps.list" << other << false;
+    QTest::newRow("ours removed") << "config/mimeapps.list" << removed << false;
+    QTest::newRow("ours removed in the data home")
+        << "data/applications/mimeapps.list" << removed << false;
+    QTest::newRow("another program removed")
+        << "config/mimeapps.list" << QByteArray(removed).replace("example", "other") << true;
+    QTest::newRow("an empty default")
+        << "share/applications/mimeapps.list"
+        << QByteArray("[Default Applications]\napplication/x-plandex-room=\n") << true;
+    QTest::newRow("a default of another desktop") << "config/gnome-mimeapps.list" << other << true;
+    // 64 MiB of empty lines once cost gigabytes and seconds at every start.
+    QTest::newRow("a list larger than any real one")
+        << "config/mimeapps.list" << QByteArray(maxMimeappsListSize + 1, '\n') << false;
+}
+
+void TestRegistration::aDefaultSetAnywhereStays()
+{
+    QFETCH(QString, list);
+    QFETCH(QByteArray, text);
+    QFETCH(bool, ours);
+    ScratchDir dir;
+    const XdgFolders folders {dir.filePath("data"), dir.filePath("config"), {dir.filePath("etc")},
+        {dir.filePath("share")}, {"KDE"}};
+    QVERIFY(write(dir.filePath(list), text));
+
+    const QStringList done = registerFileType("/usr/bin/plandex", folders);
+    const QString userList = dir.filePath("config/mimeapps.list");
+    QCOMPARE(done.contains(userList), ours);
+    QCOMPARE(contentOf(userList).contains(
+                 "[Default Applications]\napplication/x-plandex-room=example.plandex.Plandex"),
+        ours);
+    if (!ours)
+        QCOMPARE(contentOf(dir.filePath(list)), text);
 }
 
 void TestRegistration::failuresAreSilent_data()

@@ -49,6 +49,7 @@ class ScriptedPrompts : public plandex::Prompts
 {
 public:
     void message(const QString &text) override { messages << text; }
+    void beep() override { ++beeps; }
     bool confirm(const QString &text) override
     {
         questions << text;
@@ -79,6 +80,7 @@ public:
     }
 
     QStringList messages, questions, inputPrompts, inputInitials;
+    int beeps = 0;
     std::deque<bool> confirmAnswers;
     std::deque<QString> inputAnswers;
     std::deque<plandex::Answer> threeWayAnswers;
