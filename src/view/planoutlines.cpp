@@ -1,6 +1,7 @@
 #include "view/planoutlines.h"
 
 #include "drawing/objectsinarea.h"
+#include "openings/opening.h"
 #include "plan/colors.h"
 #include "plan/editor.h"
 
@@ -21,6 +22,7 @@ PlanOutlines::PlanOutlines(const Editor &editor, QPoint origin, double zoom, dou
     if (const auto preview = editor.dragPreview(); preview && preview->row >= 0) {
         m_dragged = preview->row;
         m_preview = preview->box;
+        m_previewOutlined = !rowOpening(editor, m_dragged);
     }
 }
 
@@ -39,14 +41,15 @@ void PlanOutlines::gather(const QRect &area, const QRect &target)
     forEachObjectIn(
         m_editor.table(), QRectF(area),
         [&](int row, const ObjectRect &r) {
-            // The plan shows floor where the dragged object was.
-            if (row != m_dragged)
+            // The plan shows floor where the dragged object was, and doors
+            // and windows as their symbols.
+            if (row != m_dragged && !openingOfRow(m_editor.table().row(row), m_plan.size()))
                 outline(r.left, r.top, r.right, r.bottom, clip);
         },
         Lookup::Grid);
     // The dragged object where its preview is; a new object's band is an
     // outline already.
-    if (m_dragged >= 0)
+    if (m_previewOutlined)
         outline(m_preview.left, m_preview.top, m_preview.right, m_preview.bottom, clip);
 }
 

@@ -19,9 +19,10 @@ class PlanSurface;
 // With names and sizes on, each object shown has a line of one device
 // pixel along the inside of its edge, a shade darker than its fill, so
 // that neighbours a centimetre apart, whose pixels meet, stay apart. A
-// dragged object has it where its preview is. Made for one paint: the
-// room's top-left pixel lies at origin of the view, at zoom view pixels a
-// centimetre, and ratio device pixels a view pixel.
+// dragged object has it where its preview is; doors and windows, drawn as
+// their symbols, have none. Made for one paint: the room's top-left pixel
+// lies at origin of the view, at zoom view pixels a centimetre, and ratio
+// device pixels a view pixel.
 class PlanOutlines
 {
 public:
@@ -48,6 +49,7 @@ private:
     // The row a drag moves or resizes, and where its preview is.
     int m_dragged = -1;
     Edges m_preview {};
+    bool m_previewOutlined = false;
     // The lines of each fill's outline colour, and the device pixels that
     // those of one target may still cover.
     struct Colour {

@@ -1,3 +1,4 @@
+#include "commands/openingcommands.h"
 #include "commands/roomcommands.h"
 #include "plan/editor.h"
 #include "support/fakewindow.h"
@@ -14,6 +15,7 @@ class TestRoomCommands : public QObject
 private slots:
     void resize_data();
     void resize();
+    void doorsAndWindowsStayInTheirWalls();
 };
 
 void TestRoomCommands::resize_data()
@@ -75,6 +77,42 @@ void TestRoomCommands::resize()
     e.history().redo();
     QCOMPARE(e.K().size(), after);
     QCOMPARE(e.table().count(), 3);
+}
+
+void TestRoomCommands::doorsAndWindowsStayInTheirWalls()
+{
+    FakeWindow window;
+    ScriptedPrompts prompts;
+    Editor e(window, prompts);
+    e.load();
+    addOpening(e, OpeningKind::Door, {100, 355}); // on the bottom wall
+    addOpening(e, OpeningKind::Window, {550, 120}); // on the right wall
+    addObject(e, "Шкаф", QRect(QPoint(400, 100), QPoint(450, 150)));
+    auto openings = [&e] {
+        QList<std::optional<Opening>> found;
+        for (int i = 0; i < 2; ++i)
+            found << rowOpening(e, i);
+        return found;
+    };
+    const auto before = openings();
+    QVERIFY(before[0] && before[0]->wall == Wall::Bottom);
+    QVERIFY(before[1] && before[1]->wall == Wall::Right);
+
+    // Grown, both keep their place along their walls, which moved away.
+    QVERIFY(resizeRoomTo(e, 800, 550));
+    QCOMPARE(openings(), before);
+    QCOMPARE(rowRect(e, 0).bottom(), 549);
+    QCOMPARE(rowRect(e, 1).right(), 799);
+    e.history().undo();
+    QCOMPARE(openings(), before);
+    QCOMPARE(rowRect(e, 0).bottom(), 360);
+
+    // Moved with its wall onto the cupboard, the window does not fit.
+    QVERIFY(!resizeRoomTo(e, 450, 361));
+    QCOMPARE(prompts.messages,
+        QStringList {"Объект \"Окно 120\" не помещается в комнату такого размера!"});
+    QCOMPARE(e.K().size(), QSize(553, 361));
+    QCOMPARE(openings(), before);
 }
 
 QTEST_MAIN(TestRoomCommands)
