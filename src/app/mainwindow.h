@@ -96,7 +96,8 @@ private:
     QSize m_fitClient;
     int m_fitListHeight = 0;
     QSize m_fitDecoration;
-    // The size the layout is the design's at, and the list's height there.
+    // The size at which the layout is the design's (the last fit's), and
+    // the list's height there.
     QSize m_laidOutFor = designClientSize;
     int m_laidOutListHeight = 0;
     // How much wider the list is wanted, and is shown.
