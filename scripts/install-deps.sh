@@ -8,7 +8,7 @@ packages="cmake ninja-build g++ make pkgconf
 qt6-base-dev qt6-svg-dev libqt6svg6 libfontconfig-dev fonts-dejavu-core
 xvfb x11-xkb-utils x11-utils xdotool imagemagick openbox
 shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin gtk-update-icon-cache
-dpkg-dev file appstream lintian poppler-utils
+dpkg-dev file appstream lintian poppler-utils python3-ezdxf
 qt6-l10n-tools qt6-translations-l10n"
 if [ "${1:-}" = fuzz ]; then
     packages="$packages clang-14 libclang-rt-14-dev"

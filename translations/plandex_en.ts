@@ -103,10 +103,6 @@
         <translation>Print</translation>
     </message>
     <message>
-        <source>Комната не помещается на лист в масштабе 1:%1. Уместить её на лист?</source>
-        <translation>The room does not fit on the sheet at 1:%1. Fit it to the sheet?</translation>
-    </message>
-    <message>
         <source>Печать…</source>
         <translation>Print…</translation>
     </message>
@@ -117,6 +113,45 @@
     <message>
         <source>Экспорт в PNG…</source>
         <translation>Export to PNG…</translation>
+    </message>
+    <message>
+        <source>Экспорт в SVG</source>
+        <translation>Export to SVG</translation>
+    </message>
+    <message>
+        <source>Экспорт в DXF</source>
+        <translation>Export to DXF</translation>
+    </message>
+    <message>
+        <source>%1. Уместить её на лист?</source>
+        <translation>%1. Fit it to the sheet?</translation>
+    </message>
+    <message>
+        <source>Экспорт в SVG…</source>
+        <translation>Export to SVG…</translation>
+    </message>
+    <message>
+        <source>Экспорт в DXF…</source>
+        <translation>Export to DXF…</translation>
+    </message>
+</context>
+<context>
+    <name>DxfSheet</name>
+    <message>
+        <source>Стены</source>
+        <translation>Walls</translation>
+    </message>
+    <message>
+        <source>Мебель</source>
+        <translation>Furniture</translation>
+    </message>
+    <message>
+        <source>Подписи</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>Проёмы</source>
+        <translation>Openings</translation>
     </message>
 </context>
 <context>
@@ -222,10 +257,6 @@
 <context>
     <name>ExportArgumentTexts</name>
     <message>
-        <source>масштаб должен быть fit или 1:N, например 1:50</source>
-        <translation>the scale must be fit or 1:N, for example 1:50</translation>
-    </message>
-    <message>
         <source>лист должен быть A4, A3 или Letter</source>
         <translation>the paper must be A4, A3 or Letter</translation>
     </message>
@@ -242,12 +273,16 @@
         <translation>option %1 has no value</translation>
     </message>
     <message>
-        <source>нужны два пути: файл комнаты и файл PDF или PNG</source>
-        <translation>two paths are needed: the room file and the PDF or PNG file</translation>
+        <source>масштаб должен быть fit или от 1:1 до 1:%1, например 1:50</source>
+        <translation>the scale must be fit or 1:1 to 1:%1, such as 1:50</translation>
     </message>
     <message>
-        <source>файл должен оканчиваться на .pdf или .png</source>
-        <translation>the file must end in .pdf or .png</translation>
+        <source>нужны два пути: файл комнаты и файл PDF, PNG, SVG или DXF</source>
+        <translation>two paths are needed: the room file and the PDF, PNG, SVG or DXF file</translation>
+    </message>
+    <message>
+        <source>файл должен оканчиваться на .pdf, .png, .svg или .dxf</source>
+        <translation>the file must end in .pdf, .png, .svg or .dxf</translation>
     </message>
 </context>
 <context>
@@ -509,14 +544,39 @@
     </message>
 </context>
 <context>
+    <name>PieceSchedule</name>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Предмет</source>
+        <translation>Piece</translation>
+    </message>
+    <message>
+        <source>Размер,
+см</source>
+        <translation>Size,
+cm</translation>
+    </message>
+    <message>
+        <source>От левой
+стены, см</source>
+        <translation>From left
+wall, cm</translation>
+    </message>
+    <message>
+        <source>От верхней
+стены, см</source>
+        <translation>From top
+wall, cm</translation>
+    </message>
+</context>
+<context>
     <name>PlandexExport</name>
     <message>
         <source>%1: не удалось прочитать файл</source>
         <translation>%1: could not read the file</translation>
-    </message>
-    <message>
-        <source>комната %1 × %2 см не помещается на лист в масштабе 1:%3</source>
-        <translation>the room of %1 × %2 cm does not fit on the sheet at 1:%3</translation>
     </message>
     <message>
         <source>%1: это сам файл комнаты</source>
@@ -582,14 +642,6 @@
         <translation> cm</translation>
     </message>
     <message>
-        <source>Масштаб ≈1:%1, по размеру листа</source>
-        <translation>Scale ≈1:%1, fitted to the sheet</translation>
-    </message>
-    <message>
-        <source>Масштаб 1:%1</source>
-        <translation>Scale 1:%1</translation>
-    </message>
-    <message>
         <source> м</source>
         <translation> m</translation>
     </message>
@@ -608,6 +660,18 @@
     <message>
         <source>dd.MM.yyyy</source>
         <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Размеры в сантиметрах</source>
+        <translation>Dimensions in centimetres</translation>
+    </message>
+    <message>
+        <source>Масштаб 1:%1   Формат %2   Предметов: %3   %4</source>
+        <translation>Scale 1:%1   Paper %2   Pieces: %3   %4</translation>
+    </message>
+    <message>
+        <source>   Лист %1 из %2</source>
+        <translation>   Sheet %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -666,12 +730,27 @@
 <context>
     <name>SheetExport</name>
     <message>
-        <source>комната не помещается на лист в этом масштабе</source>
-        <translation>the room does not fit on the sheet at this scale</translation>
-    </message>
-    <message>
         <source>не хватает памяти для рисунка</source>
         <translation>not enough memory for the picture</translation>
+    </message>
+    <message>
+        <source>комната %1 × %2 см не помещается на лист %3 в масштабе 1:%4</source>
+        <translation>the room of %1 × %2 cm does not fit on %3 paper at 1:%4</translation>
+    </message>
+    <message>
+        <source>; на нём наибольший масштаб 1:%1</source>
+        <translation>; the largest scale it takes is 1:%1</translation>
+    </message>
+    <message>
+        <source>; в масштабе 1:%1 нужен лист %2</source>
+        <translation>; at 1:%1 it needs %2 paper</translation>
+    </message>
+</context>
+<context>
+    <name>SvgSheet</name>
+    <message>
+        <source>не найден модуль %1, нужный для SVG</source>
+        <translation>the module %1 that SVG needs was not found</translation>
     </message>
 </context>
 <context>
@@ -853,6 +932,18 @@
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Привязки</source>
+        <translation>Positions</translation>
+    </message>
+    <message>
+        <source>Название:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Расстояния от предметов до стен</source>
+        <translation>Distances from the pieces to the walls</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "drawing/objectlabel.h"
 
+#include "drawing/drawnareas.h"
+#include "drawing/labeltext.h"
 #include "drawing/objectsinarea.h"
 #include "drawing/roomdrawing.h"
 #include "model/objecttable.h"
@@ -14,113 +16,90 @@ namespace plandex {
 
 namespace {
 
-// The text as wide as width at the most, its end replaced by "…" when
-// shortened. Names from files can be long: no more of the text is measured
-// than a line of the narrowest characters could hold, and a text cut there
-// counts as shortened even when what is left of it happens to fit.
-QString shortened(const QString &text, double width, const QFontMetricsF &metrics)
+double marginOf(const QFontMetricsF &metrics)
 {
-    const qsizetype enough = qsizetype(width / (0.15 * metrics.height())) + 2;
-    if (text.size() <= enough)
-        return metrics.elidedText(text, Qt::ElideRight, width);
-    const QString cut = text.left(enough);
-    QString shown = metrics.elidedText(cut, Qt::ElideRight, width);
-    if (shown == cut)
-        shown = metrics.elidedText(cut.chopped(1) + u'…', Qt::ElideRight, width);
-    return shown;
+    return std::max(1.0, metrics.height() / 8);
 }
 
-// The labels drawn so far, on a grid of cells over the device.
-class DrawnLabels
+// The label across a box of width by height, read along its width.
+FittedLabel fitAcross(double width, double height, const QString &name, const QString &size,
+    const QFontMetricsF &metrics)
 {
-public:
-    DrawnLabels(const QRectF &device, double lineHeight)
-        : m_device(device)
-        , m_cell(std::max({4 * lineHeight, device.width() / 64, device.height() / 64, 1.0}))
-        , m_columns(int(device.width() / m_cell) + 1)
-        , m_cells(size_t(m_columns) * size_t(int(device.height() / m_cell) + 1))
-    { }
-
-    bool overlaps(const QRectF &r) const
-    {
-        bool found = false;
-        forCells(r, [&](const std::vector<QRectF> &cell) {
-            for (const QRectF &drawn : cell)
-                found = found || drawn.intersects(r);
-        });
-        return found;
+    FittedLabel label;
+    const double lineHeight = metrics.height();
+    const double margin = marginOf(metrics);
+    const double room = width - 2 * margin;
+    const int rows = int(std::min(double(maxLabelLines), (height - 2 * margin) / lineHeight));
+    if (rows < 1 || room < 1 || metrics.horizontalAdvance(size) > room)
+        return label;
+    QStringList texts;
+    if (name.isEmpty()) {
+        label.whole = true;
+    } else if (rows > 1) {
+        const WrappedText wrapped = wrappedText(name, room, rows - 1, metrics);
+        texts = wrapped.lines;
+        label.whole = wrapped.whole && wrapped.lines.size() == 1;
     }
-    void add(const QRectF &r)
-    {
-        forCells(r, [&r](std::vector<QRectF> &cell) { cell.push_back(r); });
-    }
+    texts << size;
 
-private:
-    template<typename Visit> void forCells(const QRectF &r, Visit visit) const
-    {
-        const QRectF on = r.intersected(m_device);
-        if (on.isEmpty())
-            return;
-        const int x1 = int((on.left() - m_device.left()) / m_cell);
-        const int x2 = int((on.right() - m_device.left()) / m_cell);
-        const int y1 = int((on.top() - m_device.top()) / m_cell);
-        const int y2 = int((on.bottom() - m_device.top()) / m_cell);
-        for (int y = y1; y <= y2; ++y)
-            for (int x = x1; x <= x2; ++x)
-                visit(m_cells[size_t(y) * size_t(m_columns) + size_t(x)]);
+    label.count = int(texts.size());
+    const double top = -label.count * lineHeight / 2;
+    double widest = 0;
+    for (int i = 0; i < label.count; ++i) {
+        FittedLabel::Line &line = label.lines[size_t(i)];
+        line.text = texts[i];
+        const double advance = metrics.horizontalAdvance(line.text);
+        widest = std::max(widest, advance);
+        line.baseline = {-advance / 2, top + i * lineHeight + metrics.ascent()};
     }
+    label.extent = QRectF(-widest / 2, top, widest, label.count * lineHeight);
+    return label;
+}
 
-    QRectF m_device;
-    double m_cell;
-    int m_columns;
-    mutable std::vector<std::vector<QRectF>> m_cells;
-};
+int worth(const FittedLabel &label)
+{
+    return (label.whole ? 3 : 0) + std::min(label.count, 2);
+}
 
 } // namespace
 
 QRectF labelSpace(const QRectF &box, const QFontMetricsF &metrics)
 {
-    const double lineHeight = metrics.height();
-    const double margin = std::max(1.0, lineHeight / 8);
+    const double margin = marginOf(metrics);
     const QRectF inside = box.adjusted(margin, margin, -margin, -margin);
-    const int lines = int(std::min(2.0, inside.height() / lineHeight));
-    if (lines < 1 || inside.width() < 1)
+    if (std::min(inside.width(), inside.height()) < metrics.height())
         return {};
-    return {inside.left(), box.center().y() - lines * lineHeight / 2, inside.width(),
-        lines * lineHeight};
+    return inside;
 }
 
 FittedLabel fitLabel(
     const QRectF &box, const QString &name, const QString &size, const QFontMetricsF &metrics)
 {
-    FittedLabel label;
-    const QRectF space = labelSpace(box, metrics);
-    if (space.isEmpty())
-        return label;
-    const double lineHeight = metrics.height();
-    const int room = qRound(space.height() / lineHeight);
-
-    const QString *wanted[2] = {&name, &size};
-    for (const QString *text : wanted) {
-        if (label.count == room)
-            break;
-        if (text->isEmpty())
-            continue;
-        QString shown = shortened(*text, space.width(), metrics);
-        if (shown != *text && shown.size() < 2)
-            continue;
-        label.lines[label.count++].text = std::move(shown);
+    FittedLabel label = fitAcross(box.width(), box.height(), name, size, metrics);
+    if (!label.whole && box.height() > box.width()) {
+        FittedLabel turned = fitAcross(box.height(), box.width(), name, size, metrics);
+        if (worth(turned) > worth(label)) {
+            label = std::move(turned);
+            label.turned = true;
+            // The extent turned a quarter to the left.
+            const QRectF e = label.extent;
+            label.extent = QRectF(e.top(), -e.right(), e.height(), e.width());
+        }
     }
-
-    const double top = box.center().y() - label.count * lineHeight / 2;
-    for (int i = 0; i < label.count; ++i) {
-        FittedLabel::Line &line = label.lines[i];
-        const double width = metrics.horizontalAdvance(line.text);
-        const double x = box.center().x() - width / 2;
-        line.baseline = {x, top + i * lineHeight + metrics.ascent()};
-        label.extent |= QRectF(x, top + i * lineHeight, width, lineHeight);
-    }
+    label.centre = box.center();
+    label.extent.translate(label.centre);
     return label;
+}
+
+void drawLabel(QPainter &painter, const FittedLabel &label)
+{
+    painter.save();
+    painter.translate(label.centre);
+    if (label.turned)
+        painter.rotate(-90);
+    for (int i = 0; i < label.count; ++i)
+        painter.drawText(label.lines[size_t(i)].baseline, label.lines[size_t(i)].text);
+    painter.restore();
 }
 
 QString objectSizeText(qint64 width, qint64 height)
@@ -152,14 +131,15 @@ void paintObjectLabels(QPainter &painter, const ObjectTable &table, const QRectF
     painter.resetTransform();
     painter.setFont(deviceFont);
     painter.setPen(color);
-    DrawnLabels drawn(device, metrics.height());
+    DrawnAreas drawn(device, 4 * metrics.height());
     forEachObjectIn(
         table, area,
         [&](int row, const ObjectRect &rect) {
             if (room.isValid() && openingOfRow(table.row(row), room))
                 return;
             const QRectF box = onDevice(toDevice.mapRect(rect.ordered()));
-            if (box.height() < metrics.height() || drawn.overlaps(labelSpace(box, metrics)))
+            const QRectF space = labelSpace(box, metrics);
+            if (space.isEmpty() || drawn.overlaps(space))
                 return;
             const FittedLabel label = fitLabel(
                 box, table.name(row), objectSizeText(rect.width(), rect.height()), metrics);
@@ -168,8 +148,7 @@ void paintObjectLabels(QPainter &painter, const ObjectTable &table, const QRectF
             drawn.add(label.extent);
             painter.save();
             painter.setClipRect(box, Qt::IntersectClip);
-            for (int i = 0; i < label.count; ++i)
-                painter.drawText(label.lines[i].baseline, label.lines[i].text);
+            drawLabel(painter, label);
             painter.restore();
         },
         lookup);

@@ -9,34 +9,49 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
+
 class QFontMetricsF;
 class QPainter;
+class QTransform;
 
 namespace plandex {
 
-// What of an object's label fits its box: up to two lines, the name above
-// the size, each whole or shortened with "…"; a line with nothing of its
-// own left besides the ellipsis is left out.
+inline constexpr int maxLabelLines = 4;
+
+// What of an object's label fits its box. The size comes first and is
+// shown whole or not at all: a label is the size alone, or the name above
+// it, wrapped onto the lines the box has room for and shortened only on
+// the last of them. A box taller than wide may have its label turned to
+// read upwards along its long side.
 struct FittedLabel {
     struct Line {
         QString text;
-        QPointF baseline; // where its text starts
+        // Where its text starts, from the box's centre, in the label's
+        // own frame (turned with it).
+        QPointF baseline;
     };
-    Line lines[2];
+    std::array<Line, maxLabelLines> lines;
     int count = 0;
+    bool turned = false;
+    // The full name and the full size, each unbroken on a line of its own.
+    bool whole = false;
+    QPointF centre;
     // What the lines cover.
     QRectF extent;
 };
 
-// The most a label can cover in box: as many lines as its height holds (two
-// at the most) across the whole width inside the margin; empty when no
-// line fits.
+// Where a label could go in box: inside the margin, when a line can fit
+// it; empty otherwise.
 QRectF labelSpace(const QRectF &box, const QFontMetricsF &metrics);
 
-// Lays the label out centred in box (device pixels), with a margin of an
-// eighth of the line height on every side.
+// Lays the label out centred in box, with a margin of an eighth of the line
+// height on every side.
 FittedLabel fitLabel(
     const QRectF &box, const QString &name, const QString &size, const QFontMetricsF &metrics);
+
+// Paints a label laid out by fitLabel in the painter's current frame.
+void drawLabel(QPainter &painter, const FittedLabel &label);
 
 // drawObjectLabels, finding the rows as lookup says. A label that would
 // print over one drawn before it is left out: only objects lying over one

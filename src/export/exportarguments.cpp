@@ -26,10 +26,12 @@ QString takeOption(const QString &name, const QString &value, ExportArguments &a
     if (name == "--scale") {
         if (value == "fit") {
             r.options.scale = 0;
-        } else if (value.startsWith("1:") && wholeNumber(value.mid(2), 10000) > 0) {
-            r.options.scale = wholeNumber(value.mid(2), 10000);
+        } else if (value.startsWith("1:") && wholeNumber(value.mid(2), sheetMostScale) > 0) {
+            r.options.scale = wholeNumber(value.mid(2), sheetMostScale);
         } else {
-            return ExportArgumentTexts::tr("масштаб должен быть fit или 1:N, например 1:50");
+            return ExportArgumentTexts::tr(
+                "масштаб должен быть fit или от 1:1 до 1:%1, например 1:50")
+                .arg(sheetMostScale);
         }
     } else if (name == "--paper") {
         const QString paper = value.toLower();
@@ -87,7 +89,8 @@ ExportArguments parseExportArguments(const QStringList &arguments)
     if (!args.error.isEmpty())
         return args;
     if (files.size() != 2) {
-        args.error = ExportArgumentTexts::tr("нужны два пути: файл комнаты и файл PDF или PNG");
+        args.error
+            = ExportArgumentTexts::tr("нужны два пути: файл комнаты и файл PDF, PNG, SVG или DXF");
         return args;
     }
     args.room = files[0];
@@ -97,8 +100,13 @@ ExportArguments parseExportArguments(const QStringList &arguments)
         args.format = SheetFormat::Pdf;
     else if (out.endsWith(".png"))
         args.format = SheetFormat::Png;
+    else if (out.endsWith(".svg"))
+        args.format = SheetFormat::Svg;
+    else if (out.endsWith(".dxf"))
+        args.format = SheetFormat::Dxf;
     else
-        args.error = ExportArgumentTexts::tr("файл должен оканчиваться на .pdf или .png");
+        args.error
+            = ExportArgumentTexts::tr("файл должен оканчиваться на .pdf, .png, .svg или .dxf");
     return args;
 }
 

@@ -18,7 +18,7 @@ struct ExportArguments {
     QString error;
 };
 
-// ROOM.kom OUT.pdf|OUT.png [--scale fit|1:N] [--paper A4|A3|Letter]
+// ROOM.kom OUT.pdf|OUT.png|OUT.svg|OUT.dxf [--scale fit|1:N] [--paper A4|A3|Letter]
 // [--dpi N], options also as --name=value, in any order; --help.
 ExportArguments parseExportArguments(const QStringList &arguments);
 

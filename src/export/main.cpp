@@ -1,4 +1,5 @@
-// plandex-export: a room file as a PDF or PNG sheet, without a window.
+// plandex-export: a room file as a PDF, PNG or SVG sheet or a DXF drawing,
+// without a window.
 
 #include "export/exportarguments.h"
 #include "files/filepath.h"
@@ -23,8 +24,8 @@ struct PlandexExport {
 };
 
 const char usage[]
-    = "usage: plandex-export ROOM.kom OUT.pdf|OUT.png [--scale fit|1:N] [--paper A4|A3|Letter] "
-      "[--dpi N]\n";
+    = "usage: plandex-export ROOM.kom OUT.pdf|OUT.png|OUT.svg|OUT.dxf [--scale fit|1:N] "
+      "[--paper A4|A3|Letter] [--dpi N]\n";
 
 // One line on stderr, and the exit status.
 int fail(const QString &why, int status = 1)
@@ -87,11 +88,8 @@ int main(int argc, char *argv[])
     SheetRequest request = args.request;
     request.options.fileName = args.room;
     request.options.date = QDate::currentDate();
-    if (!sheetFits(room, request))
-        return fail(PlandexExport::tr("комната %1 × %2 см не помещается на лист в масштабе 1:%3")
-                        .arg(room.width())
-                        .arg(room.height())
-                        .arg(request.options.scale));
+    if (args.format != SheetFormat::Dxf && !sheetFits(room, request))
+        return fail(sheetTooBig(room, request));
     const QString reason = writeSheet(args.format, args.out, table, room, request);
     if (!reason.isEmpty())
         return fail(QStringLiteral("%1: %2").arg(visibleText(args.out), reason));

@@ -3,6 +3,7 @@
 #include "dialogs/sheetdialog.h"
 #include "files/safesave.h"
 #include "menus/commandmenu.h"
+#include "menus/settings.h"
 #include "plan/editor.h"
 
 #include <QCoreApplication>
@@ -44,19 +45,51 @@ QString askPath(QWidget &window, const Editor &editor, const QString &title, con
     return dialog.selectedFiles().constFirst();
 }
 
+// The sheet dialog at the last choices, which it keeps when accepted.
+std::optional<SheetRequest> askChoices(
+    SheetDialog::For target, const QString &title, const Editor &editor, QWidget &window)
+{
+    std::optional<SheetRequest> request
+        = askSheet(target, title, sheetOf(editor, lastSheetChoices()), &window);
+    if (request)
+        keepSheetChoices(*request);
+    return request;
+}
+
 void exportSheet(QWidget &window, Editor &editor, SheetFormat format)
 {
-    const bool pdf = format == SheetFormat::Pdf;
-    const QString title
-        = pdf ? DrawingCommands::tr("Экспорт в PDF") : DrawingCommands::tr("Экспорт в PNG");
-    std::optional<SheetRequest> request
-        = askSheet(pdf ? SheetDialog::For::Pdf : SheetDialog::For::Png, title, &window);
-    if (!request)
-        return;
-    if (!settleScale(editor.prompts(), sheetFits(roomOf(editor), *request), request->options))
-        return;
-    const QString path
-        = askPath(window, editor, title, pdf ? QStringLiteral("pdf") : QStringLiteral("png"));
+    struct Kind {
+        SheetFormat format;
+        const char *title;
+        QString suffix;
+        SheetDialog::For target;
+    };
+    static const Kind kinds[] = {
+        {SheetFormat::Pdf, QT_TRANSLATE_NOOP("DrawingCommands", "Экспорт в PDF"), "pdf",
+            SheetDialog::For::Pdf},
+        {SheetFormat::Png, QT_TRANSLATE_NOOP("DrawingCommands", "Экспорт в PNG"), "png",
+            SheetDialog::For::Png},
+        {SheetFormat::Svg, QT_TRANSLATE_NOOP("DrawingCommands", "Экспорт в SVG"), "svg",
+            SheetDialog::For::Svg},
+        {SheetFormat::Dxf, QT_TRANSLATE_NOOP("DrawingCommands", "Экспорт в DXF"), "dxf",
+            SheetDialog::For::Pdf},
+    };
+    const Kind &kind = *std::find_if(
+        std::begin(kinds), std::end(kinds), [format](const Kind &k) { return k.format == format; });
+    const QString title = DrawingCommands::tr(kind.title);
+    std::optional<SheetRequest> request = SheetRequest();
+    // A DXF drawing is the room alone, 1 unit a centimetre: nothing to ask.
+    if (format != SheetFormat::Dxf) {
+        request = askChoices(kind.target, title, editor, window);
+        if (!request)
+            return;
+        const QSize room = roomOf(editor);
+        if (!settleScale(editor.prompts(),
+                sheetFits(room, *request) ? QString() : sheetTooBig(room, *request),
+                request->options))
+            return;
+    }
+    const QString path = askPath(window, editor, title, kind.suffix);
     if (!path.isEmpty())
         writeSheetFile(editor, editor.prompts(), format, path, *request);
 }
@@ -64,14 +97,15 @@ void exportSheet(QWidget &window, Editor &editor, SheetFormat format)
 void printRoom(QWidget &window, Editor &editor)
 {
     const QString title = DrawingCommands::tr("Печать");
-    const std::optional<SheetRequest> request = askSheet(SheetDialog::For::Printer, title, &window);
+    const std::optional<SheetRequest> request
+        = askChoices(SheetDialog::For::Printer, title, editor, window);
     if (!request)
         return;
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, roomOf(editor));
     SheetOptions options = sheetOf(editor, *request).options;
     if (!settleScale(
-            editor.prompts(), fitsPrinter(printer, roomOf(editor), options.scale), options))
+            editor.prompts(), tooBigForPrinter(printer, roomOf(editor), options.scale), options))
         return;
 
     QPrintPreviewDialog preview(&printer, &window);
@@ -80,7 +114,8 @@ void printRoom(QWidget &window, Editor &editor)
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter *p) {
         if (printSheet(*p, editor, options))
             return;
-        if (settleScale(editor.prompts(), false, options))
+        if (settleScale(
+                editor.prompts(), tooBigForPrinter(*p, roomOf(editor), options.scale), options))
             printSheet(*p, editor, options);
         else
             QTimer::singleShot(0, &preview, &QDialog::reject);
@@ -90,16 +125,40 @@ void printRoom(QWidget &window, Editor &editor)
 
 } // namespace
 
-bool settleScale(Prompts &prompts, bool fits, SheetOptions &options)
+bool settleScale(Prompts &prompts, const QString &tooBig, SheetOptions &options)
 {
-    if (fits)
+    if (tooBig.isEmpty())
         return true;
-    if (!prompts.confirm(DrawingCommands::tr(
-            "Комната не помещается на лист в масштабе 1:%1. Уместить её на лист?")
-                             .arg(options.scale)))
+    QString why = tooBig;
+    why[0] = why[0].toUpper();
+    if (!prompts.confirm(DrawingCommands::tr("%1. Уместить её на лист?").arg(why)))
         return false;
     options.scale = 0;
     return true;
+}
+
+SheetRequest lastSheetChoices()
+{
+    SheetRequest r;
+    r.options.scale = settingNumber(QStringLiteral("sheet/scale"), 0);
+    if (std::find(std::begin(sheetScales), std::end(sheetScales), r.options.scale)
+        == std::end(sheetScales))
+        r.options.scale = 0;
+    const int paper = settingNumber(QStringLiteral("sheet/paper"), QPageSize::A4);
+    for (const QPageSize &p : sheetPapers())
+        if (p.id() == paper)
+            r.paper = p;
+    r.dpi = std::clamp(settingNumber(QStringLiteral("sheet/dpi"), r.dpi), sheetMinDpi, sheetMaxDpi);
+    r.options.positions = settingFlag(QStringLiteral("sheet/positions"), true);
+    return r;
+}
+
+void keepSheetChoices(const SheetRequest &request)
+{
+    setSettingNumber(QStringLiteral("sheet/scale"), request.options.scale);
+    setSettingNumber(QStringLiteral("sheet/paper"), int(request.paper.id()));
+    setSettingNumber(QStringLiteral("sheet/dpi"), request.dpi);
+    setSettingFlag(QStringLiteral("sheet/positions"), request.options.positions);
 }
 
 SheetRequest sheetOf(const Editor &editor, SheetRequest request)
@@ -127,12 +186,16 @@ void preparePrinter(QPrinter &printer, QSize room)
         sheetPageLayout(printer.pageLayout().pageSize(), room).orientation());
 }
 
-bool fitsPrinter(QPrinter &printer, QSize room, int scale)
+QString tooBigForPrinter(QPrinter &printer, QSize room, int scale)
 {
     const int resolution = printer.resolution();
-    return layoutSheet(
-        printer.pageLayout().fullRectPixels(resolution).size(), resolution, room, scale)
-        .fits;
+    if (layoutSheet(printer.pageLayout().fullRectPixels(resolution).size(), resolution, room, scale)
+            .fits)
+        return {};
+    SheetRequest request;
+    request.paper = printer.pageLayout().pageSize();
+    request.options.scale = scale;
+    return sheetTooBig(room, request);
 }
 
 bool printSheet(QPrinter &printer, const Editor &editor, const SheetOptions &options)
@@ -150,6 +213,12 @@ void addDrawingCommands(QWidget &window, Editor &editor, CommandMenu &menu)
     menu.add(MenuSection::Output, DrawingCommands::tr("Экспорт в PNG…"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
         [&window, &editor] { exportSheet(window, editor, SheetFormat::Png); });
+    menu.add(MenuSection::Output, DrawingCommands::tr("Экспорт в SVG…"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)},
+        [&window, &editor] { exportSheet(window, editor, SheetFormat::Svg); });
+    menu.add(MenuSection::Output, DrawingCommands::tr("Экспорт в DXF…"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+        [&window, &editor] { exportSheet(window, editor, SheetFormat::Dxf); });
 }
 
 } // namespace plandex

@@ -32,4 +32,20 @@ void setSettingFlag(const QString &key, bool value)
     settings.setValue(key, value);
 }
 
+int settingNumber(const QString &key, int fallback)
+{
+    const QSettings settings = store();
+    if (settings.status() != QSettings::NoError)
+        return fallback;
+    bool ok = false;
+    const int value = settings.value(key).toString().toInt(&ok);
+    return ok ? value : fallback;
+}
+
+void setSettingNumber(const QString &key, int value)
+{
+    QSettings settings = store();
+    settings.setValue(key, value);
+}
+
 } // namespace plandex

@@ -10,5 +10,8 @@ namespace plandex {
 // default.
 bool settingFlag(const QString &key, bool fallback);
 void setSettingFlag(const QString &key, bool value);
+// A whole number; the fallback when missing or of another kind.
+int settingNumber(const QString &key, int fallback);
+void setSettingNumber(const QString &key, int value);
 
 } // namespace plandex

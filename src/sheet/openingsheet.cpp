@@ -15,8 +15,6 @@ namespace plandex {
 
 namespace {
 
-// The walls' line width on paper, as the sheet draws them, in mm.
-constexpr double wallMm = 0.7;
 // How far inside the room an opening's dimensions run, in mm.
 constexpr double dimensionMm = 4;
 
@@ -63,8 +61,8 @@ void drawSymbol(QPainter &painter, const SheetLayout &layout, const Opening &o)
 {
     const WallFrame f = frameOf(o.wall, layout);
     const double a = o.start, b = double(o.start) + o.width;
-    const double wall = -layout.mm(wallMm);
-    // The gap: the wall's line taken away, a jamb at each side.
+    const double wall = -layout.wall;
+    // The gap: the wall's band taken away, a jamb at each side.
     const double over = layout.mm(0.1);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);

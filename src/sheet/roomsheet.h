@@ -1,8 +1,11 @@
 #pragma once
 
+#include "sheet/pieceschedule.h"
+#include "sheet/sheetlayout.h"
+#include "sheet/sheetpieces.h"
+
+#include <QCoreApplication>
 #include <QDate>
-#include <QPageLayout>
-#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -12,47 +15,46 @@ namespace plandex {
 
 class ObjectTable;
 
+// The context the sheet's texts are translated in.
+struct RoomSheet {
+    Q_DECLARE_TR_FUNCTIONS(RoomSheet)
+};
+
 // What a sheet shows besides the room: its scale (1:scale; 0 fits the room
-// to the sheet), the room file's name (empty for a room never saved) and
-// the date.
+// to the sheet at the largest standard scale), the room file's name (empty
+// for a room never saved), the drawing's title (empty: the file's name
+// without ".kom"), the paper's name, the date, and whether each piece's
+// distances to the walls are dimensioned.
 struct SheetOptions {
     int scale = 0;
     QString fileName;
+    QString title;
+    QString paper;
     QDate date;
+    bool positions = true;
 };
 
-// The scales offered besides fitting the room to the sheet.
-inline constexpr int sheetScales[] = {10, 20, 25, 50, 100};
-
-// The paper turned to follow the room's shape, the drawing reaching to the
-// paper's edges (it keeps its own margins).
-QPageLayout sheetPageLayout(const QPageSize &paper, QSize room);
-
-// Where the parts of a sheet lie on a page, in device pixels.
-struct SheetLayout {
-    double dpi = 0;
-    // Device pixels per cm of the room.
-    double pixelsPerCm = 0;
-    // 1:scale, as chosen or, when fitted, rounded.
-    int scale = 0;
-    bool fitted = false;
-    // False when the room at the chosen scale does not fit the page.
-    bool fits = false;
-    QRectF room;
-    QRectF titleBlock;
-    QRectF scaleBar;
-
-    double mm(double millimetres) const { return millimetres * dpi / 25.4; }
+// A sheet laid out whole: its first page, the pieces on the plan, and the
+// schedule of those that need one, beside the plan or on pages of its own.
+struct Sheet {
+    SheetLayout layout;
+    PlannedPieces pieces;
+    ScheduleLayout schedule;
+    int pages = 1;
+    // The floor the furniture takes, cm².
+    qint64 furniture = 0;
 };
+Sheet prepareSheet(
+    QSizeF page, double dpi, const ObjectTable &table, QSize room, const SheetOptions &options);
 
-// Lays the sheet out on a page of the given size in device pixels at dpi
-// pixels per inch.
-SheetLayout layoutSheet(QSizeF page, double dpi, QSize room, int scale);
+// Draws one page of the sheet: on the first the room's walls with their
+// lengths along the top and left, the pieces with their labels, tags and
+// distances, a scale bar and the title block; on every page the schedule
+// the page holds and the title block. The painter's frame is the layout's.
+void drawSheetPage(QPainter &painter, const Sheet &sheet, int page, const ObjectTable &table,
+    QSize room, const SheetOptions &options);
 
-// Draws the sheet: the room's walls with their lengths along the top and
-// left, the objects as outlines with their names and sizes, a scale bar
-// and the title block. The painter starts untransformed on the page.
-void drawSheet(QPainter &painter, const SheetLayout &layout, const ObjectTable &table, QSize room,
-    const SheetOptions &options);
+// The drawing's title as the title block shows it.
+QString sheetTitle(const SheetOptions &options);
 
 } // namespace plandex

@@ -1,12 +1,8 @@
 #include "sheet/sheetexport.h"
 
-#include "files/safesave.h"
-
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QImage>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 namespace plandex {
 
@@ -17,55 +13,102 @@ struct SheetExport {
     Q_DECLARE_TR_FUNCTIONS(SheetExport)
 };
 
-// The PDF writer's own resolution: fine enough for any printer.
-constexpr int pdfResolution = 1200;
-
-QString tooBig()
+bool fitsOn(QSize room, const QPageSize &paper, int scale)
 {
-    return SheetExport::tr("комната не помещается на лист в этом масштабе");
+    const QPageLayout page = sheetPageLayout(paper, room);
+    return layoutSheet(page.fullRectPixels(sheetDpi).size(), sheetDpi, room, scale).fits;
 }
 
 } // namespace
 
+QList<QPageSize> sheetPapers()
+{
+    return {QPageSize(QPageSize::Letter), QPageSize(QPageSize::A4), QPageSize(QPageSize::A3)};
+}
+
 bool sheetFits(QSize room, const SheetRequest &request)
 {
+    return fitsOn(room, request.paper, request.options.scale);
+}
+
+QString sheetTooBig(QSize room, const SheetRequest &request)
+{
+    const int scale = request.options.scale;
+    QString why = SheetExport::tr("комната %1 × %2 см не помещается на лист %3 в масштабе 1:%4")
+                      .arg(room.width())
+                      .arg(room.height())
+                      .arg(paperName(request.paper))
+                      .arg(scale);
+    for (int n : sheetScales)
+        if (n > scale && fitsOn(room, request.paper, n)) {
+            why += SheetExport::tr("; на нём наибольший масштаб 1:%1").arg(n);
+            break;
+        }
+    // Letter only for those who print on it.
+    const bool letter = request.paper.id() == QPageSize::Letter;
+    for (const QPageSize &paper : sheetPapers())
+        if ((letter || paper.id() != QPageSize::Letter) && fitsOn(room, paper, scale)) {
+            why += SheetExport::tr("; в масштабе 1:%1 нужен лист %2")
+                       .arg(scale)
+                       .arg(paperName(paper));
+            break;
+        }
+    return why;
+}
+
+Sheet prepareRequest(const ObjectTable &table, QSize room, SheetRequest &request)
+{
+    request.options.paper = paperName(request.paper);
     const QPageLayout page = sheetPageLayout(request.paper, room);
-    return layoutSheet(
-        page.fullRectPixels(pdfResolution).size(), pdfResolution, room, request.options.scale)
-        .fits;
+    return prepareSheet(
+        page.fullRectPixels(sheetDpi).size(), sheetDpi, table, room, request.options);
+}
+
+bool paintSheetPages(QPainter &painter, const Sheet &sheet, const ObjectTable &table, QSize room,
+    const SheetOptions &options, const std::function<bool()> &nextPage)
+{
+    for (int page = 0; page < sheet.pages; ++page) {
+        if (page > 0 && !nextPage())
+            return false;
+        drawSheetPage(painter, sheet, page, table, room, options);
+    }
+    return true;
 }
 
 bool paintSheet(QPagedPaintDevice &device, int resolution, const ObjectTable &table, QSize room,
     const SheetOptions &options)
 {
-    const QSize page = device.pageLayout().fullRectPixels(resolution).size();
-    const SheetLayout layout = layoutSheet(page, resolution, room, options.scale);
-    if (!layout.fits)
+    SheetOptions named = options;
+    if (named.paper.isEmpty())
+        named.paper = paperName(device.pageLayout().pageSize());
+    const QSizeF page = device.pageLayout().fullRectPixels(resolution).size();
+    const double toDevice = double(resolution) / sheetDpi;
+    const Sheet sheet = prepareSheet(page / toDevice, sheetDpi, table, room, named);
+    if (!sheet.layout.fits)
         return false;
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    drawSheet(painter, layout, table, room, options);
-    return painter.end();
+    painter.scale(toDevice, toDevice);
+    const bool drawn = paintSheetPages(
+        painter, sheet, table, room, named, [&device] { return device.newPage(); });
+    return painter.end() && drawn;
 }
 
-QString writeSheetPdf(
-    const QString &path, const ObjectTable &table, QSize room, const SheetRequest &request)
+QString writeSheet(SheetFormat format, const QString &path, const ObjectTable &table, QSize room,
+    const SheetRequest &request)
 {
-    if (!sheetFits(room, request))
-        return tooBig();
-    return saveFileSafely(path, [&](QIODevice &file) {
-        QPdfWriter writer(&file);
-        writer.setResolution(pdfResolution);
-        writer.setCreator(QStringLiteral("Plandex"));
-        writer.setTitle(request.options.fileName.isEmpty()
-                ? QString()
-                : QFileInfo(request.options.fileName).fileName());
-        // Before the painter: the first page keeps the layout it starts with.
-        if (!writer.setPageLayout(sheetPageLayout(request.paper, room)))
-            return false;
-        return paintSheet(writer, writer.resolution(), table, room, request.options);
-    });
+    switch (format) {
+    case SheetFormat::Pdf:
+        return writeSheetPdf(path, table, room, request);
+    case SheetFormat::Png:
+        return writeSheetPng(path, table, room, request);
+    case SheetFormat::Svg:
+        return writeSheetSvg(path, table, room, request);
+    case SheetFormat::Dxf:
+        return writeSheetDxf(path, table, room);
+    }
+    return {};
 }
 
 QSize sheetPixelSize(QSize room, const SheetRequest &request)
@@ -74,39 +117,6 @@ QSize sheetPixelSize(QSize room, const SheetRequest &request)
     // points and come out a pixel short (A4 at 300 dpi is 2480 wide).
     const QSizeF mm = sheetPageLayout(request.paper, room).fullRect(QPageLayout::Millimeter).size();
     return {qRound(mm.width() * request.dpi / 25.4), qRound(mm.height() * request.dpi / 25.4)};
-}
-
-QString writeSheetPng(
-    const QString &path, const ObjectTable &table, QSize room, const SheetRequest &request)
-{
-    const int dpi = std::clamp(request.dpi, sheetMinDpi, sheetMaxDpi);
-    SheetRequest clamped = request;
-    clamped.dpi = dpi;
-    const QSize size = sheetPixelSize(room, clamped);
-    const SheetLayout layout = layoutSheet(size, dpi, room, request.options.scale);
-    if (!layout.fits)
-        return tooBig();
-    // The sheet is black on white: one byte a pixel holds it, antialiasing
-    // included, in a third of the memory and the time of colour.
-    QImage image(size, QImage::Format_Grayscale8);
-    if (image.isNull())
-        return SheetExport::tr("не хватает памяти для рисунка");
-    const int dotsPerMeter = qRound(dpi / 0.0254);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        drawSheet(painter, layout, table, room, request.options);
-    }
-    return saveFileSafely(path, [&image](QIODevice &file) { return image.save(&file, "PNG"); });
-}
-
-QString writeSheet(SheetFormat format, const QString &path, const ObjectTable &table, QSize room,
-    const SheetRequest &request)
-{
-    return format == SheetFormat::Pdf ? writeSheetPdf(path, table, room, request)
-                                      : writeSheetPng(path, table, room, request);
 }
 
 } // namespace plandex

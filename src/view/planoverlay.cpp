@@ -1,6 +1,7 @@
 #include "view/planoverlay.h"
 
 #include "drawing/clearancedrawing.h"
+#include "drawing/objectsinarea.h"
 #include "drawing/roomdrawing.h"
 #include "model/geometry.h"
 #include "model/pairtext.h"
@@ -136,6 +137,23 @@ void PlanOverlay::paintLabels(QPainter &painter, const QRect &area) const
     }
     if (labelsFit())
         labelsIn(painter, m_editor.table(), light, lightLetters);
+}
+
+QString PlanOverlay::toolTipAt(QPointF roomPoint) const
+{
+    const ObjectTable &table = m_editor.table();
+    QString text;
+    // The last row found is the one drawn over the others.
+    forEachObjectIn(
+        table, QRectF(roomPoint, QSizeF(0.5, 0.5)),
+        [&](int row, const ObjectRect &rect) {
+            if (!rect.ordered().contains(roomPoint))
+                return;
+            const QString size = objectSizeText(rect.width(), rect.height());
+            text = table.name(row).isEmpty() ? size : table.name(row) + u'\n' + size;
+        },
+        Lookup::Grid);
+    return text;
 }
 
 void PlanOverlay::labelsIn(

@@ -34,6 +34,10 @@ public:
     void paintLabels(QPainter &painter, const QRect &area) const;
     void paintLines(QPainter &painter, const QRegion &area) const;
 
+    // The full name and size of the object at a room point, as plain
+    // text, for a tooltip; empty over the floor.
+    QString toolTipAt(QPointF roomPoint) const;
+
     // After any change of the table.
     void tableChanged() { m_labelsFit.reset(); }
     // View pixels a centimetre: what follow() returns and paintLines()

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTextDocument>
+#include <QToolTip>
 
 namespace plandex {
 
@@ -250,6 +252,25 @@ QPoint PlanView::menuAnchor() const
             area = object & m_viewport;
     }
     return area.center();
+}
+
+bool PlanView::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip || !m_overlay)
+        return QFrame::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QString text = m_viewport.contains(help->pos())
+        ? m_overlay->toolTipAt(planPoint(help->pos()))
+        : QString();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        // Names from files are plain text, never markup.
+        QToolTip::showText(
+            help->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap), this);
+    }
+    return true;
 }
 
 } // namespace plandex

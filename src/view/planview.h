@@ -74,6 +74,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // With names and sizes shown: the full ones of the object under the
+    // pointer, which its label may not have room for.
+    bool event(QEvent *event) override;
 
 private:
     void layoutBars();

@@ -54,8 +54,9 @@ void TestMainWindow::captionSizeAndFrame()
     QVERIFY(flags & Qt::WindowMaximizeButtonHint);
     const QList<QSize> iconSizes {{16, 16}, {32, 32}, {48, 48}, {64, 64}};
     QCOMPARE(w.windowIcon().availableSizes(), iconSizes);
-    // Every icon has been drawn once shown; none needed Qt's SVG support,
-    // whose loading would cost every start.
+    // Every icon has been drawn once shown, and the program has started:
+    // none of it loaded Qt's SVG support, whose loading would cost every
+    // start (only writing an SVG loads it).
     w.grab();
     QFile maps("/proc/self/maps");
     if (!maps.open(QIODevice::ReadOnly))

@@ -5,8 +5,12 @@
 
 #include <QDir>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -26,6 +30,8 @@ private slots:
     void worksWithoutAnyDisplay();
     void pngHasThePageSizeAtItsDpi_data();
     void pngHasThePageSizeAtItsDpi();
+    void dxfReadsBackInACadReader();
+    void svgHoldsTheSheetAsText();
     void refusesAndLeavesNothing_data();
     void refusesAndLeavesNothing();
     void replacesOnlyWhatItMay_data();
@@ -129,6 +135,109 @@ void TestExport::pngHasThePageSizeAtItsDpi()
     QVERIFY(inked > 1000);
 }
 
+// Read back by ezdxf, a reader of its own: centimetres, the y axis up, the
+// walls, each piece's exact corners and its name and size inside it, and a
+// door as the gap through the wall's band, not as a piece.
+void TestExport::dxfReadsBackInACadReader()
+{
+    const QString withDoor = m_dir->filePath("с дверью.kom");
+    QVERIFY(put(withDoor,
+        knownRoomFile().chopped(3)
+            + QByteArray(
+                QStringEncoder("windows-1251")(u"\x01¤Дверь 80, низ, петли слева, внутрь\x02"
+                                               "85|165\x03"
+                                               "119|199\x01\r\n"))));
+    const QString out = m_dir->filePath("план.dxf");
+    const Run r = run({withDoor, out});
+    QCOMPARE(r.errors, QString());
+    QCOMPARE(r.status, 0);
+    const char *script = R"py(
+import ezdxf, json, sys
+doc = ezdxf.readfile(sys.argv[1])
+out = {"units": doc.header.get("$INSUNITS"), "layers": [l.dxf.name for l in doc.layers],
+       "outlines": [], "texts": []}
+for e in doc.modelspace():
+    if e.dxftype() == "POLYLINE":
+        out["outlines"].append({"layer": e.dxf.layer, "closed": e.is_closed,
+                                "points": [[p[0], p[1]] for p in e.points()]})
+    elif e.dxftype() == "TEXT":
+        out["texts"].append({"layer": e.dxf.layer, "text": e.dxf.text,
+                             "at": [e.dxf.align_point[0], e.dxf.align_point[1]]})
+print(json.dumps(out))
+)py";
+    const QJsonObject dxf
+        = QJsonDocument::fromJson(toolOutput("/usr/bin/python3", {"-c", script, out}).toUtf8())
+              .object();
+    QCOMPARE(dxf["units"].toInt(), 5);
+    for (const char *layer : {"Стены", "Мебель", "Подписи", "Проёмы"})
+        QVERIFY(dxf["layers"].toArray().contains(QString(layer)));
+    QMultiMap<QString, QJsonArray> outlines;
+    for (const QJsonValue o : dxf["outlines"].toArray()) {
+        // A door's leaf and swing are open lines; every outline is closed.
+        if (o["closed"].toBool())
+            outlines.insert(o["layer"].toString(), o["points"].toArray());
+        else
+            QCOMPARE(o["layer"].toString(), QString("Проёмы"));
+    }
+    const auto corners = [](double l, double t, double r, double b) {
+        return QJsonArray {
+            QJsonArray {l, t}, QJsonArray {r, t}, QJsonArray {r, b}, QJsonArray {l, b}};
+    };
+    const int h = knownRoomSize.height();
+    QVERIFY(outlines.values("Стены").contains(corners(0, 0, knownRoomSize.width(), h)));
+    QCOMPARE(outlines.count("Мебель"), knownObjects().size());
+    QCOMPARE(outlines.values("Проёмы"), QList<QJsonArray> {corners(85, 0, 165, -12)});
+    const QJsonArray texts = dxf["texts"].toArray();
+    for (const KnownObject &o : knownObjects()) {
+        QVERIFY(
+            outlines.values("Мебель").contains(corners(o.left, h - o.bottom, o.right, h - o.top)));
+        // The code page of DXF texts has no "×".
+        for (const QString &text : {o.name, o.size().replace(u'×', u'x')}) {
+            const auto inside = [&](const QJsonValue &t) {
+                const QPointF at(t["at"][0].toDouble(), h - t["at"][1].toDouble());
+                return t["layer"] == "Подписи" && t["text"] == text
+                    && QRectF(QPointF(o.left, o.top), QPointF(o.right, o.bottom)).contains(at);
+            };
+            QVERIFY2(std::any_of(texts.begin(), texts.end(), inside), qPrintable(text));
+        }
+    }
+}
+
+// The same sheet as SVG: the paper's size, and the names and sizes as text.
+void TestExport::svgHoldsTheSheetAsText()
+{
+    const QString out = m_dir->filePath("лист.svg");
+    const Run r = run({room(), out, "--scale", "1:50"});
+    QCOMPARE(r.errors, QString());
+    QCOMPARE(r.status, 0);
+    QXmlStreamReader svg(contentOf(out));
+    QStringList texts;
+    QString width, height;
+    while (!svg.atEnd()) {
+        if (svg.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (svg.name() == u"svg") {
+            width = svg.attributes().value("width").toString();
+            height = svg.attributes().value("height").toString();
+        }
+        if (svg.name() == u"text")
+            texts << svg.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    }
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    QVERIFY2(
+        width.endsWith("mm") && qAbs(width.chopped(2).toDouble() - 297) < 0.1, qPrintable(width));
+    QVERIFY2(height.endsWith("mm") && qAbs(height.chopped(2).toDouble() - 210) < 0.1,
+        qPrintable(height));
+    for (const KnownObject &o : knownObjects()) {
+        QVERIFY2(texts.contains(o.name), qPrintable(texts.join('|')));
+        QVERIFY2(texts.contains(o.size()), qPrintable(texts.join('|')));
+    }
+    // Text is written run by run of one script.
+    QVERIFY2(std::any_of(texts.begin(), texts.end(),
+                 [](const QString &t) { return t.startsWith("Масштаб 1:50"); }),
+        qPrintable(texts.join('|')));
+}
+
 void TestExport::refusesAndLeavesNothing_data()
 {
     QTest::addColumn<QByteArray>("roomFile");
@@ -149,6 +258,11 @@ void TestExport::refusesAndLeavesNothing_data()
         << good << QStringList {"ROOM", "DIR/out.png", "--scale", "1:10"};
     QTest::newRow("scale of nothing") << good << toPdf + QStringList {"--scale", "1:0"};
     QTest::newRow("scale not 1:N") << good << toPdf + QStringList {"--scale", "2:50"};
+    QTest::newRow("scale past 1:500") << good << toPdf + QStringList {"--scale", "1:501"};
+    QTest::newRow("dxf of no room file")
+        << QByteArray("kommfile: 300|200\x01") << QStringList {"ROOM", "DIR/out.dxf"};
+    QTest::newRow("svg too big at the scale")
+        << good << QStringList {"ROOM", "DIR/out.svg", "--scale", "1:10"};
     QTest::newRow("unknown paper") << good << toPdf + QStringList {"--paper", "B5"};
     QTest::newRow("dpi too low") << good << QStringList {"ROOM", "DIR/out.png", "--dpi", "10"};
     QTest::newRow("dpi not a number") << good << QStringList {"ROOM", "DIR/out.png", "--dpi=x"};

@@ -74,6 +74,8 @@ void TestDrawingCommands::commandsAndTheirKeys_data()
     QTest::newRow("print") << "Печать…" << QKeySequence(QKeySequence::Print);
     QTest::newRow("pdf") << "Экспорт в PDF…" << QKeySequence("Ctrl+Shift+P");
     QTest::newRow("png") << "Экспорт в PNG…" << QKeySequence("Ctrl+Shift+E");
+    QTest::newRow("svg") << "Экспорт в SVG…" << QKeySequence("Ctrl+Shift+G");
+    QTest::newRow("dxf") << "Экспорт в DXF…" << QKeySequence("Ctrl+Shift+D");
 }
 
 void TestDrawingCommands::commandsAndTheirKeys()
@@ -97,8 +99,10 @@ void TestDrawingCommands::printingOntoAPdfPrinter()
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::A4));
     preparePrinter(printer, knownRoomSize);
-    QVERIFY(fitsPrinter(printer, knownRoomSize, 50));
-    QVERIFY(!fitsPrinter(printer, knownRoomSize, 10));
+    QCOMPARE(tooBigForPrinter(printer, knownRoomSize, 50), QString());
+    QCOMPARE(tooBigForPrinter(printer, knownRoomSize, 10),
+        "комната 300 × 200 см не помещается на лист A4 в масштабе 1:10; на нём наибольший "
+        "масштаб 1:20; в масштабе 1:10 нужен лист A3");
     SheetOptions options;
     options.scale = 50;
     QVERIFY(printSheet(printer, w.window.editor(), options));
@@ -135,9 +139,11 @@ void TestDrawingCommands::exportFromTheKeys_data()
 
     QTest::newRow("pdf") << QKeySequence("Ctrl+Shift+P") << "pdf";
     QTest::newRow("png") << QKeySequence("Ctrl+Shift+E") << "png";
+    QTest::newRow("dxf") << QKeySequence("Ctrl+Shift+D") << "dxf";
 }
 
-// The sheet dialog (1:50, A3, 100 dpi for a picture), then Qt's file dialog.
+// The sheet dialog (1:50, A3, 100 dpi for a picture), then Qt's file dialog;
+// the drawing for CAD programs asks only for the file.
 void TestDrawingCommands::exportFromTheKeys()
 {
     QFETCH(QKeySequence, keys);
@@ -157,15 +163,23 @@ void TestDrawingCommands::exportFromTheKeys()
     });
     QTest::keyClick(&w.window, keys[0].key(), keys[0].keyboardModifiers());
     QTRY_VERIFY(file.fired());
-    QVERIFY(sheet.fired());
+    QCOMPARE(sheet.fired(), suffix != "dxf");
     // The file dialog puts the extension on.
     const QString written = out + "." + suffix;
     QTRY_VERIFY(QFile::exists(written));
     if (suffix == "pdf")
         checkKnownSheet(written, {420, 297}, 50);
-    else
+    else if (suffix == "png")
         QCOMPARE(QImage(written).size(), QSize(1654, 1169));
+    else
+        QVERIFY(contentOf(written).contains("$INSUNITS"));
     QCOMPARE(w.prompts.messages, QStringList());
+    if (suffix != "dxf") {
+        // The next dialog starts at these choices.
+        const SheetRequest kept = lastSheetChoices();
+        QCOMPARE(kept.options.scale, 50);
+        QCOMPARE(kept.paper.id(), QPageSize::A3);
+    }
 }
 
 void TestDrawingCommands::aRoomTooBigIsFittedOnlyWhenTheUserAgrees_data()
@@ -183,6 +197,7 @@ void TestDrawingCommands::aRoomTooBigIsFittedOnlyWhenTheUserAgrees()
     const QString out = w.dir.filePath("большая.pdf");
     OnModal<SheetDialog> sheet([](SheetDialog *d) {
         d->scale()->setCurrentText("1:25");
+        d->paper()->setCurrentText("A4");
         d->accept();
     });
     OnModal<QFileDialog> file([&out](QFileDialog *d) {
@@ -192,12 +207,14 @@ void TestDrawingCommands::aRoomTooBigIsFittedOnlyWhenTheUserAgrees()
     w.command("Экспорт в PDF…")->trigger();
     QVERIFY(sheet.fired());
     QCOMPARE(w.prompts.questions,
-        QStringList {"Комната не помещается на лист в масштабе 1:25. Уместить её на лист?"});
+        QStringList {"Комната 700 × 500 см не помещается на лист A4 в масштабе 1:25; на нём "
+                     "наибольший масштаб 1:50; в масштабе 1:25 нужен лист A3. Уместить её на "
+                     "лист?"});
     QCOMPARE(file.fired(), agree);
     QCOMPARE(QFile::exists(out), agree);
     if (agree) {
         const QString text = toolOutput("pdftotext", {out, "-"});
-        QVERIFY2(text.contains("по размеру листа"), qPrintable(text));
+        QVERIFY2(text.contains("Масштаб 1:50"), qPrintable(text));
     }
 }
 

@@ -24,6 +24,7 @@ private slots:
     void validators();
     void typeAndDefaultFromTheUnpackedShare();
     void unpackedProgramShowsTheMainWindow();
+    void unpackedExportWritesASheetWithoutADisplay_data();
     void unpackedExportWritesASheetWithoutADisplay();
 
 private:
@@ -75,7 +76,7 @@ void TestPackage::holdsEveryFile_data()
         "icons/hicolor/scalable/apps/" + appId + ".svg",
         "icons/hicolor/scalable/mimetypes/application-x-plandex-room.svg",
         "metainfo/" + appId + ".metainfo.xml", "man/man1/plandex.1.gz", "doc/plandex/copyright",
-        "doc/plandex/changelog.gz"};
+        "doc/plandex/changelog.gz", QString("../%1/plandex-svg.so").arg(PLANDEX_MODULE_DIR)};
     for (const QString &file : files)
         QTest::newRow(qPrintable(file)) << file << 0;
     for (const int size : iconSizes) {
@@ -101,8 +102,15 @@ void TestPackage::control()
     QCOMPARE(run("dpkg-deb", {"-f", m_deb, "Package", "Version", "Architecture"}),
         QString("Package: plandex\nVersion: %1\nArchitecture: amd64").arg(PLANDEX_VERSION));
     const QString depends = run("dpkg-deb", {"-f", m_deb, "Depends"});
-    // The program shows its icons as PNGs and needs no SVG support.
-    QVERIFY2(depends.contains("libqt6widgets6") && !depends.contains("svg"), qPrintable(depends));
+    // Qt's SVG library for the module that writes SVG sheets; the programs
+    // themselves show their icons as PNGs and do not link it, so that no
+    // start loads it.
+    QVERIFY2(
+        depends.contains("libqt6widgets6") && depends.contains("libqt6svg6"), qPrintable(depends));
+    for (const char *program : {"plandex", "plandex-export"}) {
+        const QString linked = run("objdump", {"-p", m_root + "/usr/bin/" + program});
+        QVERIFY2(linked.contains("NEEDED") && !linked.contains("libQt6Svg"), qPrintable(linked));
+    }
     // Qt's buttons and dialogs read Russian only with Qt's catalogue.
     QVERIFY2(depends.contains("qt6-translations-l10n"), qPrintable(depends));
     // No maintainer scripts: the databases' own triggers rebuild them.
@@ -180,8 +188,22 @@ void TestPackage::unpackedProgramShowsTheMainWindow()
     QCOMPARE(x.geometry(window).size(), QSize(703, 398));
 }
 
+void TestPackage::unpackedExportWritesASheetWithoutADisplay_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("page"); // as the file itself says
+
+    QTest::newRow("pdf") << "pdf"
+                         << R"(/MediaBox \[0 0 842[.0]* 595[.0]*\])";
+    // From the SVG module in the private library folder.
+    QTest::newRow("svg") << "svg"
+                         << R"(<svg width="297[.\d]*mm" height="209[.\d]*mm")";
+}
+
 void TestPackage::unpackedExportWritesASheetWithoutADisplay()
 {
+    QFETCH(QString, suffix);
+    QFETCH(QString, page);
     ScratchDir dir;
     const QString room = dir.filePath("спальня.kom");
     QFile file(room);
@@ -191,10 +213,13 @@ void TestPackage::unpackedExportWritesASheetWithoutADisplay()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("QT_QPA_PLATFORM");
     env.remove("DISPLAY");
-    const QString pdf = dir.filePath("спальня.pdf");
+    const QString out = dir.filePath("спальня." + suffix);
     QCOMPARE(
-        run(m_root + "/usr/bin/plandex-export", {room, pdf, "--scale", "1:50"}, env), QString());
-    QVERIFY(run("pdfinfo", {pdf}).contains(QRegularExpression(R"(Page size:\s+842 x 595 pts)")));
+        run(m_root + "/usr/bin/plandex-export", {room, out, "--scale", "1:50"}, env), QString());
+    QFile sheet(out);
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(sheet.readAll());
+    QVERIFY2(text.contains(QRegularExpression(page)), qPrintable(text.left(2000)));
 }
 
 QTEST_MAIN(TestPackage)

@@ -3,6 +3,8 @@
 #include "sheet/furniturearea.h"
 #include "sheet/roomsheet.h"
 #include "sheet/sheetexport.h"
+#include "support/scratchdir.h"
+#include "support/sheetchecks.h"
 
 #include <QTest>
 
@@ -21,6 +23,8 @@ private slots:
     void roomOnPaper();
     void outlinesAreDrawnOnce_data();
     void outlinesAreDrawnOnce();
+    void everyPieceInFullSomewhere_data();
+    void everyPieceInFullSomewhere();
 };
 
 void TestRoomSheet::furnitureCountsTheFloorOnce_data()
@@ -75,7 +79,11 @@ void TestRoomSheet::roomOnPaper_data()
     QTest::newRow("300 cm at 1:50")
         << QSize(300, 200) << A4 << 50 << 1200 << true << wide << QSizeF(60, 40);
     QTest::newRow("start room at 1:25")
-        << QSize(553, 361) << A4 << 25 << 300 << true << wide << QSizeF(221.2, 144.4);
+        << QSize(553, 361) << A3 << 25 << 300 << true << wide << QSizeF(221.2, 144.4);
+    QTest::newRow("start room at 1:25 on A4")
+        << QSize(553, 361) << A4 << 25 << 300 << false << wide << QSizeF();
+    QTest::newRow("largest file room at 1:500")
+        << QSize(4096, 4096) << A4 << 500 << 300 << true << tall << QSizeF(81.92, 81.92);
     QTest::newRow("700 x 500 at 1:100")
         << QSize(700, 500) << A4 << 100 << 72 << true << wide << QSizeF(70, 50);
     QTest::newRow("tall room at 1:20")
@@ -116,10 +124,17 @@ void TestRoomSheet::roomOnPaper()
     QVERIFY(sheet.contains(s.titleBlock));
     QVERIFY(!s.room.intersects(s.titleBlock));
     QVERIFY(!s.room.intersects(s.scaleBar));
+    // Clear of the walls' band and the lengths along it.
+    QVERIFY(qAbs(s.room.left() - s.mm(20) - s.wall) < 1);
+    QVERIFY(qAbs(s.room.top() - s.mm(20) - s.wall) < 1);
     if (scale == 0) {
-        // Fitted, the room reaches across its space one way or the other.
+        // Fitted at the largest standard scale that fits: the next larger
+        // one does not.
         QVERIFY(s.fitted);
-        QVERIFY(s.room.left() - s.mm(20) < 1 || s.room.top() - s.mm(20) < 1);
+        const auto at = std::find(std::begin(sheetScales), std::end(sheetScales), s.scale);
+        QVERIFY(at != std::end(sheetScales));
+        if (at != std::begin(sheetScales) && at != std::end(sheetScales))
+            QVERIFY(!layoutSheet(sheet.size(), dpi, room, *(at - 1)).fits);
     } else {
         QCOMPARE(s.scale, scale);
         QVERIFY(qAbs(s.room.width() * 25.4 / dpi - mm.width()) < 0.01);
@@ -164,6 +179,69 @@ void TestRoomSheet::outlinesAreDrawnOnce()
     const std::vector<QLineF> drawn
         = mergedOutlines({boxes.begin(), boxes.end()}, QRectF(0, 0, 400, 200));
     QCOMPARE(Lines(drawn.begin(), drawn.end()), lines);
+}
+
+// The lines of text on a PDF's pages, as poppler reads them.
+static QStringList pdfLines(const QString &pdf)
+{
+    static const QRegularExpression line(
+        R"re(<line [^>]*>(.*?)</line>)re", QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression word(R"re(<word [^>]*>([^<]*)</word>)re");
+    QStringList lines;
+    auto it = line.globalMatch(toolOutput("pdftotext", {"-bbox-layout", pdf, "-"}));
+    while (it.hasNext()) {
+        QStringList words;
+        auto w = word.globalMatch(it.next().captured(1));
+        while (w.hasNext())
+            words << w.next().captured(1).replace("&amp;", "&");
+        lines << words.join(' ');
+    }
+    return lines;
+}
+
+void TestRoomSheet::everyPieceInFullSomewhere_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("piece"); // cm in a room of 400 x 300 at 1:50 on A4
+
+    QTest::newRow("wide") << "Диван" << QRect(20, 20, 200, 90);
+    QTest::newRow("tall") << "Стеллаж книжный" << QRect(350, 20, 40, 180);
+    QTest::newRow("tiny") << "Пуф" << QRect(200, 200, 10, 10);
+    QTest::newRow("long name") << "Шкаф-купе с зеркалом и антресолью для спальни"
+                               << QRect(20, 180, 150, 60);
+    QTest::newRow("no room at all") << "Стул 45 мягкий" << QRect(300, 250, 2, 2);
+    QTest::newRow("no name") << "" << QRect(100, 150, 5, 120);
+}
+
+// Its name and its size each on one line somewhere on the sheet: in its
+// label, or in the schedule; and never a number cut short.
+void TestRoomSheet::everyPieceInFullSomewhere()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, piece);
+    ObjectTable table;
+    // A neighbour whose label fits whole, which the schedule leaves out.
+    QVERIFY(table.append("Кресло", "250|330", "120|200"));
+    QVERIFY(table.append(name, QString("%1|%2").arg(piece.left()).arg(piece.right() + 1),
+        QString("%1|%2").arg(piece.top()).arg(piece.bottom() + 1)));
+    ScratchDir dir;
+    const QString pdf = dir.filePath("лист.pdf");
+    SheetRequest request;
+    request.options.scale = 50;
+    QCOMPARE(writeSheetPdf(pdf, table, {400, 300}, request), QString());
+
+    const QStringList lines = pdfLines(pdf);
+    const QString all = lines.join('\n');
+    const QString size = QString("%1 × %2").arg(piece.width()).arg(piece.height());
+    QVERIFY2(!all.contains(QRegularExpression(u"\\d…"_qs)), qPrintable(all));
+    const auto onALine = [&lines](const QString &text) {
+        return std::any_of(lines.begin(), lines.end(),
+            [&text](const QString &line) { return line.contains(text); });
+    };
+    QVERIFY2(onALine(size), qPrintable(all));
+    QVERIFY2(name.isEmpty() || onALine(name), qPrintable(all));
+    QVERIFY2(onALine("Кресло") && onALine("80 × 80"), qPrintable(all));
+    QVERIFY2(onALine("Масштаб 1:50") && onALine("Размеры в сантиметрах"), qPrintable(all));
 }
 
 QTEST_MAIN(TestRoomSheet)

@@ -131,8 +131,9 @@ inline void checkKnownSheet(const QString &pdf, QSizeF paperMm, int scale)
     const double mmPerCm = 10.0 / scale;
     for (qsizetype i = 1; i < objects.size(); ++i) {
         const QPointF inRoom = (objects[i].centre() - objects[0].centre()) * mmPerCm;
-        const QPointF onPage = (QPointF(names[i].box.center().x(), names[i].box.top())
-                                   - QPointF(names[0].box.center().x(), names[0].box.top()))
+        // A label of two lines is centred on its piece: where its name ends.
+        const QPointF onPage = (QPointF(names[i].box.center().x(), names[i].box.bottom())
+                                   - QPointF(names[0].box.center().x(), names[0].box.bottom()))
             / pointsPerMm;
         QVERIFY2(
             std::abs(onPage.x() - inRoom.x()) <= 0.5 && std::abs(onPage.y() - inRoom.y()) <= 0.5,
