@@ -62,10 +62,10 @@ inline Layout makeLayout(int count, bool fileLike)
     return L;
 }
 
-// Median microseconds per call of op over several timed batches.
-inline double measure(const std::function<void()> &op)
+// Median microseconds per call of op over several timed batches, by the
+// wall clock or another with the same interface.
+template<typename clock = std::chrono::steady_clock> double measure(const std::function<void()> &op)
 {
-    using clock = std::chrono::steady_clock;
     op(); // warm-up
     auto t0 = clock::now();
     op();

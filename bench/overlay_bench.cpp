@@ -6,18 +6,14 @@
 // temporary folder.
 
 #include "app/mainwindow.h"
-#include "benchroom.h"
-#include "model/pairtext.h"
 #include "support/fakewindow.h"
-#include "support/privatefolders.h"
 #include "view/planview.h"
+#include "viewbench.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,19 +58,7 @@ struct Bench {
 
     Bench()
     {
-        e.K().resize({L.width, L.height});
-        e.ProvForm();
-        std::vector<ObjectTable::Row> rows;
-        for (int i = 0; i < L.count; ++i) {
-            const Rect r = L.object(i);
-            rows.push_back(ObjectTable::makeRow(QStringLiteral("Объект %1").arg(i + 1),
-                createdPair(r.l, r.r), createdPair(r.t, r.b)));
-        }
-        check(e.table().replaceAll(std::move(rows)), "the table took no rows");
-        e.OBNOV();
-        window.show();
-        for (int i = 0; i < 10 && !window.windowHandle()->isExposed(); ++i)
-            settle();
+        check(showLayout(window, L), "the table took no rows");
         // Scrolled to the top right, where the drags go.
         for (QScrollBar *bar : view.findChildren<QScrollBar *>())
             bar->setValue(bar->orientation() == Qt::Horizontal ? bar->maximum() : 0);
@@ -123,17 +107,7 @@ struct Row {
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
-    check(home.isValid(), "no temporary folder");
-    usePrivateFolders(home.path());
-    const QString screen = home.filePath("screen.json");
-    QFile config(screen);
-    check(config.open(QIODevice::WriteOnly)
-            && config.write(R"({ "screens": [ { "name": "bench", "x": 0, "y": 0,
-                "width": 1280, "height": 1024, "logicalDpi": 96 } ] })")
-                > 0,
-        "no screen configuration");
-    config.close();
-    qputenv("QT_QPA_PLATFORM", QFile::encodeName("offscreen:configfile=" + screen));
+    check(useBenchScreen(home), "no temporary folder or screen");
     QApplication app(argc, argv);
 
     Bench b;

@@ -245,6 +245,14 @@
         <source>Название не может начинаться со знака %1!</source>
         <translation>A name cannot begin with the sign %1!</translation>
     </message>
+    <message>
+        <source>Комната не должна быть больше 4096 x 4096 cm, и меньше 50 x 50 cm!</source>
+        <translation>The room must be no larger than 4096 x 4096 cm and no smaller than 50 x 50 cm!</translation>
+    </message>
+    <message>
+        <source>Объект &quot;%1&quot; не помещается в комнату такого размера!</source>
+        <translation>The object &quot;%1&quot; does not fit into a room of this size!</translation>
+    </message>
 </context>
 <context>
     <name>ExportArgumentTexts</name>
@@ -604,6 +612,13 @@ wall, cm</translation>
     </message>
 </context>
 <context>
+    <name>RoomCommands</name>
+    <message>
+        <source>Размеры комнаты…</source>
+        <translation>Room size…</translation>
+    </message>
+</context>
+<context>
     <name>RoomRecovery</name>
     <message>
         <source>Восстановить комнату, не сохранённую при прошлой работе?</source>
@@ -739,6 +754,25 @@ wall, cm</translation>
     </message>
 </context>
 <context>
+    <name>ZoomCommands</name>
+    <message>
+        <source>Масштаб</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Крупнее</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Мельче</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>По размеру окна</source>
+        <translation>Fit to window</translation>
+    </message>
+</context>
+<context>
     <name>plandex::MainWindow</name>
     <message>
         <source>Создание нового объекта</source>
@@ -833,6 +867,17 @@ wall, cm</translation>
     <message>
         <source>Открывается:</source>
         <translation>Opens:</translation>
+    </message>
+</context>
+<context>
+    <name>plandex::RoomSizeDialog</name>
+    <message>
+        <source>Размеры комнаты</source>
+        <translation>Room size</translation>
+    </message>
+    <message>
+        <source>Комната</source>
+        <translation>Room</translation>
     </message>
 </context>
 <context>

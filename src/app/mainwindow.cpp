@@ -1,19 +1,23 @@
 #include "app/mainwindow.h"
 
 #include "app/accessiblenames.h"
+#include "app/listsplitter.h"
 #include "app/objectlistview.h"
 #include "app/qtprompts.h"
 #include "dialogs/icons.h"
 #include "dialogs/plainlabel.h"
 #include "dialogs/savedialog.h"
 #include "dialogs/twips.h"
+#include "files/roomsize.h"
 #include "menus/commandmenu.h"
 #include "menus/drawingcommands.h"
 #include "menus/editcommands.h"
 #include "menus/filecommands.h"
 #include "menus/objectcommands.h"
 #include "menus/overlaycommands.h"
+#include "menus/roomcommands.h"
 #include "menus/walkwaycommands.h"
+#include "menus/zoomcommands.h"
 #include "shell/filetyperegistration.h"
 #include "shell/linklabel.h"
 #include "shell/roomfiletype.h"
@@ -32,7 +36,8 @@ namespace plandex {
 MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+            | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+            | Qt::WindowCloseButtonHint)
 {
     setObjectName("intr");
     if (!prompts) {
@@ -44,15 +49,21 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
 
     setWindowTitle(mainCaption);
     setWindowIcon(appIcon());
-    setFixedSize(designClientSize);
+    resize(designClientSize);
+    // No smaller than the window of the smallest room.
+    setMinimumSize(fitAround({0, 0}).client);
 
     buildToolColumn();
 
     m_L = placed(new ObjectListView(m_editor->table(), this), "L", twipsRect(720, 0, 1215, 5910));
+    m_laidOutListHeight = m_L->height();
 
     m_K = new PlanView(*m_editor, this);
     m_K->setObjectName("K");
-    m_K->placeAt(planOrigin);
+    m_splitter = new ListSplitter(this);
+    connect(
+        m_splitter, &ListSplitter::pressed, this, [this] { m_wideningAtPress = m_shownWidening; });
+    connect(m_splitter, &ListSplitter::draggedBy, this, &MainWindow::widenList);
 
     m_W = placed(plainLabel(this), "W", twipsRect(2040, 0, 975, 255));
     m_H = placed(plainLabel(this), "H", twipsRect(3000, 0, 975, 255));
@@ -64,6 +75,7 @@ MainWindow::MainWindow(Prompts *prompts, QWidget *parent)
     linkColours.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_Label1->setPalette(linkColours);
 
+    layOut();
     setTabOrder();
     nameForScreenReaders(*this);
     // The window opens with the keyboard on the list, first in the tab order.
@@ -114,6 +126,8 @@ void MainWindow::buildCommands()
     addObjectCommands(*m_editor, *m_commands);
     addOverlayCommands(*m_commands, *m_K);
     addWalkwayCommands(*this, *m_commands, *m_K);
+    addZoomCommands(*m_commands, *m_K);
+    addRoomCommands(*this, *m_editor, *m_commands);
     addDrawingCommands(*this, *m_editor, *m_commands);
 }
 

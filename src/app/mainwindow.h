@@ -15,6 +15,7 @@ class QFrame;
 namespace plandex {
 
 class CommandMenu;
+class ListSplitter;
 class ObjectListView;
 class PlanView;
 class QtPrompts;
@@ -61,6 +62,7 @@ protected:
     // With unsaved changes, asks whether to save them first.
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // The context menus of the plan and the list, and their commands.
@@ -82,11 +84,26 @@ private:
     bool unsavedChangesSettled();
     // The window's frame, as far as it is known yet.
     QSize decoration() const;
+    // The last fit made again: the window at the fitted size, or the plan
+    // zoomed to fill it while it is maximised.
+    void applyFit();
+    // The controls placed for the window's size.
+    void layOut();
+    // The splitter dragged by so far from where it was pressed.
+    void widenList(int by);
 
     // The last fit, done again once the window manager's frame is known.
     QSize m_fitClient;
     int m_fitListHeight = 0;
     QSize m_fitDecoration;
+    // The size at which the layout is the design's (the last fit's), and
+    // the list's height there.
+    QSize m_laidOutFor = designClientSize;
+    int m_laidOutListHeight = 0;
+    // How much wider the list is wanted, and is shown.
+    int m_listWidening = 0;
+    int m_shownWidening = 0;
+    int m_wideningAtPress = 0;
 
     std::unique_ptr<QtPrompts> m_ownPrompts;
     Prompts *m_prompts = nullptr;
@@ -94,6 +111,7 @@ private:
     CommandMenu *m_commands = nullptr;
 
     ObjectListView *m_L = nullptr;
+    ListSplitter *m_splitter = nullptr;
     PlanView *m_K = nullptr;
     QLabel *m_W = nullptr;
     QLabel *m_H = nullptr;

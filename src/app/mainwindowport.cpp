@@ -7,12 +7,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMoveEvent>
-#include <QScreen>
 #include <QToolButton>
 
-// What the editor may change in the window (WindowPort), and the window
-// fitted to the room.
+// What the editor may change in the window (WindowPort); the window fitted
+// to the room is in windowlayout.cpp.
 
 namespace plandex {
 
@@ -28,41 +26,6 @@ void MainWindow::showSizeDialog(const QString &ob, const QString &w, const QStri
     dialog.H()->setText(h);
     dialog.W()->setText(w);
     dialog.exec();
-}
-
-QSize MainWindow::decoration() const
-{
-    return frameGeometry().size() - size();
-}
-
-void MainWindow::fitWindow(QSize client, int listHeight)
-{
-    m_fitClient = client;
-    m_fitListHeight = listHeight;
-    m_fitDecoration = decoration();
-    // A room larger than the screen gets the screen's available area, less
-    // the window's frame, and the plan scrolls within what is left of it.
-    const QRect area = screen()->availableGeometry();
-    const QSize limited = client.boundedTo(area.size() - m_fitDecoration);
-    setFixedSize(limited);
-    if (limited != client) {
-        // So limited, the window must also lie on the screen to be reachable.
-        const QSize outer = limited + m_fitDecoration;
-        move(qBound(area.left(), x(), area.right() + 1 - outer.width()),
-            qBound(area.top(), y(), area.bottom() + 1 - outer.height()));
-    }
-    m_L->resize(m_L->width(), qMin(listHeight, limited.height()));
-    m_K->placeAt(planOrigin, m_editor->K().size() - (client - limited));
-}
-
-void MainWindow::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    // A window manager frames the window only once it is shown: a room
-    // fitted before that, from the command line, is fitted again with the
-    // frame.
-    if (m_fitClient.isValid() && decoration() != m_fitDecoration)
-        fitWindow(m_fitClient, m_fitListHeight);
 }
 
 void MainWindow::setSizeLabels(const QString &w, const QString &h)

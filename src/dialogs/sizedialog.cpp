@@ -69,14 +69,19 @@ void SizeDialog::Command1_Click()
         m_prompts.message(tr("Введите числа!"));
         return;
     }
+    takeNumbers(*a, *b);
+}
+
+void SizeDialog::takeNumbers(double a, double b)
+{
     if (m_editor.table().selection() != -1) {
-        m_editor.vvod(*a, *b);
+        m_editor.vvod(a, b);
     } else {
         WindowState &s = m_editor.state();
         s.tmpStr = QStringLiteral("Yes");
         // A number beyond 32 bits is no room size: 0 gets the size message.
-        s.newW = roundToInt32(*a).value_or(0);
-        s.newH = roundToInt32(*b).value_or(0);
+        s.newW = roundToInt32(a).value_or(0);
+        s.newH = roundToInt32(b).value_or(0);
     }
     accept();
 }

@@ -31,6 +31,10 @@ public:
 
     void reject() override;
 
+protected:
+    // "Да" with both numbers read: acts on them and closes.
+    virtual void takeNumbers(double a, double b);
+
 private:
     void Command1_Click();
     void Command3_Click();

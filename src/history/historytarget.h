@@ -29,6 +29,9 @@ public:
     // Puts room in place of the shown one, shows it, and gives back the
     // room it replaced.
     virtual RoomContents exchangeRoom(RoomContents room) = 0;
+    // Gives the room this size, keeping its rows, shows it, and gives back
+    // the size it had.
+    virtual QSize resizeRoom(QSize size) = 0;
 
 protected:
     ~HistoryTarget() = default;

@@ -1,6 +1,7 @@
 #include "history/roomhistory.h"
 
 #include "history/replaceroomcommand.h"
+#include "history/resizeroomcommand.h"
 #include "history/rewriterowcommand.h"
 #include "history/rowcommand.h"
 
@@ -45,6 +46,11 @@ void RoomHistory::roomReplaced(RoomContents before)
     if (qsizetype(before.rows.size()) + heldRoomRows() > roomRowBudget)
         m_stack.clear();
     m_stack.push(new ReplaceRoomCommand(m_room, std::move(before)));
+}
+
+void RoomHistory::roomResized(QSize before)
+{
+    m_stack.push(new ResizeRoomCommand(m_room, before));
 }
 
 } // namespace plandex

@@ -33,6 +33,9 @@ public:
     void rowRemoved(int i, ObjectTable::Row removed);
     // The whole room was replaced; before is the room it replaced.
     void roomReplaced(RoomContents before);
+    // The room was given another size, its rows kept; before is the size
+    // it had.
+    void roomResized(QSize before);
 
     // Rows that the whole-room steps keep.
     qsizetype heldRoomRows() const;

@@ -150,6 +150,10 @@ public:
     // After an undo or redo put rows back: fits the window, redraws and
     // makes row touched current (none with -1); no drag is left over.
     void showRestored(int touched) override;
+    // Gives the room this size, keeping every object and the doors and
+    // windows in their walls, shown as a new room is; gives back the size
+    // it had. The caller makes sure that everything still fits.
+    QSize resizeRoom(QSize size) override;
 
     // The file the room was last opened from or saved to; empty for a new
     // room. An undone open or new room gives back the file of the room it

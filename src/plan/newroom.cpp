@@ -46,6 +46,26 @@ void Editor::setKomnata()
     showSize(w, h);
 }
 
+QSize Editor::resizeRoom(QSize size)
+{
+    const QSize before = m_K.size();
+    // Doors and windows stay in their walls: those of the bottom and the
+    // right wall move with it.
+    for (int i = 0; i < m_table.count(); ++i) {
+        const auto opening = openingOfRow(m_table.row(i), before);
+        if (!opening)
+            continue;
+        const Edges area = openingArea(*opening, size);
+        if (area != openingArea(*opening, before))
+            m_table.rewrite(i, m_table.name(i), editedPair(area.left, area.right),
+                editedPair(area.top, area.bottom));
+    }
+    m_K.resize(size);
+    showRestored(-1);
+    showSize(m_K.width(), m_K.height());
+    return before;
+}
+
 void Editor::ProvForm()
 {
     const WindowFit fit = fitAround(m_K.size());

@@ -1,8 +1,11 @@
 #include "plan/editor.h"
 #include "view/planview.h"
+#include "view/zoomsteps.h"
 
 #include <QMouseEvent>
 #include <QScrollBar>
+
+#include <cmath>
 
 // The mouse on the plan view: its events handed to the editor in room
 // centimetres, and the scrolling of a held mouse at the view's edges.
@@ -36,6 +39,18 @@ int shiftState(Qt::KeyboardModifiers modifiers)
 }
 
 } // namespace
+
+QPointF PlanView::planPoint(QPointF widgetPoint) const
+{
+    const QPointF at = widgetPoint - QPointF(roomOrigin());
+    if (m_zoom == plainZoom)
+        return at;
+    // The centimetre whose square holds the point: a drag of 40 pixels at
+    // 200% is one of 20 cm, and every rule of the editor keeps its
+    // centimetres.
+    const double zoom = m_plan.zoom();
+    return {std::floor(at.x() / zoom), std::floor(at.y() / zoom)};
+}
 
 QPoint PlanView::edgeDirection() const
 {

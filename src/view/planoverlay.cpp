@@ -62,7 +62,7 @@ QRegion PlanOverlay::follow()
     if (m_preview) {
         const Clearances clearances
             = findClearances(m_editor.table(), m_editor.K().size(), m_preview->box, m_preview->row);
-        m_linesArea = m_lines.layOut(clearances, QTransform());
+        m_linesArea = m_lines.layOut(clearances, QTransform::fromScale(m_zoom, m_zoom));
         const Edges &b = m_preview->box;
         // A new object has no name yet, and W and H show its size.
         m_previewLabelled = m_preview->row >= 0 && fitsLabel(qint64(b.bottom) - b.top);

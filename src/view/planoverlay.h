@@ -40,6 +40,13 @@ public:
 
     // After any change of the table.
     void tableChanged() { m_labelsFit.reset(); }
+    // View pixels a centimetre: what follow() returns and paintLines()
+    // paints is in room centimetres times zoom.
+    void setZoom(double zoom)
+    {
+        m_zoom = zoom;
+        m_labelsFit.reset();
+    }
 
     // The view's font at the pixel size it shows: a size on the device, as
     // the drawing routines take it.
@@ -52,13 +59,14 @@ private:
     // are the labels of the room asked for.
     bool labelsFit() const;
     // The labels routine leaves out objects lower than a line.
-    bool fitsLabel(qint64 height) const { return double(height) >= m_lineHeight; }
+    bool fitsLabel(qint64 height) const { return double(height) * m_zoom >= m_lineHeight; }
 
     const Editor &m_editor;
     QFont m_font;
     std::optional<Editor::DragPreview> m_preview;
     ClearanceDrawing m_lines;
     double m_lineHeight;
+    double m_zoom = 1.0;
     bool m_previewLabelled = false;
     QRegion m_linesArea;
     mutable std::optional<bool> m_labelsFit;

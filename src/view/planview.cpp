@@ -1,7 +1,10 @@
 #include "view/planview.h"
 
+#include "plan/colors.h"
 #include "plan/editor.h"
+#include "view/planoutlines.h"
 #include "view/planoverlay.h"
+#include "view/zoomsteps.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -23,6 +26,8 @@ constexpr int edgeIntervalMs = 30;
 PlanView::PlanView(Editor &editor, QWidget *parent)
     : QFrame(parent)
     , m_editor(editor)
+    , m_plan(editor.K())
+    , m_zoom(plainZoom)
     , m_hbar(new QScrollBar(Qt::Horizontal, this))
     , m_vbar(new QScrollBar(Qt::Vertical, this))
 {
@@ -65,6 +70,7 @@ void PlanView::setOverlay(bool on)
         return;
     if (on) {
         m_overlay = std::make_unique<PlanOverlay>(m_editor, font());
+        m_overlay->setZoom(m_plan.zoom());
         m_overlay->follow();
     } else {
         m_overlay.reset();
@@ -92,14 +98,26 @@ void PlanView::setPassage(int cm)
 QSize PlanView::sizeHint() const
 {
     const int frame = 2 * frameWidth();
-    return m_editor.K().size() + QSize(frame, frame);
+    return zoomedRoom() + QSize(frame, frame);
+}
+
+QSize PlanView::zoomedRoom() const
+{
+    return zoomedSize(m_editor.K().size(), m_zoom);
 }
 
 void PlanView::placeAt(QPoint origin, QSize space)
 {
+    m_origin = origin;
+    m_space = space;
+    place();
+}
+
+void PlanView::place()
+{
     const int frame = frameWidth();
-    const QSize shown = m_editor.K().size().boundedTo(space);
-    setGeometry(QRect(origin - QPoint(frame, frame), shown + QSize(2 * frame, 2 * frame)));
+    const QSize shown = zoomedRoom().boundedTo(m_space);
+    setGeometry(QRect(m_origin - QPoint(frame, frame), shown + QSize(2 * frame, 2 * frame)));
     layoutBars();
 }
 
@@ -111,7 +129,7 @@ void PlanView::resizeEvent(QResizeEvent *event)
 
 void PlanView::layoutBars()
 {
-    const QSize room = m_editor.K().size();
+    const QSize room = zoomedRoom();
     const QRect inside = contentsRect();
     const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     bool across = room.width() > inside.width();
@@ -149,11 +167,16 @@ QPoint PlanView::roomOrigin() const
 
 void PlanView::repaintChanges()
 {
-    QRegion area(m_editor.K().changedArea());
+    const QRect changed = m_editor.K().changedArea();
     m_editor.K().markShown();
+    QRegion area;
+    if (!changed.isEmpty()) {
+        m_plan.changed(changed);
+        area = m_plan.shownArea(changed, roomOrigin());
+    }
     if (m_overlay)
-        area += m_overlay->follow();
-    update(area.translated(roomOrigin()) & m_viewport);
+        area += m_overlay->follow().translated(roomOrigin());
+    update(area & m_viewport);
 }
 
 void PlanView::followOverlaySoon()
@@ -169,42 +192,69 @@ void PlanView::paintEvent(QPaintEvent *event)
     if (m_hbar->isVisible() && m_vbar->isVisible())
         painter.fillRect(
             QRect(m_vbar->x(), m_hbar->y(), m_vbar->width(), m_hbar->height()), palette().window());
-    const QImage plan = m_editor.K().image();
+    m_plan.setScale(m_zoom, devicePixelRatioF());
     const QPoint origin = roomOrigin();
     const QRegion shown = event->region() & m_viewport;
+    // Where the plan showed bare floor, no object has an outline.
+    std::vector<bool> floor;
     for (const QRect &target : shown) {
         // One rectangle at a time keeps the drawing on Qt's plain path,
         // which a clip of many rectangles leaves.
         painter.setClipRect(target);
-        // Floor all of one colour is filled: the dimension lines cross it in
-        // long strips, which cost a copy row by row.
-        const QRect source = target.translated(-origin);
-        const int plain = m_editor.K().plainColour(source);
-        if (plain != -1)
-            painter.fillRect(target, QColor(QRgb(plain)));
-        else
-            painter.drawImage(target, plan, source);
+        const std::optional<int> plain = m_plan.paint(painter, target, origin);
+        if (m_overlay)
+            floor.push_back(plain
+                    ? *plain == colors::black
+                    : m_editor.K().plainColour(m_plan.roomArea(target, origin)) == colors::black);
     }
-    if (!m_overlay)
-        return;
+    if (m_overlay)
+        paintOverlay(painter, shown, floor);
+}
+
+void PlanView::paintOverlay(QPainter &painter, const QRegion &shown, const std::vector<bool> &floor)
+{
+    const QPoint origin = roomOrigin();
+    const double zoom = m_plan.zoom();
+    // What a redirected paint (a grab) puts first stays under the rest.
+    const QTransform view = painter.transform();
+    const QTransform room = QTransform::fromTranslate(origin.x(), origin.y()) * view;
+    PlanOutlines outlines(m_editor, origin, zoom, painter.device()->devicePixelRatioF());
+    size_t i = 0;
+    for (const QRect &target : shown) {
+        if (!floor[i++])
+            outlines.gather(m_plan.roomArea(target, origin), target);
+    }
     painter.setClipRect(m_viewport);
-    painter.translate(origin);
-    const QRegion room = shown.translated(-origin);
-    // Each pixel once: what the overlay smooths is not blended twice.
-    for (const QRect &area : room)
-        m_overlay->paintLabels(painter, area);
-    m_overlay->paintLines(painter, room);
+    outlines.paint(painter);
+    // Labels through the zoom: at their size on the screen, in room
+    // centimetres.
+    const QTransform scaled = QTransform::fromScale(zoom, zoom) * room;
+    painter.setTransform(scaled);
+    for (const QRect &target : shown) {
+        // Each pixel once: what the overlay smooths is not blended twice.
+        // At 100% each target is whole centimetres; zoomed, the
+        // centimetres it shows reach past it.
+        if (m_zoom != plainZoom) {
+            painter.setTransform(view);
+            painter.setClipRect(target);
+            painter.setTransform(scaled);
+        }
+        m_overlay->paintLabels(painter, m_plan.roomArea(target, origin));
+    }
+    painter.setTransform(view);
+    painter.setClipRect(m_viewport);
+    painter.setTransform(room);
+    m_overlay->paintLines(painter, shown.translated(-origin));
 }
 
 void PlanView::wheelEvent(QWheelEvent *event)
 {
+    if (event->modifiers() & Qt::ControlModifier) {
+        wheelZoom(event);
+        return;
+    }
     const bool sideways = event->angleDelta().x() != 0 && event->angleDelta().y() == 0;
     QCoreApplication::sendEvent(sideways ? m_hbar : m_vbar, event);
-}
-
-QPointF PlanView::planPoint(QPointF widgetPoint) const
-{
-    return widgetPoint - QPointF(roomOrigin());
 }
 
 QPoint PlanView::menuAnchor() const
@@ -212,9 +262,9 @@ QPoint PlanView::menuAnchor() const
     const WindowState &s = m_editor.state();
     QRect area = m_viewport;
     if (m_editor.table().selection() >= 0 && s.objHeld) {
-        const QRect object = QRect(QPoint(s.objLeft, s.objTop), QPoint(s.objRight, s.objBottom))
-                                 .normalized()
-                                 .translated(roomOrigin());
+        const QRect object = m_plan.shownArea(
+            QRect(QPoint(s.objLeft, s.objTop), QPoint(s.objRight, s.objBottom)).normalized(),
+            roomOrigin());
         if (object.intersects(m_viewport))
             area = object & m_viewport;
     }

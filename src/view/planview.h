@@ -1,9 +1,13 @@
 #pragma once
 
+#include "view/zoomedplan.h"
+
 #include <QFrame>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QScrollBar;
 
@@ -12,11 +16,12 @@ namespace plandex {
 class Editor;
 class PlanOverlay;
 
-// Shows the plan K inside a sunken frame. The frame lies outside the
-// room's pixels, so every room pixel is drawn and clickable; mouse events
-// reach the editor in plan coordinates. A room larger than the space the
-// window can give scrolls: scroll bars inside the frame, the wheel, and a
-// drag held near an edge.
+// Shows the plan K inside a sunken frame, at one of the zoom steps (100%
+// at first). The frame lies outside the room's pixels, so every room pixel
+// is drawn and clickable; mouse events reach the editor in room
+// centimetres. A room larger than the space the window can give scrolls:
+// scroll bars inside the frame, the wheel, and a drag held near an edge;
+// Ctrl and the wheel zoom about the pointer.
 class PlanView : public QFrame
 {
     Q_OBJECT
@@ -26,17 +31,28 @@ public:
     ~PlanView() override;
 
     // Places the view so that the room's top-left pixel sits at origin,
-    // showing at most space of the room.
+    // showing at most space of the zoomed room; a zoom keeps both.
     void placeAt(QPoint origin, QSize space);
     void placeAt(QPoint origin) { placeAt(origin, QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)); }
     QPoint planOrigin() const;
     QSize sizeHint() const override;
     // Whether a mouse button went down on the plan and is still held.
     bool dragging() const { return m_dragging; }
-    // The room pixel shown at the top left of the visible part.
+    // How far the zoomed room is scrolled, in view pixels.
     QPoint scrollOffset() const;
-    // The plan point under a point of the view.
+    // The room point under a point of the view, as the editor gets it: at
+    // 100% the view's own position, at any other step the whole
+    // centimetre under it.
     QPointF planPoint(QPointF widgetPoint) const;
+
+    // The zoom step, in percent.
+    int zoom() const { return m_zoom; }
+    // Shows the plan at step percent; the room point under at (a point of
+    // the view) stays there as far as scrolling allows, the middle of the
+    // shown part when at is not given.
+    void setZoom(int percent, std::optional<QPointF> at = std::nullopt);
+    // The largest step at which the whole room shows in the space given.
+    int fittingZoom() const;
     // Where a menu opened from the keyboard points: the middle of the
     // current object's visible part, else of the visible plan.
     QPoint menuAnchor() const;
@@ -78,12 +94,25 @@ private:
     void followOverlaySoon();
     // Where the room's top-left pixel lies in the view, scrolled.
     QPoint roomOrigin() const;
+    // The zoomed room's size in view pixels.
+    QSize zoomedRoom() const;
+    // The view placed again where placeAt put it, after a zoom.
+    void place();
+    void paintOverlay(QPainter &painter, const QRegion &shown, const std::vector<bool> &floor);
+    // Ctrl and the wheel: a step for each notch.
+    void wheelZoom(QWheelEvent *event);
     // Scrolls one step toward the edge the held mouse is near, and lets the
     // editor see the mouse at its new place on the room.
     void edgeScroll();
     QPoint edgeDirection() const;
 
     Editor &m_editor;
+    ZoomedPlan m_plan;
+    int m_zoom;
+    QPoint m_origin;
+    QSize m_space {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    // The wheel's turn towards the next notch.
+    int m_wheelRest = 0;
     bool m_dragging = false;
     QScrollBar *m_hbar;
     QScrollBar *m_vbar;

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "commands/roomcommands.h"
 #include "support/fakewindow.h"
 #include "view/planview.h"
 
@@ -24,6 +25,7 @@ private slots:
     void otherControls();
     void tabOrder();
     void planIsABlackRoomOfTheDesignSize();
+    void aLargerWindowGoesToThePlanAndTheList();
 
 private:
     template<typename T> static T *child(QWidget &w, const char *name)
@@ -43,11 +45,13 @@ void TestMainWindow::captionSizeAndFrame()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), QString("My Plandex"));
     QCOMPARE(w.size(), QSize(703, 398));
-    QCOMPARE(w.minimumSize(), w.maximumSize());
+    // It may grow, but not below the window of the smallest room.
+    QCOMPARE(w.minimumSize(), QSize(385, 365));
+    QCOMPARE(w.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     const Qt::WindowFlags flags = w.windowFlags();
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowMaximizeButtonHint);
     const QList<QSize> iconSizes {{16, 16}, {32, 32}, {48, 48}, {64, 64}};
     QCOMPARE(w.windowIcon().availableSizes(), iconSizes);
     // Every icon has been drawn once shown, and the program has started:
@@ -197,6 +201,47 @@ void TestMainWindow::planIsABlackRoomOfTheDesignSize()
     QVERIFY(shown.pixelColor(135, 24) != QColor(Qt::black)
         || shown.pixelColor(134, 24) != QColor(Qt::black));
     QVERIFY(shown.pixelColor(136 + 553 + 1, 24 + 100) != QColor(Qt::black));
+}
+
+void TestMainWindow::aLargerWindowGoesToThePlanAndTheList()
+{
+    ScriptedPrompts prompts;
+    MainWindow w(&prompts);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *list = child<QListView>(w, "L");
+    auto *plan = child<PlanView>(w, "K");
+    w.resize(1000, 700);
+    QCOMPARE(list->geometry(), QRect(48, 0, 81, 696));
+    // The room shown whole keeps its frame around it; zoomed, it takes all
+    // the window has and scrolls.
+    QCOMPARE(plan->contentsRect().size(), QSize(553, 361));
+    plan->setZoom(200);
+    QCOMPARE(plan->geometry(), QRect(134, 22, 854, 667));
+
+    // The handle between the list and the plan widens the list; the plan
+    // and the labels move along.
+    auto *splitter = child<QWidget>(w, "splitter");
+    QCOMPARE(splitter->geometry(), QRect(129, 0, 5, 696));
+    QTest::mousePress(splitter, Qt::LeftButton, {}, {2, 100});
+    QTest::mouseMove(splitter, {42, 100});
+    QTest::mouseRelease(splitter, Qt::LeftButton, {}, {42, 100});
+    QCOMPARE(list->width(), 121);
+    QCOMPARE(child<QLabel>(w, "W")->x(), 176);
+    QCOMPARE(plan->geometry(), QRect(174, 22, 814, 667));
+    // Fitted to a room, the window keeps the wider list.
+    QVERIFY(resizeRoomTo(w.editor(), 300, 400));
+    QCOMPARE(w.size(), QSize(490, 437));
+    QCOMPARE(plan->zoom(), 100);
+    QCOMPARE(plan->geometry(), QRect(174, 22, 304, 404));
+
+    // Maximised, it stays so, and a room made or changed shows whole at
+    // the largest step: 1730 x 1163 pixels hold 400% of 300 x 200 cm.
+    w.showMaximized();
+    QTRY_VERIFY(w.isMaximized() && w.width() > 1000);
+    QVERIFY(resizeRoomTo(w.editor(), 300, 200));
+    QVERIFY(w.isMaximized());
+    QCOMPARE(plan->zoom(), 400);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,7 +1,9 @@
+#include "dialogs/roomsizedialog.h"
 #include "dialogs/sizedialog.h"
 #include "plan/editor.h"
 #include "support/fakewindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +22,7 @@ private slots:
     void loadShowsTheSelectedName();
     void enterAnswersYesEscapeNo();
     void swapExchangesTheTextsAsTyped();
+    void theRoomsSizeDialogLeavesItsNumbers();
 };
 
 void TestSizeDialog::layout_data()
@@ -147,6 +150,33 @@ void TestSizeDialog::swapExchangesTheTextsAsTyped()
     QCOMPARE(dialog.W()->text(), QString(""));
     QCOMPARE(dialog.H()->text(), QString(" 12,5x"));
     QVERIFY(prompts.messages.isEmpty());
+}
+
+void TestSizeDialog::theRoomsSizeDialogLeavesItsNumbers()
+{
+    FakeWindow window;
+    ScriptedPrompts prompts;
+    Editor editor(window, prompts);
+    editor.table().append("Кресло", "1|10", "1|10");
+    editor.table().select(0);
+    editor.state().tmpStr = "laga";
+    RoomSizeDialog dialog(editor, prompts);
+    QCOMPARE(dialog.windowTitle(), QString("Размеры комнаты"));
+    QCOMPARE(dialog.ob()->text(), QString("Комната"));
+    // The room's size, the width's field first.
+    QCOMPARE(dialog.W()->text(), QString("553"));
+    QCOMPARE(dialog.H()->text(), QString("361"));
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(QApplication::focusWidget(), dialog.W());
+    dialog.H()->setText("550.4");
+    QTest::keyClick(dialog.W(), Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QSize(dialog.roomWidth(), dialog.roomHeight()), QSize(553, 550));
+    // Neither the selected object nor the answer of a new room is touched.
+    QCOMPARE(editor.table().row(0).x, QString("1|10"));
+    QCOMPARE(editor.state().tmpStr, QString("laga"));
 }
 
 QTEST_MAIN(TestSizeDialog)
