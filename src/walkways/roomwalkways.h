@@ -36,6 +36,8 @@ struct RoomPieces {
     // Each piece's row; -1 for a drag's new object.
     std::vector<int> rows;
     std::vector<Entrance> entrances;
+
+    bool operator==(const RoomPieces &) const = default;
 };
 RoomPieces roomPieces(
     const ObjectTable &table, QSize room, const std::optional<MovedPiece> &moved = {});

@@ -18,6 +18,8 @@ struct Entrance {
     Wall wall = Wall::Bottom;
     int start = 0;
     int width = 0;
+
+    bool operator==(const Entrance &) const = default;
 };
 
 // Who can walk where in a room, for people of every width at once.
