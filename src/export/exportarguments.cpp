@@ -118,8 +118,12 @@ ExportArguments parseExportArguments(const QStringList &arguments)
     else
         args.error = ExportArgumentTexts::tr(
             "файл должен оканчиваться на .pdf, .png, .svg, .dxf, .json или .csv");
-    if (args.error.isEmpty() && args.passageGiven && args.data == ExportArguments::Data::None)
-        args.error = ExportArgumentTexts::tr("ширина прохода задаётся только для JSON и CSV");
+    if (args.error.isEmpty() && args.passageGiven && args.data == ExportArguments::Data::None
+        && args.format == SheetFormat::Dxf)
+        args.error = ExportArgumentTexts::tr("у DXF нет проходов: --passage не для него");
+    // A sheet shows the walkways when asked for a width.
+    args.request.options.walkways = args.passageGiven;
+    args.request.options.passage = args.passage;
     return args;
 }
 

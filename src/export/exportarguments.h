@@ -18,7 +18,7 @@ struct ExportArguments {
     enum class Data { None, Json, Csv };
     Data data = Data::None;
     // The width of a person whose walkways are told, and whether it was
-    // asked for.
+    // asked for (a sheet shows them only then).
     int passage = defaultPassage;
     bool passageGiven = false;
     bool help = false;

@@ -28,7 +28,7 @@ struct PlandexExport {
 
 const char usage[]
     = "usage: plandex-export ROOM.kom OUT.pdf|OUT.png|OUT.svg|OUT.dxf [--scale fit|1:N] "
-      "[--paper A4|A3|Letter] [--dpi N]\n"
+      "[--paper A4|A3|Letter] [--dpi N] [--passage W]\n"
       "       plandex-export ROOM.kom OUT.json|OUT.csv [--passage W]\n";
 
 // One line on stderr, and the exit status.
