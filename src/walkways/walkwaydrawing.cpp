@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTransform>
 
+#include <cmath>
 #include <vector>
 
 namespace plandex {
@@ -101,11 +102,13 @@ void drawWalkwayMarks(QPainter &painter, const RoomWalkways &walkways,
         painter.drawLine(box.topLeft(), box.bottomRight());
         painter.drawLine(box.topRight(), box.bottomLeft());
     }
+    // A number may stand a few of its lines' heights beside its line.
+    const double reach = 3 * QFontMetricsF(look.font).height();
     for (const RoomWalkways::Tight &t : walkways.tight) {
         const QLineF line = roomToDevice.map(QLineF(t.line));
         if (QRectF(line.p1(), line.p2())
                 .normalized()
-                .adjusted(-50, -50, 50, 50)
+                .adjusted(-reach, -reach, reach, reach)
                 .intersects(visible))
             drawTight(painter, line, t.width, look);
     }
