@@ -1,3 +1,4 @@
+#include "support/exportrun.h"
 #include "support/filebytes.h"
 #include "support/scratchdir.h"
 #include "support/sheetchecks.h"
@@ -38,19 +39,11 @@ private slots:
     void replacesOnlyWhatItMay();
 
 private:
-    struct Run {
-        int status = -1;
-        QString errors;
-    };
+    using Run = ExportRun;
     Run run(const QStringList &arguments,
         const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment()) const
     {
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(PLANDEX_EXPORT, arguments);
-        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-            return {};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+        return runExport(arguments, env);
     }
     // The same through the shell, with paths as bytes, which need not be
     // UTF-8 (the paths hold no quotation mark).

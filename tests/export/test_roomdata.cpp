@@ -1,10 +1,10 @@
+#include "support/exportrun.h"
 #include "support/filebytes.h"
 #include "support/scratchdir.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 // plandex-export writing the room as data: JSON for scripts, CSV for
@@ -18,25 +18,6 @@ private slots:
     void jsonOfAKnownRoom();
     void csvForSpreadsheets();
 };
-
-namespace {
-
-struct Run {
-    int status = -1;
-    QString errors;
-};
-
-Run run(const QStringList &arguments, const QProcessEnvironment &env)
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(PLANDEX_EXPORT, arguments);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
-}
-
-} // namespace
 
 namespace {
 
@@ -121,7 +102,7 @@ void TestRoomData::jsonOfAKnownRoom()
     QVERIFY(put(room, walkedRoomFile(door)));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("LC_ALL", "en_US.UTF-8");
-    const Run r = run({room, out}, env);
+    const ExportRun r = runExport({room, out}, env);
     QCOMPARE(r.errors, QString());
     QCOMPARE(r.status, 0);
     QJsonParseError error;
@@ -144,7 +125,7 @@ void TestRoomData::csvForSpreadsheets()
     ScratchDir dir;
     const QString room = dir.filePath("комната.kom"), out = dir.filePath("rows.csv");
     QVERIFY(put(room, walkedRoomFile(true)));
-    const Run r = run({room, out, "--passage", "50"}, QProcessEnvironment::systemEnvironment());
+    const ExportRun r = runExport({room, out, "--passage", "50"});
     QCOMPARE(r.errors, QString());
     QCOMPARE(r.status, 0);
     // The mark before the header tells spreadsheets the text is UTF-8.
