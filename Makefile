@@ -42,6 +42,7 @@ bench: build
 	$(BUILD)/bench/plandex_startup_bench
 	$(BUILD)/bench/plandex_startbench $(BUILD)/plandex
 	$(BUILD)/bench/plandex_overlay_bench
+	$(BUILD)/bench/plandex_walkways_bench
 	$(BUILD)/bench/plandex_zoom_bench
 
 # plandex_<version>_amd64.deb in the build folder.

@@ -277,12 +277,20 @@
         <translation>the scale must be fit or 1:1 to 1:%1, such as 1:50</translation>
     </message>
     <message>
-        <source>нужны два пути: файл комнаты и файл PDF, PNG, SVG или DXF</source>
-        <translation>two paths are needed: the room file and the PDF, PNG, SVG or DXF file</translation>
+        <source>ширина прохода должна быть от %1 до %2 см</source>
+        <translation>the passage width must be from %1 to %2 cm</translation>
     </message>
     <message>
-        <source>файл должен оканчиваться на .pdf, .png, .svg или .dxf</source>
-        <translation>the file must end in .pdf, .png, .svg or .dxf</translation>
+        <source>нужны два пути: файл комнаты и файл PDF, PNG, SVG, DXF, JSON или CSV</source>
+        <translation>two paths are needed: the room file and a PDF, PNG, SVG, DXF, JSON or CSV file</translation>
+    </message>
+    <message>
+        <source>файл должен оканчиваться на .pdf, .png, .svg, .dxf, .json или .csv</source>
+        <translation>the file must end in .pdf, .png, .svg, .dxf, .json or .csv</translation>
+    </message>
+    <message>
+        <source>у DXF нет проходов: --passage не для него</source>
+        <translation>a DXF has no walkways: --passage is not for it</translation>
     </message>
 </context>
 <context>
@@ -673,6 +681,18 @@ wall, cm</translation>
         <source>   Лист %1 из %2</source>
         <translation>   Sheet %1 of %2</translation>
     </message>
+    <message>
+        <source>Проход %1 см: нет двери, проходы не проверить</source>
+        <translation>Passage %1 cm: no door, walkways cannot be checked</translation>
+    </message>
+    <message>
+        <source>Проход %1 см: доступны %2 из %3 предмета</source>
+        <translation>Passage %1 cm: %2 of %3 piece reachable</translation>
+    </message>
+    <message>
+        <source>Проход %1 см: доступны %2 из %3 предметов</source>
+        <translation>Passage %1 cm: %2 of %3 pieces reachable</translation>
+    </message>
 </context>
 <context>
     <name>SafeSave</name>
@@ -751,6 +771,40 @@ wall, cm</translation>
     <message>
         <source>не найден модуль %1, нужный для SVG</source>
         <translation>the module %1 that SVG needs was not found</translation>
+    </message>
+</context>
+<context>
+    <name>WalkwayCommands</name>
+    <message>
+        <source>Ширина прохода</source>
+        <translation>Passage Width</translation>
+    </message>
+    <message>
+        <source>Ширина прохода, см (от %1 до %2):</source>
+        <translation>Passage width, cm (%1 to %2):</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Проходы</source>
+        <translation>Walkways</translation>
+    </message>
+    <message>
+        <source>Ширина прохода…</source>
+        <translation>Passage Width…</translation>
+    </message>
+</context>
+<context>
+    <name>WalkwayOverlay</name>
+    <message>
+        <source>Нет двери: проходы не проверить</source>
+        <translation>No door: walkways cannot be checked</translation>
     </message>
 </context>
 <context>
@@ -944,6 +998,14 @@ wall, cm</translation>
     <message>
         <source>Расстояния от предметов до стен</source>
         <translation>Distances from the pieces to the walls</translation>
+    </message>
+    <message>
+        <source>Проходы</source>
+        <translation>Walkways</translation>
+    </message>
+    <message>
+        <source>Куда пройдёт человек шириной %1 см</source>
+        <translation>Where a person %1 cm wide can walk</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 #include "menus/objectcommands.h"
 #include "menus/overlaycommands.h"
 #include "menus/roomcommands.h"
+#include "menus/walkwaycommands.h"
 #include "menus/zoomcommands.h"
 #include "shell/filetyperegistration.h"
 #include "shell/linklabel.h"
@@ -124,6 +125,7 @@ void MainWindow::buildCommands()
     addFileCommands(*this, *m_editor, *m_commands);
     addObjectCommands(*m_editor, *m_commands);
     addOverlayCommands(*m_commands, *m_K);
+    addWalkwayCommands(*this, *m_commands, *m_K);
     addZoomCommands(*m_commands, *m_K);
     addRoomCommands(*this, *m_editor, *m_commands);
     addDrawingCommands(*this, *m_editor, *m_commands);

@@ -18,6 +18,8 @@ SheetDialog::SheetDialog(
     , m_title(new QLineEdit(sheetTitle(initial.options), this))
     , m_scale(new QComboBox(this))
     , m_positions(new QCheckBox(tr("Привязки"), this))
+    , m_walkways(new QCheckBox(tr("Проходы"), this))
+    , m_passage(initial.options.passage)
 {
     setWindowTitle(title);
     auto *form = new QFormLayout(this);
@@ -31,6 +33,9 @@ SheetDialog::SheetDialog(
     m_positions->setChecked(initial.options.positions);
     m_positions->setToolTip(tr("Расстояния от предметов до стен"));
     form->addRow(QString(), m_positions);
+    m_walkways->setChecked(initial.options.walkways);
+    m_walkways->setToolTip(tr("Куда пройдёт человек шириной %1 см").arg(m_passage));
+    form->addRow(QString(), m_walkways);
 
     if (target != For::Printer) {
         m_paper = new QComboBox(this);
@@ -61,6 +66,8 @@ SheetRequest SheetDialog::request() const
     r.options.title = m_title->text();
     r.options.scale = m_scale->currentData().toInt();
     r.options.positions = m_positions->isChecked();
+    r.options.walkways = m_walkways->isChecked();
+    r.options.passage = m_passage;
     if (m_paper)
         r.paper = QPageSize(QPageSize::PageSizeId(m_paper->currentData().toInt()));
     if (m_dpi)

@@ -14,8 +14,9 @@ class QSpinBox;
 namespace plandex {
 
 // Asks how a sheet is to be made: its title, its scale, whether the pieces'
-// distances to the walls are drawn, and unless a printer decides them, its
-// paper and, for a picture, its resolution. Starts at the choices given.
+// distances to the walls and the walkways are drawn, and unless a printer
+// decides them, its paper and, for a picture, its resolution. Starts at the
+// choices given.
 class SheetDialog : public QDialog
 {
     Q_OBJECT
@@ -31,6 +32,7 @@ public:
     QLineEdit *drawingTitle() const { return m_title; }
     QComboBox *scale() const { return m_scale; }
     QCheckBox *positions() const { return m_positions; }
+    QCheckBox *walkways() const { return m_walkways; }
     QComboBox *paper() const { return m_paper; }
     QSpinBox *dpi() const { return m_dpi; }
 
@@ -38,6 +40,8 @@ private:
     QLineEdit *m_title;
     QComboBox *m_scale;
     QCheckBox *m_positions;
+    QCheckBox *m_walkways;
+    int m_passage;
     QComboBox *m_paper = nullptr;
     QSpinBox *m_dpi = nullptr;
 };

@@ -49,6 +49,13 @@ QString takeOption(const QString &name, const QString &value, ExportArguments &a
             return ExportArgumentTexts::tr("разрешение должно быть от %1 до %2 точек на дюйм")
                 .arg(sheetMinDpi)
                 .arg(sheetMaxDpi);
+    } else if (name == "--passage") {
+        args.passage = wholeNumber(value, maxPassage);
+        args.passageGiven = true;
+        if (args.passage < minPassage)
+            return ExportArgumentTexts::tr("ширина прохода должна быть от %1 до %2 см")
+                .arg(minPassage)
+                .arg(maxPassage);
     } else {
         return ExportArgumentTexts::tr("неизвестный параметр %1").arg(name);
     }
@@ -89,8 +96,8 @@ ExportArguments parseExportArguments(const QStringList &arguments)
     if (!args.error.isEmpty())
         return args;
     if (files.size() != 2) {
-        args.error
-            = ExportArgumentTexts::tr("нужны два пути: файл комнаты и файл PDF, PNG, SVG или DXF");
+        args.error = ExportArgumentTexts::tr(
+            "нужны два пути: файл комнаты и файл PDF, PNG, SVG, DXF, JSON или CSV");
         return args;
     }
     args.room = files[0];
@@ -104,9 +111,19 @@ ExportArguments parseExportArguments(const QStringList &arguments)
         args.format = SheetFormat::Svg;
     else if (out.endsWith(".dxf"))
         args.format = SheetFormat::Dxf;
+    else if (out.endsWith(".json"))
+        args.data = ExportArguments::Data::Json;
+    else if (out.endsWith(".csv"))
+        args.data = ExportArguments::Data::Csv;
     else
-        args.error
-            = ExportArgumentTexts::tr("файл должен оканчиваться на .pdf, .png, .svg или .dxf");
+        args.error = ExportArgumentTexts::tr(
+            "файл должен оканчиваться на .pdf, .png, .svg, .dxf, .json или .csv");
+    if (args.error.isEmpty() && args.passageGiven && args.data == ExportArguments::Data::None
+        && args.format == SheetFormat::Dxf)
+        args.error = ExportArgumentTexts::tr("у DXF нет проходов: --passage не для него");
+    // A sheet shows the walkways when asked for a width.
+    args.request.options.walkways = args.passageGiven;
+    args.request.options.passage = args.passage;
     return args;
 }
 

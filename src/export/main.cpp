@@ -1,9 +1,11 @@
-// plandex-export: a room file as a PDF, PNG or SVG sheet or a DXF drawing,
-// without a window.
+// plandex-export: a room file as a PDF, PNG or SVG sheet, a DXF drawing or
+// data for scripts and spreadsheets, without a window.
 
 #include "export/exportarguments.h"
+#include "export/roomdata.h"
 #include "files/filepath.h"
 #include "files/komfile.h"
+#include "files/safesave.h"
 #include "files/wholefile.h"
 #include "language/language.h"
 #include "model/objecttable.h"
@@ -11,6 +13,7 @@
 
 #include <QDate>
 #include <QGuiApplication>
+#include <QIODevice>
 
 #include <cstdio>
 
@@ -25,7 +28,8 @@ struct PlandexExport {
 
 const char usage[]
     = "usage: plandex-export ROOM.kom OUT.pdf|OUT.png|OUT.svg|OUT.dxf [--scale fit|1:N] "
-      "[--paper A4|A3|Letter] [--dpi N]\n";
+      "[--paper A4|A3|Letter] [--dpi N] [--passage W]\n"
+      "       plandex-export ROOM.kom OUT.json|OUT.csv [--passage W]\n";
 
 // One line on stderr, and the exit status.
 int fail(const QString &why, int status = 1)
@@ -84,6 +88,17 @@ int main(int argc, char *argv[])
         rows.push_back(ObjectTable::makeRow(o.name, o.x, o.y));
     table.replaceAll(std::move(rows));
     const QSize room(read.room.width, read.room.height);
+
+    if (args.data != ExportArguments::Data::None) {
+        const QByteArray bytes = args.data == ExportArguments::Data::Json
+            ? roomJson(table, room, args.passage)
+            : roomCsv(table, room, args.passage);
+        const QString reason = saveFileSafely(
+            args.out, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); });
+        if (!reason.isEmpty())
+            return fail(QStringLiteral("%1: %2").arg(visibleText(args.out), reason));
+        return 0;
+    }
 
     SheetRequest request = args.request;
     request.options.fileName = args.room;

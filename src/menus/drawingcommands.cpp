@@ -4,6 +4,7 @@
 #include "files/safesave.h"
 #include "menus/commandmenu.h"
 #include "menus/settings.h"
+#include "menus/walkwaycommands.h"
 #include "plan/editor.h"
 
 #include <QCoreApplication>
@@ -104,8 +105,8 @@ void printRoom(QWidget &window, Editor &editor)
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, roomOf(editor));
     SheetOptions options = sheetOf(editor, *request).options;
-    if (!settleScale(
-            editor.prompts(), tooBigForPrinter(printer, roomOf(editor), options.scale), options))
+    if (!settleScale(editor.prompts(),
+            tooBigForPrinter(printer, roomOf(editor), options.scale, options.walkways), options))
         return;
 
     QPrintPreviewDialog preview(&printer, &window);
@@ -114,8 +115,8 @@ void printRoom(QWidget &window, Editor &editor)
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter *p) {
         if (printSheet(*p, editor, options))
             return;
-        if (settleScale(
-                editor.prompts(), tooBigForPrinter(*p, roomOf(editor), options.scale), options))
+        if (settleScale(editor.prompts(),
+                tooBigForPrinter(*p, roomOf(editor), options.scale, options.walkways), options))
             printSheet(*p, editor, options);
         else
             QTimer::singleShot(0, &preview, &QDialog::reject);
@@ -150,6 +151,8 @@ SheetRequest lastSheetChoices()
             r.paper = p;
     r.dpi = std::clamp(settingNumber(QStringLiteral("sheet/dpi"), r.dpi), sheetMinDpi, sheetMaxDpi);
     r.options.positions = settingFlag(QStringLiteral("sheet/positions"), true);
+    r.options.walkways = settingFlag(QStringLiteral("sheet/walkways"), false);
+    r.options.passage = keptPassage();
     return r;
 }
 
@@ -159,6 +162,7 @@ void keepSheetChoices(const SheetRequest &request)
     setSettingNumber(QStringLiteral("sheet/paper"), int(request.paper.id()));
     setSettingNumber(QStringLiteral("sheet/dpi"), request.dpi);
     setSettingFlag(QStringLiteral("sheet/positions"), request.options.positions);
+    setSettingFlag(QStringLiteral("sheet/walkways"), request.options.walkways);
 }
 
 SheetRequest sheetOf(const Editor &editor, SheetRequest request)
@@ -186,15 +190,17 @@ void preparePrinter(QPrinter &printer, QSize room)
         sheetPageLayout(printer.pageLayout().pageSize(), room).orientation());
 }
 
-QString tooBigForPrinter(QPrinter &printer, QSize room, int scale)
+QString tooBigForPrinter(QPrinter &printer, QSize room, int scale, bool walkways)
 {
     const int resolution = printer.resolution();
-    if (layoutSheet(printer.pageLayout().fullRectPixels(resolution).size(), resolution, room, scale)
+    if (layoutSheet(printer.pageLayout().fullRectPixels(resolution).size(), resolution, room, scale,
+            walkways)
             .fits)
         return {};
     SheetRequest request;
     request.paper = printer.pageLayout().pageSize();
     request.options.scale = scale;
+    request.options.walkways = walkways;
     return sheetTooBig(room, request);
 }
 

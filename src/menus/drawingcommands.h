@@ -39,8 +39,9 @@ bool writeSheetFile(Editor &editor, Prompts &prompts, SheetFormat format, const 
 // The printer's page turned to follow the room's shape, drawn from the
 // paper's edges (the sheet keeps its own margins).
 void preparePrinter(QPrinter &printer, QSize room);
-// Why the room does not fit the printer's page at scale; empty when it does.
-QString tooBigForPrinter(QPrinter &printer, QSize room, int scale);
+// Why the room does not fit the printer's page at scale, with the walkways'
+// line in the title block or without; empty when it does.
+QString tooBigForPrinter(QPrinter &printer, QSize room, int scale, bool walkways = false);
 // Draws the sheet onto the printer; false when it does not fit its page.
 bool printSheet(QPrinter &printer, const Editor &editor, const SheetOptions &options);
 

@@ -97,17 +97,31 @@ std::optional<Opening> openingOfRow(const ObjectTable::Row &row, QSize room)
     return opening;
 }
 
+namespace {
+
+const char *titleText(OpeningKind kind)
+{
+    switch (kind) {
+    case OpeningKind::Door:
+        return QT_TRANSLATE_NOOP("Openings", "Дверь %1");
+    case OpeningKind::Window:
+        return QT_TRANSLATE_NOOP("Openings", "Окно %1");
+    case OpeningKind::Passage:
+        return QT_TRANSLATE_NOOP("Openings", "Проём %1");
+    }
+    return "%1";
+}
+
+} // namespace
+
 QString openingTitle(const Opening &opening)
 {
-    switch (opening.kind) {
-    case OpeningKind::Door:
-        return QCoreApplication::translate("Openings", "Дверь %1").arg(opening.width);
-    case OpeningKind::Window:
-        return QCoreApplication::translate("Openings", "Окно %1").arg(opening.width);
-    case OpeningKind::Passage:
-        return QCoreApplication::translate("Openings", "Проём %1").arg(opening.width);
-    }
-    return {};
+    return QCoreApplication::translate("Openings", titleText(opening.kind)).arg(opening.width);
+}
+
+QString russianOpeningTitle(const Opening &opening)
+{
+    return QString::fromUtf8(titleText(opening.kind)).arg(opening.width);
 }
 
 QString shownName(const ObjectTable::Row &row, QSize room)

@@ -89,6 +89,8 @@ std::optional<Opening> openingOfRow(const ObjectTable::Row &row, QSize room);
 
 // How the list and the window name it: "Дверь 80", "Окно 120".
 QString openingTitle(const Opening &opening);
+// The same in Russian whatever the language, for data that scripts read.
+QString russianOpeningTitle(const Opening &opening);
 // The title of an opening's row, the name of any other.
 QString shownName(const ObjectTable::Row &row, QSize room);
 

@@ -4,6 +4,7 @@
 #include "sheet/openingsheet.h"
 #include "sheet/sheetstyle.h"
 #include "sheet/titleblock.h"
+#include "walkways/walkwaydrawing.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -14,7 +15,6 @@
 namespace plandex {
 
 namespace {
-
 
 // The walls as a grey band outside the room, its inner edge the room's
 // edge drawn as the heaviest line of the sheet.
@@ -69,7 +69,38 @@ void drawDimensions(QPainter &painter, const SheetLayout &layout, QSize room)
     painter.restore();
 }
 
+// On paper: the floor people can cover a pale green under the pieces, the
+// crosses red and the tight places blue over them.
+constexpr QRgb walkwayFloorColour = 0xD5EFE3;
+
+void drawWalkwayFloor(QPainter &painter, const SheetLayout &layout, const RoomWalkways &walkways)
+{
+    if (walkways.hasEntrances)
+        painter.drawImage(layout.room, walkwayFloor(walkways, walkwayFloorColour));
+}
+
+void drawWalkwayMarks(QPainter &painter, const SheetLayout &layout, const RoomWalkways &walkways)
+{
+    if (!walkways.hasEntrances)
+        return;
+    const WalkwayLook look {QColor(210, 0, 0), QColor(0, 90, 200), Qt::white,
+        sheetLine(layout, 0.35).widthF(), sheetFont(layout, textDigitMm)};
+    drawWalkwayMarks(painter, walkways, layout.roomToPage(), look, QRectF(QPointF(), layout.page));
+}
+
 } // namespace
+
+QString walkwayLine(const RoomWalkways &walkways)
+{
+    if (!walkways.hasEntrances)
+        return RoomSheet::tr("Проход %1 см: нет двери, проходы не проверить").arg(walkways.passage);
+    const bool one = walkways.pieces % 10 == 1 && walkways.pieces % 100 != 11;
+    return (one ? RoomSheet::tr("Проход %1 см: доступны %2 из %3 предмета")
+                : RoomSheet::tr("Проход %1 см: доступны %2 из %3 предметов"))
+        .arg(walkways.passage)
+        .arg(walkways.reachable)
+        .arg(walkways.pieces);
+}
 
 QString sheetTitle(const SheetOptions &options)
 {
@@ -85,12 +116,14 @@ Sheet prepareSheet(
     QSizeF page, double dpi, const ObjectTable &table, QSize room, const SheetOptions &options)
 {
     Sheet sheet;
-    sheet.layout = layoutSheet(page, dpi, room, options.scale);
+    sheet.layout = layoutSheet(page, dpi, room, options.scale, options.walkways);
     if (!sheet.layout.fits)
         return sheet;
     const SheetLayout &s = sheet.layout;
     sheet.pieces = planPieces(s, table, room, options.positions);
     sheet.furniture = furnitureArea(table, room);
+    if (options.walkways)
+        sheet.walkways = roomWalkways(roomPieces(table, room), room, options.passage);
     // Clear of the walls and the tags just outside them.
     const double clear = s.wall + s.mm(8);
     const double margin = s.mm(10), bottom = s.titleBlock.top() - s.mm(5);
@@ -110,7 +143,11 @@ void drawSheetPage(QPainter &painter, const Sheet &sheet, int page, const Object
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (page == 0) {
+        if (sheet.walkways)
+            drawWalkwayFloor(painter, layout, *sheet.walkways);
         drawPieces(painter, layout, table, room, sheet.pieces);
+        if (sheet.walkways)
+            drawWalkwayMarks(painter, layout, *sheet.walkways);
         drawWalls(painter, layout);
         drawOpenings(painter, layout, table, room);
         drawDimensions(painter, layout, room);
@@ -118,8 +155,9 @@ void drawSheetPage(QPainter &painter, const Sheet &sheet, int page, const Object
         drawScaleBar(painter, layout);
     }
     drawSchedule(painter, layout, sheet.schedule, sheet.pieces.schedule, page);
-    drawTitleBlock(
-        painter, layout, room, options, {sheet.pieces.count, sheet.furniture, page, sheet.pages});
+    drawTitleBlock(painter, layout, room, options,
+        {sheet.pieces.count, sheet.furniture, page, sheet.pages,
+            sheet.walkways ? walkwayLine(*sheet.walkways) : QString()});
     painter.restore();
 }
 

@@ -3,11 +3,14 @@
 #include "sheet/pieceschedule.h"
 #include "sheet/sheetlayout.h"
 #include "sheet/sheetpieces.h"
+#include "walkways/roomwalkways.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QSize>
 #include <QString>
+
+#include <optional>
 
 class QPainter;
 
@@ -23,8 +26,9 @@ struct RoomSheet {
 // What a sheet shows besides the room: its scale (1:scale; 0 fits the room
 // to the sheet at the largest standard scale), the room file's name (empty
 // for a room never saved), the drawing's title (empty: the file's name
-// without ".kom"), the paper's name, the date, and whether each piece's
-// distances to the walls are dimensioned.
+// without ".kom"), the paper's name, the date, whether each piece's
+// distances to the walls are dimensioned, and whether the walkways of a
+// person passage cm wide are shown.
 struct SheetOptions {
     int scale = 0;
     QString fileName;
@@ -32,6 +36,8 @@ struct SheetOptions {
     QString paper;
     QDate date;
     bool positions = true;
+    bool walkways = false;
+    int passage = defaultPassage;
 };
 
 // A sheet laid out whole: its first page, the pieces on the plan, and the
@@ -43,6 +49,8 @@ struct Sheet {
     int pages = 1;
     // The floor the furniture takes, cm².
     qint64 furniture = 0;
+    // When asked for.
+    std::optional<RoomWalkways> walkways;
 };
 Sheet prepareSheet(
     QSizeF page, double dpi, const ObjectTable &table, QSize room, const SheetOptions &options);
@@ -53,6 +61,10 @@ Sheet prepareSheet(
 // the page holds and the title block. The painter's frame is the layout's.
 void drawSheetPage(QPainter &painter, const Sheet &sheet, int page, const ObjectTable &table,
     QSize room, const SheetOptions &options);
+
+// The title block's line of the walkways: "Проход 60 см: доступны 9 из 10
+// предметов".
+QString walkwayLine(const RoomWalkways &walkways);
 
 // The drawing's title as the title block shows it.
 QString sheetTitle(const SheetOptions &options);

@@ -13,10 +13,10 @@ struct SheetExport {
     Q_DECLARE_TR_FUNCTIONS(SheetExport)
 };
 
-bool fitsOn(QSize room, const QPageSize &paper, int scale)
+bool fitsOn(QSize room, const QPageSize &paper, int scale, bool walkways)
 {
     const QPageLayout page = sheetPageLayout(paper, room);
-    return layoutSheet(page.fullRectPixels(sheetDpi).size(), sheetDpi, room, scale).fits;
+    return layoutSheet(page.fullRectPixels(sheetDpi).size(), sheetDpi, room, scale, walkways).fits;
 }
 
 } // namespace
@@ -28,7 +28,7 @@ QList<QPageSize> sheetPapers()
 
 bool sheetFits(QSize room, const SheetRequest &request)
 {
-    return fitsOn(room, request.paper, request.options.scale);
+    return fitsOn(room, request.paper, request.options.scale, request.options.walkways);
 }
 
 QString sheetTooBig(QSize room, const SheetRequest &request)
@@ -40,14 +40,15 @@ QString sheetTooBig(QSize room, const SheetRequest &request)
                       .arg(paperName(request.paper))
                       .arg(scale);
     for (int n : sheetScales)
-        if (n > scale && fitsOn(room, request.paper, n)) {
+        if (n > scale && fitsOn(room, request.paper, n, request.options.walkways)) {
             why += SheetExport::tr("; на нём наибольший масштаб 1:%1").arg(n);
             break;
         }
     // Letter only for those who print on it.
     const bool letter = request.paper.id() == QPageSize::Letter;
     for (const QPageSize &paper : sheetPapers())
-        if ((letter || paper.id() != QPageSize::Letter) && fitsOn(room, paper, scale)) {
+        if ((letter || paper.id() != QPageSize::Letter)
+            && fitsOn(room, paper, scale, request.options.walkways)) {
             why += SheetExport::tr("; в масштабе 1:%1 нужен лист %2")
                        .arg(scale)
                        .arg(paperName(paper));

@@ -12,6 +12,7 @@ constexpr double margin = 10;
 // Room for the wall lengths along the top and left, outside the walls.
 constexpr double dimensionBand = 10;
 constexpr double titleHeight = 25;
+constexpr double titleLine = 5;
 constexpr double titleWidth = 125;
 constexpr double titleGap = 5;
 
@@ -38,21 +39,22 @@ QString paperName(const QPageSize &paper)
     return paper.name().section(u' ', 0, 0);
 }
 
-SheetLayout layoutSheet(QSizeF page, double dpi, QSize room, int scale)
+SheetLayout layoutSheet(QSizeF page, double dpi, QSize room, int scale, bool walkways)
 {
+    const double titleTall = titleHeight + (walkways ? titleLine : 0);
     SheetLayout s;
     s.dpi = dpi;
     s.page = page;
     s.titleBlock = QRectF(page.width() - s.mm(margin + titleWidth),
-        page.height() - s.mm(margin + titleHeight), s.mm(titleWidth), s.mm(titleHeight));
+        page.height() - s.mm(margin + titleTall), s.mm(titleWidth), s.mm(titleTall));
     s.scaleBar = QRectF(s.mm(margin), s.titleBlock.top(),
-        std::max(0.0, s.titleBlock.left() - s.mm(margin + titleGap)), s.mm(titleHeight));
+        std::max(0.0, s.titleBlock.left() - s.mm(margin + titleGap)), s.mm(titleTall));
     // The plan's space for a wall band of the given width, in mm.
     const auto space = [&](double wall) {
         const double outside = s.mm(margin + dimensionBand + wall);
         return QRectF(QPointF(outside, outside),
             QPointF(page.width() - s.mm(margin + wall),
-                page.height() - s.mm(margin + titleHeight + titleGap + wall)));
+                page.height() - s.mm(margin + titleTall + titleGap + wall)));
     };
     const double w = std::max(1, room.width()), h = std::max(1, room.height());
     // A hair's tolerance for the rounding of the page's own size.

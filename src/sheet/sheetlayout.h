@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
+#include <QTransform>
 
 namespace plandex {
 
@@ -44,11 +45,17 @@ struct SheetLayout {
     QRectF scaleBar;
 
     double mm(double millimetres) const { return millimetres * dpi / 25.4; }
+    // Room centimetres to the page.
+    QTransform roomToPage() const
+    {
+        return QTransform::fromScale(pixelsPerCm, pixelsPerCm)
+            * QTransform::fromTranslate(room.left(), room.top());
+    }
 };
 
 // Lays the sheet out on a page of the given size in device pixels at dpi
 // pixels per inch: at 1:scale, or for 0 at the largest of sheetScales at
-// which the room fits.
-SheetLayout layoutSheet(QSizeF page, double dpi, QSize room, int scale);
+// which the room fits. With walkways, the title block is a line taller.
+SheetLayout layoutSheet(QSizeF page, double dpi, QSize room, int scale, bool walkways = false);
 
 } // namespace plandex

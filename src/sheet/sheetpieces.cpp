@@ -26,12 +26,6 @@ struct Piece {
     bool told = false;
 };
 
-QTransform roomToPage(const SheetLayout &layout)
-{
-    return QTransform::fromScale(layout.pixelsPerCm, layout.pixelsPerCm)
-        * QTransform::fromTranslate(layout.room.left(), layout.room.top());
-}
-
 // What tags and dimensions must keep clear of besides the labels: the walls
 // and the room's lengths outside them, the title block and the scale bar.
 void reserveFrame(const SheetLayout &layout, DrawnAreas &drawn)
@@ -83,7 +77,7 @@ PlannedPieces planPieces(
     const SheetLayout &layout, const ObjectTable &table, QSize room, bool positions)
 {
     PlannedPieces out;
-    const QTransform toPage = roomToPage(layout);
+    const QTransform toPage = layout.roomToPage();
     std::vector<QFontMetricsF> metrics;
     for (double mm : labelDigitMm)
         metrics.emplace_back(sheetFont(layout, mm));
@@ -160,7 +154,7 @@ PlannedPieces planPieces(
 void drawPieces(QPainter &painter, const SheetLayout &layout, const ObjectTable &table, QSize room,
     const PlannedPieces &pieces)
 {
-    const QTransform toPage = roomToPage(layout);
+    const QTransform toPage = layout.roomToPage();
     std::vector<QRectF> boxes;
     forEachObjectIn(
         table, QRectF(0, 0, room.width(), room.height()),

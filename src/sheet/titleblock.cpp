@@ -16,7 +16,6 @@ namespace plandex {
 
 namespace {
 
-
 constexpr double scaleBarLongest = 60;
 
 } // namespace
@@ -80,7 +79,7 @@ void drawTitleBlock(QPainter &painter, const SheetLayout &layout, QSize room,
                        .arg(locale.toString(options.date, RoomSheet::tr("dd.MM.yyyy")));
     if (facts.pages > 1)
         last += RoomSheet::tr("   Лист %1 из %2").arg(facts.page + 1).arg(facts.pages);
-    const QString lines[] = {
+    QStringList lines {
         RoomSheet::tr("Комната %1 × %2 см, площадь %3 м²")
             .arg(room.width())
             .arg(room.height())
@@ -89,6 +88,8 @@ void drawTitleBlock(QPainter &painter, const SheetLayout &layout, QSize room,
             .arg(m2(taken), percent(taken), m2(floor - taken), percent(floor - taken)),
         last,
     };
+    if (!facts.walkways.isEmpty())
+        lines.insert(2, facts.walkways);
 
     const double pad = layout.mm(2.5);
     const double width = block.width() - 2 * pad;

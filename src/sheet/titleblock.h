@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 #include <QtGlobal>
 
 class QPainter;
@@ -17,11 +18,13 @@ struct TitleFacts {
     qint64 furniture = 0;
     int page = 0;
     int pages = 1;
+    // Who can walk where, when asked for (walkwayLine).
+    QString walkways;
 };
 
 // The title block: the drawing's title, the room and the floor its
-// furniture takes, the scale, the paper, the number of pieces, the date
-// and, on a sheet of several pages, the page.
+// furniture takes, the walkways when asked for, the scale, the paper, the
+// number of pieces, the date and, on a sheet of several pages, the page.
 void drawTitleBlock(QPainter &painter, const SheetLayout &layout, QSize room,
     const SheetOptions &options, const TitleFacts &facts);
 

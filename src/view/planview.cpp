@@ -4,6 +4,7 @@
 #include "plan/editor.h"
 #include "view/planoutlines.h"
 #include "view/planoverlay.h"
+#include "view/walkwayoverlay.h"
 #include "view/zoomsteps.h"
 
 #include <QCoreApplication>
@@ -51,6 +52,9 @@ PlanView::PlanView(Editor &editor, QWidget *parent)
     // Names can change without the plan changing.
     const ObjectTable *table = &m_editor.table();
     auto relabel = [this] {
+        // A row can become a door, or stop being one, without K changing.
+        if (m_walkways)
+            followOverlaySoon();
         if (!m_overlay)
             return;
         m_overlay->tableChanged();
@@ -159,12 +163,14 @@ void PlanView::repaintChanges()
     }
     if (m_overlay)
         area += m_overlay->follow().translated(roomOrigin());
+    if (m_walkways && m_walkways->follow(changed))
+        area = m_viewport;
     update(area & m_viewport);
 }
 
 void PlanView::followOverlaySoon()
 {
-    if (m_overlay)
+    if (m_overlay || m_walkways)
         QMetaObject::invokeMethod(this, &PlanView::repaintChanges, Qt::QueuedConnection);
 }
 
@@ -190,6 +196,8 @@ void PlanView::paintEvent(QPaintEvent *event)
                     ? *plain == colors::black
                     : m_editor.K().plainColour(m_plan.roomArea(target, origin)) == colors::black);
     }
+    if (m_walkways)
+        paintWalkways(painter, shown);
     if (m_overlay)
         paintOverlay(painter, shown, floor);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "view/zoomedplan.h"
+#include "walkways/roomwalkways.h"
 
 #include <QFrame>
 #include <QTimer>
@@ -15,6 +16,7 @@ namespace plandex {
 
 class Editor;
 class PlanOverlay;
+class WalkwayOverlay;
 
 // Shows the plan K inside a sunken frame, at one of the zoom steps (100%
 // at first). The frame lies outside the room's pixels, so every room pixel
@@ -60,6 +62,13 @@ public:
     // plan; off at first.
     void setOverlay(bool on);
     bool overlay() const { return m_overlay != nullptr; }
+    // Who can walk where, for people of passage cm: the floor they can
+    // reach from the doors, the pieces they cannot, and the tight places
+    // on the way; off at first.
+    void setWalkways(bool on);
+    bool walkways() const { return m_walkways != nullptr; }
+    void setPassage(int cm);
+    int passage() const { return m_passage; }
 
 signals:
     // A right click on the plan, after the editor has seen its press and
@@ -92,6 +101,8 @@ private:
     // The view placed again where placeAt put it, after a zoom.
     void place();
     void paintOverlay(QPainter &painter, const QRegion &shown, const std::vector<bool> &floor);
+    // The walkways' shading and marks over what shown (view pixels) shows.
+    void paintWalkways(QPainter &painter, const QRegion &shown);
     // Ctrl and the wheel: a step for each notch.
     void wheelZoom(QWheelEvent *event);
     // Scrolls one step toward the edge the held mouse is near, and lets the
@@ -118,6 +129,8 @@ private:
     // opened a menu; the real one, if it comes here, is not passed on.
     bool m_releaseSeen = false;
     std::unique_ptr<PlanOverlay> m_overlay;
+    std::unique_ptr<WalkwayOverlay> m_walkways;
+    int m_passage = defaultPassage;
 };
 
 } // namespace plandex

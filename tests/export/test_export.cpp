@@ -1,3 +1,4 @@
+#include "support/exportrun.h"
 #include "support/filebytes.h"
 #include "support/scratchdir.h"
 #include "support/sheetchecks.h"
@@ -38,19 +39,11 @@ private slots:
     void replacesOnlyWhatItMay();
 
 private:
-    struct Run {
-        int status = -1;
-        QString errors;
-    };
+    using Run = ExportRun;
     Run run(const QStringList &arguments,
         const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment()) const
     {
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(PLANDEX_EXPORT, arguments);
-        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-            return {};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+        return runExport(arguments, env);
     }
     // The same through the shell, with paths as bytes, which need not be
     // UTF-8 (the paths hold no quotation mark).
@@ -271,6 +264,12 @@ void TestExport::refusesAndLeavesNothing_data()
     QTest::newRow("one path") << good << QStringList {"ROOM"};
     QTest::newRow("three paths") << good << toPdf + QStringList {"DIR/more.pdf"};
     QTest::newRow("neither pdf nor png") << good << QStringList {"ROOM", "DIR/out.bmp"};
+    const QStringList toJson {"ROOM", "DIR/out.json"};
+    QTest::newRow("passage too narrow") << good << toJson + QStringList {"--passage", "29"};
+    QTest::newRow("passage too wide") << good << toJson + QStringList {"--passage=151"};
+    QTest::newRow("passage not a number") << good << toJson + QStringList {"--passage", "6O"};
+    QTest::newRow("json of no room file")
+        << QByteArray("kommfile: 300|200\x01") << QStringList {"ROOM", "DIR/out.json"};
 }
 
 void TestExport::refusesAndLeavesNothing()
