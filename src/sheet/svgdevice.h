@@ -14,7 +14,7 @@ class QPaintDevice;
 namespace plandex {
 
 // What the SVG writer is made with.
-struct SvgDeviceSpec {
+struct SvgDeviceSetup {
     QIODevice *output = nullptr;
     // Its size in pixels at resolution dots per inch, and what the drawing's
     // coordinates span over it.
@@ -30,6 +30,6 @@ inline constexpr char svgDeviceModule[] = "plandex-svg.so";
 inline constexpr char svgDeviceEntry[] = "plandexSvgDevice";
 
 // The entry point: a new writer owned by the caller.
-using MakeSvgDevice = QPaintDevice *(*)(const SvgDeviceSpec &spec);
+using MakeSvgDevice = QPaintDevice *(*)(const SvgDeviceSetup &setup);
 
 } // namespace plandex

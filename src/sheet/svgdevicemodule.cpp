@@ -5,13 +5,13 @@
 
 #include <QSvgGenerator>
 
-extern "C" Q_DECL_EXPORT QPaintDevice *plandexSvgDevice(const plandex::SvgDeviceSpec &spec)
+extern "C" Q_DECL_EXPORT QPaintDevice *plandexSvgDevice(const plandex::SvgDeviceSetup &setup)
 {
     auto *svg = new QSvgGenerator;
-    svg->setOutputDevice(spec.output);
-    svg->setResolution(spec.resolution);
-    svg->setSize(spec.size);
-    svg->setViewBox(spec.viewBox);
-    svg->setTitle(spec.title);
+    svg->setOutputDevice(setup.output);
+    svg->setResolution(setup.resolution);
+    svg->setSize(setup.size);
+    svg->setViewBox(setup.viewBox);
+    svg->setTitle(setup.title);
     return svg;
 }

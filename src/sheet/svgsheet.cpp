@@ -52,13 +52,13 @@ QString writeSheetSvg(
     const Sheet sheet = prepareRequest(table, room, named);
     const QSizeF page = sheet.layout.page;
     return saveFileSafely(path, [&](QIODevice &file) {
-        SvgDeviceSpec spec;
-        spec.output = &file;
-        spec.resolution = sheetDpi;
-        spec.size = QSize(qRound(page.width()), qRound(page.height() * sheet.pages));
-        spec.viewBox = QRectF(0, 0, page.width(), page.height() * sheet.pages);
-        spec.title = sheetTitle(named.options);
-        const std::unique_ptr<QPaintDevice> svg(make(spec));
+        SvgDeviceSetup setup;
+        setup.output = &file;
+        setup.resolution = sheetDpi;
+        setup.size = QSize(qRound(page.width()), qRound(page.height() * sheet.pages));
+        setup.viewBox = QRectF(0, 0, page.width(), page.height() * sheet.pages);
+        setup.title = sheetTitle(named.options);
+        const std::unique_ptr<QPaintDevice> svg(make(setup));
         QPainter painter;
         if (!painter.begin(svg.get()))
             return false;
