@@ -2,6 +2,7 @@
 
 #include "model/edges.h"
 #include "model/objecttable.h"
+#include "openings/wall.h"
 
 #include <QSize>
 #include <QString>
@@ -19,7 +20,6 @@ namespace plandex {
 // agree (openingOfRow); otherwise it is an ordinary object.
 
 enum class OpeningKind { Door, Window, Passage };
-enum class Wall { Top, Bottom, Left, Right };
 
 // Starts the name of every opening's row; the room file keeps it as 0xA4.
 inline constexpr QChar openingMarker {0x00A4};
@@ -46,11 +46,6 @@ struct Opening {
 // 80, 120 and 90 cm.
 qint32 defaultOpeningWidth(OpeningKind kind);
 
-// Whether the wall runs along the plan's x (top and bottom).
-inline bool runsAlongX(Wall wall)
-{
-    return wall == Wall::Top || wall == Wall::Bottom;
-}
 // The wall's length in cm: the room's width or height.
 qint32 wallLength(Wall wall, QSize room);
 // The widest the opening may be on its wall: the wall's length less 1 cm,

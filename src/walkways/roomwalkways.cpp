@@ -5,25 +5,6 @@
 
 namespace plandex {
 
-namespace {
-
-Entrance::Wall entranceWall(Wall wall)
-{
-    switch (wall) {
-    case Wall::Top:
-        return Entrance::Wall::Top;
-    case Wall::Bottom:
-        return Entrance::Wall::Bottom;
-    case Wall::Left:
-        return Entrance::Wall::Left;
-    case Wall::Right:
-        return Entrance::Wall::Right;
-    }
-    return Entrance::Wall::Bottom;
-}
-
-} // namespace
-
 RoomPieces roomPieces(const ObjectTable &table, QSize room, const std::optional<MovedPiece> &moved)
 {
     RoomPieces out;
@@ -50,7 +31,7 @@ RoomPieces roomPieces(const ObjectTable &table, QSize room, const std::optional<
             out.pieces.push_back(box);
             out.rows.push_back(i);
         } else if (opening->kind != OpeningKind::Window) {
-            out.entrances.push_back({entranceWall(opening->wall), opening->start, opening->width});
+            out.entrances.push_back({opening->wall, opening->start, opening->width});
         }
     }
     if (moved && moved->row < 0) {

@@ -112,8 +112,8 @@ void WalkwayMap::seed(const std::vector<Entrance> &entrances)
             m_narrowest[index(x, y)] = quint32(index(x, y));
     };
     for (const Entrance &e : entrances) {
-        const bool across = e.wall == Entrance::Wall::Top || e.wall == Entrance::Wall::Bottom;
-        const int length = across ? W : H;
+        const bool alongX = runsAlongX(e.wall);
+        const int length = alongX ? W : H;
         const qint64 first = std::max<qint64>(e.start, 0);
         const qint64 end = std::min<qint64>(qint64(e.start) + e.width, length);
         if (e.width <= 0 || first >= end)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/edges.h"
+#include "openings/wall.h"
 
 #include <QImage>
 #include <QLine>
@@ -14,7 +15,7 @@ namespace plandex {
 // Where a person comes in: a span of a wall, from start to start + width
 // along it (x for the top and bottom walls, y for the left and right).
 struct Entrance {
-    enum class Wall { Top, Bottom, Left, Right };
+    using Wall = plandex::Wall;
     Wall wall = Wall::Bottom;
     int start = 0;
     int width = 0;
